@@ -5,6 +5,7 @@
 
 #include <functional>
 #include <string>
+#include <string_view>
 
 namespace zelvan::rename {
 
@@ -33,8 +34,11 @@ class TFileOperations {
   virtual bool Move(const std::u16string& from, const std::u16string& to) = 0;
 };
 
-inline std::u16string JoinPath(const std::u16string& folder, const std::u16string& name) {
-  return folder + u"\\" + name;
+inline std::u16string JoinPath(const std::u16string& folder, std::u16string_view name) {
+  std::u16string path;
+  path.reserve(folder.size() + 1 + name.size());
+  path.append(folder).append(1, u'\\').append(name);
+  return path;
 }
 
 }  // namespace zelvan::rename

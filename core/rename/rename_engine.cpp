@@ -19,7 +19,7 @@ bool RenameEntries(TRenamePlan& plan, const std::u16string& folder, TFileOperati
   for (TPlanRow& row : plan.Rows()) {
     if (!MovableNewName(row)) continue;
     if (files.Move(JoinPath(folder, row.OriginalName), JoinPath(folder, *row.NewName))) {
-      row.Result = kRenamedMark;
+      row.Result.emplace(kRenamedMark);
     }
   }
   plan.SetRenamed(true);

@@ -23,7 +23,7 @@ void TRenamePlan::ListFolder(const std::u16string& folder, TEntryKind kind,
                              TFileOperations& files) {
   rows_.clear();
   int32_t counter = 1;
-  files.Enumerate(folder + u"\\*.*", [&](const TDirEntry& entry) {
+  files.Enumerate(JoinPath(folder, u"*.*"), [&](const TDirEntry& entry) {
     if (!PassesAttributeFilter(entry, kind)) return;
     if (entry.Name == u"." || entry.Name == u"..") return;
     const std::u16string path = JoinPath(folder, entry.Name);

@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "app/rename/win32_file_operations.h"
+#include "core/rename/rename_engine.h"
 #include "core/rename/rename_plan.h"
 #include "tests/rename/disk_suite.h"
 
