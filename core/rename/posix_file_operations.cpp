@@ -44,9 +44,13 @@ bool TPosixFileOperations::Enumerate(const std::u16string& pattern,
   while (const dirent* item = ::readdir(dir)) {
     TDirEntry entry;
     entry.Name = text::Utf8ToUtf16(item->d_name);
-    struct stat info {};
-    const std::string path = native_folder + "/" + item->d_name;
-    entry.Directory = ::lstat(path.c_str(), &info) == 0 && S_ISDIR(info.st_mode);
+    if (item->d_type != DT_UNKNOWN) {
+      entry.Directory = item->d_type == DT_DIR;
+    } else {  // some file systems leave the type to a separate look-up
+      struct stat info {};
+      const std::string path = native_folder + "/" + item->d_name;
+      entry.Directory = ::lstat(path.c_str(), &info) == 0 && S_ISDIR(info.st_mode);
+    }
     visit(entry);
   }
   ::closedir(dir);
