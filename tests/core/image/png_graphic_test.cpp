@@ -142,7 +142,9 @@ TEST_P(PngRoundTrip, EverySampleArrivesConverted) {
     EXPECT_EQ(bmp.Palette()[1].G, 254);
     EXPECT_EQ(bmp.Palette()[1].B, 3);
   }
-  if (c.colorType == 0 && c.depth == 2) EXPECT_EQ(bmp.Palette()[5].R, 85);  // 4-bit gray ramp
+  if (c.colorType == 0 && c.depth == 2) {
+    EXPECT_EQ(bmp.Palette()[5].R, 85);  // 4-bit gray ramp
+  }
 }
 
 std::vector<RoundTripCase> RoundTripCases() {
