@@ -13,7 +13,7 @@ namespace zelvan::image {
 namespace {
 
 using testing::BigEndian16;
-using testing::PngSpec;
+using testing::PngRecipe;
 using testing::WritePng;
 
 std::unique_ptr<TPNGGraphic> Load(const std::vector<uint8_t>& bytes) {
@@ -41,23 +41,23 @@ unsigned SampleAt(uint32_t x, uint32_t y, int s, int depth, unsigned limit) {
 
 int Samples(uint8_t colorType) { return colorType == 2 ? 3 : colorType == 4 ? 2 : colorType == 6 ? 4 : 1; }
 
-std::vector<std::vector<uint8_t>> MakeRows(const PngSpec& spec, unsigned limit) {
-  const int samples = Samples(spec.colorType);
+std::vector<std::vector<uint8_t>> MakeRows(const PngRecipe& recipe, unsigned limit) {
+  const int samples = Samples(recipe.colorType);
   std::vector<std::vector<uint8_t>> rows;
-  for (uint32_t y = 0; y < spec.height; ++y) {
-    std::vector<uint8_t> row((spec.width * static_cast<size_t>(samples * spec.depth) + 7) / 8, 0);
-    for (uint32_t x = 0; x < spec.width; ++x) {
+  for (uint32_t y = 0; y < recipe.height; ++y) {
+    std::vector<uint8_t> row((recipe.width * static_cast<size_t>(samples * recipe.depth) + 7) / 8, 0);
+    for (uint32_t x = 0; x < recipe.width; ++x) {
       for (int s = 0; s < samples; ++s) {
-        const unsigned v = SampleAt(x, y, s, spec.depth, limit);
+        const unsigned v = SampleAt(x, y, s, recipe.depth, limit);
         const size_t index = x * static_cast<size_t>(samples) + static_cast<size_t>(s);
-        if (spec.depth == 16) {
+        if (recipe.depth == 16) {
           row[2 * index] = static_cast<uint8_t>(v >> 8);
           row[2 * index + 1] = static_cast<uint8_t>(v);
-        } else if (spec.depth == 8) {
+        } else if (recipe.depth == 8) {
           row[index] = static_cast<uint8_t>(v);
         } else {
-          const size_t bit = index * spec.depth;
-          row[bit / 8] = static_cast<uint8_t>(row[bit / 8] | (v << (8 - spec.depth - bit % 8)));
+          const size_t bit = index * recipe.depth;
+          row[bit / 8] = static_cast<uint8_t>(row[bit / 8] | (v << (8 - recipe.depth - bit % 8)));
         }
       }
     }
@@ -84,21 +84,21 @@ class PngRoundTrip : public ::testing::TestWithParam<RoundTripCase> {};
 
 TEST_P(PngRoundTrip, EverySampleArrivesConverted) {
   const RoundTripCase c = GetParam();
-  PngSpec spec;
-  spec.width = 13;
-  spec.height = 11;
-  spec.colorType = c.colorType;
-  spec.depth = c.depth;
-  spec.interlaced = c.interlaced;
-  spec.filters = {0, 1, 2, 3, 4};
+  PngRecipe recipe;
+  recipe.width = 13;
+  recipe.height = 11;
+  recipe.colorType = c.colorType;
+  recipe.depth = c.depth;
+  recipe.interlaced = c.interlaced;
+  recipe.filters = {0, 1, 2, 3, 4};
   const unsigned paletteSize = c.colorType == 3 ? (1u << c.depth) - (c.depth > 1 ? 1 : 0) : 65536;
   if (c.colorType == 3) {
     std::vector<uint8_t> plte;
     for (unsigned i = 0; i < paletteSize; ++i) plte.insert(plte.end(), {uint8_t(i), uint8_t(255 - i), uint8_t(i * 3)});
-    spec.before.push_back({"PLTE", plte});
+    recipe.before.push_back({"PLTE", plte});
   }
-  spec.rows = MakeRows(spec, paletteSize);
-  const auto png = Load(WritePng(spec));
+  recipe.rows = MakeRows(recipe, paletteSize);
+  const auto png = Load(WritePng(recipe));
   const TWorkingBitmap& bmp = *png->Bitmap();
   ASSERT_EQ(bmp.PixelFormat(), c.format);
   ASSERT_EQ(bmp.Width(), 13);
@@ -172,13 +172,13 @@ INSTANTIATE_TEST_SUITE_P(ColorTypesDepthsInterlace, PngRoundTrip, ::testing::Val
                                   (c.interlaced ? "_adam7" : "");
                          });
 
-PngSpec SmallRgb() {
-  PngSpec spec;
-  spec.width = 3;
-  spec.height = 2;
-  spec.colorType = 2;
-  spec.rows = {{10, 20, 30, 40, 50, 60, 128, 64, 255}, {1, 2, 3, 4, 5, 6, 7, 8, 9}};
-  return spec;
+PngRecipe SmallRgb() {
+  PngRecipe recipe;
+  recipe.width = 3;
+  recipe.height = 2;
+  recipe.colorType = 2;
+  recipe.rows = {{10, 20, 30, 40, 50, 60, 128, 64, 255}, {1, 2, 3, 4, 5, 6, 7, 8, 9}};
+  return recipe;
 }
 
 std::vector<uint8_t> WithChunkCrcBroken(std::vector<uint8_t> file, size_t crcOffset) {
@@ -194,8 +194,8 @@ TEST(PngErrors, EachFailureHasItsFixedMessage) {
   notIhdrFirst.insert(notIhdrFirst.end(), gama.begin(), gama.end());
   notIhdrFirst.insert(notIhdrFirst.end(), valid.begin() + 8, valid.end());
 
-  auto spec = [](auto change) {
-    PngSpec s = SmallRgb();
+  auto recipe = [](auto change) {
+    PngRecipe s = SmallRgb();
     change(s);
     return WritePng(s);
   };
@@ -213,29 +213,29 @@ TEST(PngErrors, EachFailureHasItsFixedMessage) {
   } cases[] = {
       {"first chunk not IHDR", notIhdrFirst, m::kInvalidFormat},
       {"IHDR CRC", WithChunkCrcBroken(valid, 29), m::kCrcError},
-      {"zero width", spec([](PngSpec& s) { s.width = 0; s.rows.clear(); }), m::kInvalidFormat},
-      {"width past the ceiling", spec([](PngSpec& s) { s.width = kMaxPngSide + 1; s.rows = {{0}}; }),
+      {"zero width", recipe([](PngRecipe& s) { s.width = 0; s.rows.clear(); }), m::kInvalidFormat},
+      {"width past the ceiling", recipe([](PngRecipe& s) { s.width = kMaxPngSide + 1; s.rows = {{0}}; }),
        m::kInvalidFormat},
       {"bitmap past the ceiling",
-       spec([](PngSpec& s) { s.width = s.height = kMaxPngSide; s.colorType = 6; s.rows = {{0}}; }),
+       recipe([](PngRecipe& s) { s.width = s.height = kMaxPngSide; s.colorType = 6; s.rows = {{0}}; }),
        m::kInvalidFormat},
-      {"compression method", spec([](PngSpec& s) { s.compression = 1; }), m::kCompressionNotSupported},
-      {"palette length", spec([](PngSpec& s) { s.before.push_back({"PLTE", {1, 2, 3, 4}}); }), m::kInvalidPalette},
+      {"compression method", recipe([](PngRecipe& s) { s.compression = 1; }), m::kCompressionNotSupported},
+      {"palette length", recipe([](PngRecipe& s) { s.before.push_back({"PLTE", {1, 2, 3, 4}}); }), m::kInvalidPalette},
       {"palette index past the palette",
-       spec([](PngSpec& s) { s.colorType = 3; s.rows = {{0, 1, 5}, {0, 0, 0}}; s.before.push_back({"PLTE", {1, 2, 3, 4, 5, 6}}); }),
+       recipe([](PngRecipe& s) { s.colorType = 3; s.rows = {{0, 1, 5}, {0, 0, 0}}; s.before.push_back({"PLTE", {1, 2, 3, 4, 5, 6}}); }),
        m::kInvalidPalette},
-      {"indexed without palette", spec([](PngSpec& s) { s.colorType = 3; s.rows = {{0, 0, 0}, {0, 0, 0}}; }),
+      {"indexed without palette", recipe([](PngRecipe& s) { s.colorType = 3; s.rows = {{0, 0, 0}, {0, 0, 0}}; }),
        m::kInvalidPalette},
-      {"RGB of depth 4", spec([](PngSpec& s) { s.depth = 4; s.rows = {{0, 0, 0, 0, 0}, {0, 0, 0, 0, 0}}; }),
+      {"RGB of depth 4", recipe([](PngRecipe& s) { s.depth = 4; s.rows = {{0, 0, 0, 0, 0}, {0, 0, 0, 0, 0}}; }),
        m::kInvalidColorFormat},
-      {"colour type 5", spec([](PngSpec& s) { s.colorType = 5; }), m::kInvalidColorFormat},
-      {"unknown critical chunk", spec([](PngSpec& s) { s.before.push_back({"ZZZZ", {1}}); }),
+      {"colour type 5", recipe([](PngRecipe& s) { s.colorType = 5; }), m::kInvalidColorFormat},
+      {"unknown critical chunk", recipe([](PngRecipe& s) { s.before.push_back({"ZZZZ", {1}}); }),
        m::kUnknownCriticalChunk},
-      {"critical chunk after the image data", spec([](PngSpec& s) { s.after.push_back({"PLTE", {1, 2, 3}}); }),
+      {"critical chunk after the image data", recipe([](PngRecipe& s) { s.after.push_back({"PLTE", {1, 2, 3}}); }),
        m::kUnknownCriticalChunk},
-      {"data after the zlib stream", spec([](PngSpec& s) { s.trailingZlib = {1, 2, 3}; }),
+      {"data after the zlib stream", recipe([](PngRecipe& s) { s.trailingZlib = {1, 2, 3}; }),
        m::kExtraCompressedData},
-      {"zlib stream ends before the last row", spec([](PngSpec& s) { s.rows.pop_back(); }),
+      {"zlib stream ends before the last row", recipe([](PngRecipe& s) { s.rows.pop_back(); }),
        m::kExtraCompressedData},
       {"chunk longer than the file", idatTooLong, m::kInvalidFormat},
       {"file cut short", truncated, m::kInvalidFormat},
@@ -258,40 +258,40 @@ TEST(PngErrors, DamagedZlibDataIsACompressionError) {
 
 TEST(PngChunks, AncillaryDataIsReadOrSkipped) {
   {  // private ancillary chunks and text after the image are skipped; split IDATs join
-    PngSpec spec = SmallRgb();
-    spec.before.push_back({"prIv", {9, 9}});
-    spec.after.push_back({"tEXt", {'a', 0, 'b'}});
-    spec.idatSplit = 5;
-    const auto png = Load(WritePng(spec));
+    PngRecipe recipe = SmallRgb();
+    recipe.before.push_back({"prIv", {9, 9}});
+    recipe.after.push_back({"tEXt", {'a', 0, 'b'}});
+    recipe.idatSplit = 5;
+    const auto png = Load(WritePng(recipe));
     EXPECT_EQ(png->Bitmap()->ScanLine(1)[3 * 2], 9);  // blue of the last pixel
   }
   {  // RGB transparency gives the transparent colour; bKGD of a 16-bit image is reduced
-    PngSpec spec = SmallRgb();
-    spec.before.push_back({"tRNS", BigEndian16({0x10, 0x20, 0x30})});
-    const auto png = Load(WritePng(spec));
+    PngRecipe recipe = SmallRgb();
+    recipe.before.push_back({"tRNS", BigEndian16({0x10, 0x20, 0x30})});
+    const auto png = Load(WritePng(recipe));
     EXPECT_TRUE(png->Transparent());
     EXPECT_EQ(png->TransparentColor(), 0x302010u);
-    spec.depth = 16;
-    spec.rows = {std::vector<uint8_t>(18, 0), std::vector<uint8_t>(18, 0)};
-    spec.before = {{"bKGD", BigEndian16({65535, 0x8000, 0})}};
-    EXPECT_EQ(Load(WritePng(spec))->BackgroundColor(), 0x007FFFu);
+    recipe.depth = 16;
+    recipe.rows = {std::vector<uint8_t>(18, 0), std::vector<uint8_t>(18, 0)};
+    recipe.before = {{"bKGD", BigEndian16({65535, 0x8000, 0})}};
+    EXPECT_EQ(Load(WritePng(recipe))->BackgroundColor(), 0x007FFFu);
   }
   {  // gray transparency of depth 2 is scaled to the four-bit range
-    PngSpec spec;
-    spec.width = 4;
-    spec.colorType = 0;
-    spec.depth = 2;
-    spec.rows = {{0x1B}};
-    spec.before.push_back({"tRNS", BigEndian16({2})});
-    EXPECT_EQ(Load(WritePng(spec))->TransparentColor(), 0x0A0A0Au);
+    PngRecipe recipe;
+    recipe.width = 4;
+    recipe.colorType = 0;
+    recipe.depth = 2;
+    recipe.rows = {{0x1B}};
+    recipe.before.push_back({"tRNS", BigEndian16({2})});
+    EXPECT_EQ(Load(WritePng(recipe))->TransparentColor(), 0x0A0A0Au);
   }
   {  // palette transparency is kept as a 256-entry table and leaves pixels alone
-    PngSpec spec;
-    spec.width = 2;
-    spec.colorType = 3;
-    spec.rows = {{1, 0}};
-    spec.before = {{"PLTE", {1, 2, 3, 4, 5, 6}}, {"tRNS", {7, 8, 9}}, {"bKGD", {1}}};
-    const auto png = Load(WritePng(spec));
+    PngRecipe recipe;
+    recipe.width = 2;
+    recipe.colorType = 3;
+    recipe.rows = {{1, 0}};
+    recipe.before = {{"PLTE", {1, 2, 3, 4, 5, 6}}, {"tRNS", {7, 8, 9}}, {"bKGD", {1}}};
+    const auto png = Load(WritePng(recipe));
     ASSERT_EQ(png->Transparency().size(), 256u);
     EXPECT_EQ(png->Transparency()[0], 7);
     EXPECT_EQ(png->Transparency()[2], 9);
@@ -303,35 +303,35 @@ TEST(PngChunks, AncillaryDataIsReadOrSkipped) {
 }
 
 TEST(PngChunks, FileGammaCorrectsColourSamplesButNotAlpha) {
-  PngSpec spec;
-  spec.width = 2;
-  spec.colorType = 6;
-  spec.rows = {{128, 64, 0, 100, 255, 255, 255, 7}};
-  spec.before.push_back({"gama", {0, 0x01, 0x86, 0xA0}});  // 1.0; the type's case bit is ignored
-  const auto png = Load(WritePng(spec));
+  PngRecipe recipe;
+  recipe.width = 2;
+  recipe.colorType = 6;
+  recipe.rows = {{128, 64, 0, 100, 255, 255, 255, 7}};
+  recipe.before.push_back({"gama", {0, 0x01, 0x86, 0xA0}});  // 1.0; the type's case bit is ignored
+  const auto png = Load(WritePng(recipe));
   EXPECT_EQ(png->Bitmap()->Row32(0)[0], 0x64BA8800u);  // 128 -> 186, 64 -> 136, alpha 100 kept
   EXPECT_EQ(png->Bitmap()->Row32(0)[1], 0x07FFFFFFu);
   EXPECT_TRUE(png->ImageProperties().Options & ioUseGamma);
 }
 
 TEST(PngFilters, UnknownFilterTypeLeavesTheRowAsStored) {
-  PngSpec spec = SmallRgb();
-  spec.filters = {7};
-  const auto png = Load(WritePng(spec));
+  PngRecipe recipe = SmallRgb();
+  recipe.filters = {7};
+  const auto png = Load(WritePng(recipe));
   EXPECT_EQ(png->Bitmap()->ScanLine(0)[2], 10);
   EXPECT_EQ(png->Bitmap()->ScanLine(1)[0], 3);
 }
 
 TEST(PngProperties, HeaderIsReadWithoutDecodingAndCanLoadRestoresThePosition) {
-  PngSpec spec;
-  spec.width = 300;
-  spec.height = 200;
-  spec.depth = 16;
-  spec.colorType = 6;
-  spec.interlaced = true;
-  spec.rows.assign(200, std::vector<uint8_t>(300 * 8, 0));
-  spec.before.push_back({"gAMA", {0, 0, 0xB1, 0x8F}});
-  io::TMemoryStream stream(WritePng(spec));
+  PngRecipe recipe;
+  recipe.width = 300;
+  recipe.height = 200;
+  recipe.depth = 16;
+  recipe.colorType = 6;
+  recipe.interlaced = true;
+  recipe.rows.assign(200, std::vector<uint8_t>(300 * 8, 0));
+  recipe.before.push_back({"gAMA", {0, 0, 0xB1, 0x8F}});
+  io::TMemoryStream stream(WritePng(recipe));
   ASSERT_TRUE(stream.SetPosition(0));
   EXPECT_TRUE(TPNGGraphic::CanLoad(stream));
   EXPECT_EQ(stream.Position(), 0);
@@ -352,7 +352,7 @@ TEST(PngProperties, HeaderIsReadWithoutDecodingAndCanLoadRestoresThePosition) {
   EXPECT_DOUBLE_EQ(p.FileGamma, 0.45455);
   EXPECT_EQ(png.Bitmap(), nullptr);
 
-  io::TMemoryStream justSignature(WritePng(spec).data(), 8);
+  io::TMemoryStream justSignature(WritePng(recipe).data(), 8);
   EXPECT_FALSE(TPNGGraphic::CanLoad(justSignature));
   io::TMemoryStream notPng(std::vector<uint8_t>(64, 'x'));
   EXPECT_FALSE(TPNGGraphic::CanLoad(notPng));

@@ -93,8 +93,8 @@ std::vector<uint8_t> Chunk(const std::string& type, const std::vector<uint8_t>& 
   return out;
 }
 
-std::vector<uint8_t> WritePng(const PngSpec& spec) {
-  const int bpp = BitsPerPixel(spec.colorType, spec.depth);
+std::vector<uint8_t> WritePng(const PngRecipe& recipe) {
+  const int bpp = BitsPerPixel(recipe.colorType, recipe.depth);
   const size_t filterBpp = static_cast<size_t>((bpp + 7) / 8);
   std::vector<uint8_t> raw;
   size_t rowCounter = 0;
@@ -102,22 +102,22 @@ std::vector<uint8_t> WritePng(const PngSpec& spec) {
     if (rows.empty() || rows[0].empty()) return;
     std::vector<uint8_t> prev(rows[0].size(), 0);
     for (const auto& row : rows) {
-      const uint8_t type = spec.filters[rowCounter++ % spec.filters.size()];
+      const uint8_t type = recipe.filters[rowCounter++ % recipe.filters.size()];
       const auto filtered = Filter(type, row, prev, filterBpp);
       raw.insert(raw.end(), filtered.begin(), filtered.end());
       prev = row;
     }
   };
-  if (!spec.interlaced) {
-    emit(spec.rows);
+  if (!recipe.interlaced) {
+    emit(recipe.rows);
   } else {
     static const uint32_t x0[] = {0, 4, 0, 2, 0, 1, 0}, y0[] = {0, 0, 4, 0, 2, 0, 1},
                           dx[] = {8, 8, 4, 4, 2, 2, 1}, dy[] = {8, 8, 8, 4, 4, 2, 2};
     for (int p = 0; p < 7; ++p) {
       std::vector<std::vector<uint8_t>> pass;
-      if (x0[p] >= spec.width) continue;
-      for (uint32_t y = y0[p]; y < spec.height; y += dy[p]) {
-        pass.push_back(PickColumns(spec.rows[y], spec.width, bpp, x0[p], dx[p]));
+      if (x0[p] >= recipe.width) continue;
+      for (uint32_t y = y0[p]; y < recipe.height; y += dy[p]) {
+        pass.push_back(PickColumns(recipe.rows[y], recipe.width, bpp, x0[p], dx[p]));
       }
       emit(pass);
     }
@@ -128,23 +128,23 @@ std::vector<uint8_t> WritePng(const PngSpec& spec) {
     throw std::runtime_error("compress2 failed");
   }
   packed.resize(packedSize);
-  packed.insert(packed.end(), spec.trailingZlib.begin(), spec.trailingZlib.end());
+  packed.insert(packed.end(), recipe.trailingZlib.begin(), recipe.trailingZlib.end());
 
   std::vector<uint8_t> file = {0x89, 'P', 'N', 'G', 0x0D, 0x0A, 0x1A, 0x0A};
   std::vector<uint8_t> ihdr;
-  Put32(ihdr, spec.width);
-  Put32(ihdr, spec.height);
-  ihdr.insert(ihdr.end(), {spec.depth, spec.colorType, spec.compression, spec.filterMethod,
-                           static_cast<uint8_t>(spec.interlaced ? 1 : 0)});
+  Put32(ihdr, recipe.width);
+  Put32(ihdr, recipe.height);
+  ihdr.insert(ihdr.end(), {recipe.depth, recipe.colorType, recipe.compression, recipe.filterMethod,
+                           static_cast<uint8_t>(recipe.interlaced ? 1 : 0)});
   auto append = [&](const std::vector<uint8_t>& bytes) { file.insert(file.end(), bytes.begin(), bytes.end()); };
   append(Chunk("IHDR", ihdr));
-  for (const auto& [type, data] : spec.before) append(Chunk(type, data));
-  const size_t split = spec.idatSplit ? spec.idatSplit : packed.size();
+  for (const auto& [type, data] : recipe.before) append(Chunk(type, data));
+  const size_t split = recipe.idatSplit ? recipe.idatSplit : packed.size();
   for (size_t at = 0; at < packed.size(); at += split) {
     append(Chunk("IDAT", std::vector<uint8_t>(packed.begin() + static_cast<long>(at),
                                               packed.begin() + static_cast<long>(std::min(packed.size(), at + split)))));
   }
-  for (const auto& [type, data] : spec.after) append(Chunk(type, data));
+  for (const auto& [type, data] : recipe.after) append(Chunk(type, data));
   append(Chunk("IEND", {}));
   return file;
 }

@@ -8,7 +8,7 @@
 
 namespace zelvan::image::testing {
 
-struct PngSpec {
+struct PngRecipe {
   uint32_t width = 1, height = 1;
   uint8_t depth = 8, colorType = 2, compression = 0, filterMethod = 0;
   bool interlaced = false;
@@ -23,7 +23,7 @@ struct PngSpec {
 };
 
 std::vector<uint8_t> Chunk(const std::string& type, const std::vector<uint8_t>& data);
-std::vector<uint8_t> WritePng(const PngSpec& spec);
+std::vector<uint8_t> WritePng(const PngRecipe& recipe);
 
 // Bits of one pixel for a colour type and depth.
 int BitsPerPixel(uint8_t colorType, uint8_t depth);
