@@ -22,6 +22,8 @@ struct TsGradPie {
   TPercent Percent = 0;  // share of the rect's height (kind 0) or width (kind 1)
   int32_t Mode1 = 0;  // gradient kind, read from the first piece only
   int32_t Mode2 = 0;  // never set from the string
+
+  bool operator==(const TsGradPie&) const = default;
 };
 
 using TsGradArray = std::vector<TsGradPie>;
