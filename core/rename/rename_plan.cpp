@@ -1,0 +1,51 @@
+#include "core/rename/rename_plan.h"
+
+#include "core/rename/naming.h"
+
+namespace zelvan::rename {
+
+namespace {
+
+// An entry is passed over when it carries an attribute the request lacks:
+// Files requests hidden (and archive), Folders requests directory.
+bool PassesAttributeFilter(const TDirEntry& entry, TEntryKind kind) {
+  const bool request_hidden = kind == TEntryKind::Files;
+  const bool request_directory = kind == TEntryKind::Folders;
+  if (entry.Hidden && !request_hidden) return false;
+  if (entry.System) return false;
+  if (entry.Directory && !request_directory) return false;
+  return true;
+}
+
+}  // namespace
+
+void TRenamePlan::ListFolder(const std::u16string& folder, TEntryKind kind,
+                             TFileOperations& files) {
+  rows_.clear();
+  int32_t counter = 1;
+  files.Enumerate(JoinPath(folder, u"*.*"), [&](const TDirEntry& entry) {
+    if (!PassesAttributeFilter(entry, kind)) return;
+    if (entry.Name == u"." || entry.Name == u"..") return;
+    const std::u16string path = JoinPath(folder, entry.Name);
+    const bool exists =
+        kind == TEntryKind::Folders ? files.DirectoryExists(path) : files.FileExists(path);
+    if (!exists) return;
+    rows_.push_back(TPlanRow{counter, entry.Name, std::nullopt, std::nullopt});
+    ++counter;
+  });
+}
+
+void TRenamePlan::ComputeNewNames(const TNamingSettings& settings) {
+  if (renamed_) return;
+  const int digits = EffectiveDigitCount(settings.DigitCount, rows_.size());
+  int64_t number = settings.FirstNumber;  // 64-bit: the last numbers never wrap around
+  for (TPlanRow& row : rows_) {
+    std::u16string name = settings.Prefix;
+    name += PadNumber(number++, digits);
+    name += settings.ExtensionMode == TExtensionMode::Replace ? settings.ExtensionText
+                                                               : ExtensionOf(row.OriginalName);
+    row.NewName = std::move(name);
+  }
+}
+
+}  // namespace zelvan::rename
