@@ -58,29 +58,26 @@ void BM_BlendByMask(benchmark::State& state) {
 }
 BENCHMARK(BM_BlendByMask);
 
-void BM_AlphaBlendOver(benchmark::State& state) {
-  auto destination = Noise(kWidth, kHeight, 1);
-  const auto source = Noise(kWidth, kHeight, 3);
-  const paint::TRect all{0, 0, kWidth, kHeight};
-  for (auto _ : state) {
-    paint::AlphaBlendOver(all, all, *destination, false, {}, *source);
-    benchmark::ClobberMemory();
-  }
-  SetFrameBytes(state);
-}
-BENCHMARK(BM_AlphaBlendOver);
+// Source-over blits of a whole frame by the source's alpha.
+using TAlphaBlit = void (*)(TWorkingBitmap& destination, const TWorkingBitmap& source);
 
-void BM_DrawAlphaImage(benchmark::State& state) {
+void BM_AlphaBlit(benchmark::State& state, TAlphaBlit blit) {
   auto destination = Noise(kWidth, kHeight, 1);
   const auto source = Noise(kWidth, kHeight, 3);
-  const paint::TRect all{0, 0, kWidth, kHeight};
   for (auto _ : state) {
-    paint::DrawAlphaImage(all, all, *destination, false, 0, paint::kNoColorValue, false, {}, *source);
+    blit(*destination, *source);
     benchmark::ClobberMemory();
   }
   SetFrameBytes(state);
 }
-BENCHMARK(BM_DrawAlphaImage);
+
+constexpr paint::TRect kFrame{0, 0, kWidth, kHeight};
+BENCHMARK_CAPTURE(BM_AlphaBlit, AlphaBlendOver, [](TWorkingBitmap& d, const TWorkingBitmap& s) {
+  paint::AlphaBlendOver(kFrame, kFrame, d, false, {}, s);
+});
+BENCHMARK_CAPTURE(BM_AlphaBlit, DrawAlphaImage, [](TWorkingBitmap& d, const TWorkingBitmap& s) {
+  paint::DrawAlphaImage(kFrame, kFrame, d, false, 0, paint::kNoColorValue, false, {}, s);
+});
 
 void BM_CrossFade(benchmark::State& state) {
   auto result = zelvan::image::CreateBmp32(kWidth, kHeight);
