@@ -139,7 +139,10 @@ void AlphaOverRow(uint32_t* d, const uint32_t* s, int width, TAlphaRule rule, in
 #if ZELVAN_KERNELS_SSE2
   const __m128i zero = _mm_setzero_si128();
   for (; x + 4 <= width; x += 4) {
-    const __m128i sv = Load(s + x), dv = Load(d + x);
+    const __m128i sv = Load(s + x);
+    // Four transparent source pixels change nothing (common around glyphs).
+    if (_mm_movemask_epi8(_mm_cmpeq_epi32(_mm_and_si128(sv, kAlphaBytes), zero)) == 0xFFFF) continue;
+    const __m128i dv = Load(d + x);
     const __m128i lo = AlphaOver2(_mm_unpacklo_epi8(sv, zero), _mm_unpacklo_epi8(dv, zero), rule, fade);
     const __m128i hi = AlphaOver2(_mm_unpackhi_epi8(sv, zero), _mm_unpackhi_epi8(dv, zero), rule, fade);
     Store(d + x, _mm_packus_epi16(lo, hi));

@@ -8,13 +8,13 @@
 namespace zelvan::paint::kernels {
 namespace {
 
-// Random rows; every 7th source pixel fully transparent, every 5th opaque,
-// so the alpha extremes are always among them.
+// Random rows; every 7th pixel and the block 8..11 fully transparent, every
+// 5th opaque, so the alpha extremes are always among them.
 std::vector<uint32_t> RandomRow(std::mt19937& random, int width) {
   std::vector<uint32_t> row(static_cast<size_t>(width));
   for (int i = 0; i < width; ++i) {
     uint32_t p = static_cast<uint32_t>(random());
-    if (i % 7 == 0) p &= 0x00FFFFFF;
+    if (i % 7 == 0 || (i >= 8 && i < 12)) p &= 0x00FFFFFF;
     if (i % 5 == 0) p |= 0xFF000000;
     row[static_cast<size_t>(i)] = p;
   }
