@@ -4,7 +4,9 @@
 #include <array>
 #include <memory>
 
+#include "core/image/bitmap32.h"
 #include "core/image/pixel_format_conversion.h"
+#include "core/paint/blend_kernels.h"
 #include "core/paint/blit_region.h"
 #include "core/paint/parent_pixel.h"
 #include "core/paint/pixel.h"
@@ -43,6 +45,8 @@ class TTint {
     }
   }
 
+  bool Active() const { return active_; }
+
   uint32_t operator()(uint32_t p) const {
     if (!active_) return p;
     const int gray = (PixelR(p) + PixelG(p) + PixelB(p)) / 3;
@@ -75,6 +79,39 @@ void PaintReflection(const TBlitRegion& r, TWorkingBitmap& destination, int blen
   }
 }
 
+// The blend of a clipped region, row by row. Key pixels have alpha 0, so the
+// kernel leaves them as they are; with a ready cache info and fillKey they
+// then take the parent's pixel, and the parent's edges may end a row early.
+void BlendRegion(const TBlitRegion& r, TWorkingBitmap& destination, const TWorkingBitmap& src, bool fillKey,
+                 const TCacheInfo& info, kernels::TAlphaRule rule, int fade) {
+  const bool keysFromParent = info.Ready && fillKey;
+  for (int row = 0; row < r.Height; ++row) {
+    const int y = r.DstY + row;
+    uint32_t* d = destination.Row32(y) + r.DstX;
+    const uint32_t* s = src.Row32(r.SrcY + row) + r.SrcX;
+    if (!keysFromParent) {
+      kernels::AlphaOverRow(d, s, r.Width, rule, fade);
+      continue;
+    }
+    // Pixel by pixel when the parent is the destination itself, so parent
+    // pixels are read exactly as far as the row has been painted.
+    const bool inPlace = info.Bmp == &destination;
+    int width = r.Width;
+    for (int i = 0; i < r.Width; ++i) {
+      if (s[i] != kKeyPixel) {
+        if (inPlace) kernels::AlphaOverRow(d + i, s + i, 1, rule, fade);
+        continue;
+      }
+      if (!PutParentForKey(d[i], fillKey, info, r.DstX + i, y)) {
+        width = i;
+        break;
+      }
+    }
+    // Parent pixels already put in stay: they sit under key pixels, which blend to nothing.
+    if (!inPlace) kernels::AlphaOverRow(d, s, width, rule, fade);
+  }
+}
+
 }  // namespace
 
 void AlphaBlendOver(const TRect& destinationRect, const TRect& sourceRect, TWorkingBitmap& destination, bool fillKey,
@@ -83,22 +120,7 @@ void AlphaBlendOver(const TRect& destinationRect, const TRect& sourceRect, TWork
   std::unique_ptr<TWorkingBitmap> converted;
   const TWorkingBitmap& src = image::InFormat(source, TPixelFormat::pf32bit, converted);
   const TBlitRegion r = ClipBlitRects(destination, destinationRect, src, sourceRect);
-  for (int row = 0; row < r.Height; ++row) {
-    const int y = r.DstY + row;
-    uint32_t* d = destination.Row32(y) + r.DstX;
-    const uint32_t* s = src.Row32(r.SrcY + row) + r.SrcX;
-    for (int i = 0; i < r.Width; ++i) {
-      const uint32_t p = s[i];
-      if (cacheInfo.Ready && p == kKeyPixel) {
-        if (!PutParentForKey(d[i], fillKey, cacheInfo, r.DstX + i, y)) break;
-        continue;
-      }
-      const int a = PixelA(p);
-      if (a == 0) continue;  // weight 0 and no alpha change: the pixel stays
-      const int da = PixelA(d[i]);
-      d[i] = BlendPixel(p, d[i], a, da + a * (255 - da) / 255);
-    }
-  }
+  BlendRegion(r, destination, src, fillKey, cacheInfo, kernels::TAlphaRule::kUnion, 0);
 }
 
 void DrawAlphaImage(const TRect& destinationRect, const TRect& sourceRect, TWorkingBitmap& destination,
@@ -111,23 +133,23 @@ void DrawAlphaImage(const TRect& destinationRect, const TRect& sourceRect, TWork
   if (r.IsEmpty()) return;
   blendPercent = std::clamp(blendPercent, 0, 100);
   const TTint tinted(tint);
-  for (int row = 0; row < r.Height; ++row) {
-    const int y = r.DstY + row;
-    uint32_t* d = destination.Row32(y) + r.DstX;
-    const uint32_t* s = src.Row32(r.SrcY + row) + r.SrcX;
-    for (int i = 0; i < r.Width; ++i) {
-      const uint32_t p = s[i];
-      if (cacheInfo.Ready && p == kKeyPixel) {
-        if (!PutParentForKey(d[i], fillKey, cacheInfo, r.DstX + i, y)) break;
-        continue;
+  const kernels::TAlphaRule rule = blendPercent != 0 ? kernels::TAlphaRule::kKeep : kernels::TAlphaRule::kMax;
+  if (!tinted.Active()) {
+    BlendRegion(r, destination, src, fillKey, cacheInfo, rule, blendPercent);
+  } else {
+    // Key tests look at the untinted pixels. A pixel that only tinting made
+    // key-coloured has alpha 0 and blends to nothing, as 0 does.
+    auto tintedSource = image::CreateBmp32(r.Width, r.Height);
+    for (int row = 0; row < r.Height; ++row) {
+      const uint32_t* s = src.Row32(r.SrcY + row) + r.SrcX;
+      uint32_t* t = tintedSource->Row32(row);
+      for (int i = 0; i < r.Width; ++i) {
+        t[i] = s[i] == kKeyPixel ? kKeyPixel : tinted(s[i]);
+        if (t[i] == kKeyPixel && s[i] != kKeyPixel) t[i] = 0;
       }
-      const int a = PixelA(p);
-      const int da = PixelA(d[i]);
-      if (blendPercent != 0)
-        d[i] = BlendPixel(tinted(p), d[i], (100 - blendPercent) * a / 100, da);
-      else
-        d[i] = BlendPixel(tinted(p), d[i], a, std::max(da, a));
     }
+    BlendRegion({r.DstX, r.DstY, 0, 0, r.Width, r.Height}, destination, *tintedSource, fillKey, cacheInfo, rule,
+                blendPercent);
   }
   if (reflected) PaintReflection(r, destination, blendPercent, tinted, src);
 }

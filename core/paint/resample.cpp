@@ -61,20 +61,18 @@ uint8_t FixedToByte(int sum) {
   return static_cast<uint8_t>(sum >> 16);
 }
 
-void ResampleRows(const TWorkingBitmap& source, TWorkingBitmap& target, int channels, const TContributions& c) {
-  std::vector<int> sum(static_cast<size_t>(channels));
+template <int kChannels>
+void ResampleRows(const TWorkingBitmap& source, TWorkingBitmap& target, const TContributions& c) {
   for (int y = 0; y < source.Height(); ++y) {
     const uint8_t* in = source.ScanLine(y);
     uint8_t* out = target.ScanLine(y);
-    for (int x = 0; x < target.Width(); ++x) {
-      std::fill(sum.begin(), sum.end(), 0);
-      for (size_t t = c.first[static_cast<size_t>(x)]; t < c.first[static_cast<size_t>(x) + 1]; ++t) {
-        const uint8_t* sample = in + static_cast<size_t>(c.index[t]) * static_cast<size_t>(channels);
-        for (int k = 0; k < channels; ++k) sum[static_cast<size_t>(k)] += c.weight[t] * sample[k];
+    for (size_t x = 0; x < static_cast<size_t>(target.Width()); ++x, out += kChannels) {
+      int sum[kChannels] = {};
+      for (size_t t = c.first[x]; t < c.first[x + 1]; ++t) {
+        const uint8_t* sample = in + static_cast<size_t>(c.index[t]) * kChannels;
+        for (int k = 0; k < kChannels; ++k) sum[k] += c.weight[t] * sample[k];
       }
-      for (int k = 0; k < channels; ++k)
-        out[static_cast<size_t>(x) * static_cast<size_t>(channels) + static_cast<size_t>(k)] =
-            FixedToByte(sum[static_cast<size_t>(k)]);
+      for (int k = 0; k < kChannels; ++k) out[k] = FixedToByte(sum[k]);
     }
   }
 }
@@ -158,7 +156,11 @@ void Resample(const TWorkingBitmap& source, std::unique_ptr<TWorkingBitmap>& des
   const TWorkingBitmap& src = image::InFormat(source, format, converted);
 
   TWorkingBitmap rows(newWidth, src.Height(), format);
-  ResampleRows(src, rows, channels, Contributions(newWidth, src.Width(), filter));
+  const TContributions columns = Contributions(newWidth, src.Width(), filter);
+  if (channels == 4)
+    ResampleRows<4>(src, rows, columns);
+  else
+    ResampleRows<3>(src, rows, columns);
   auto result = std::make_unique<TWorkingBitmap>(newWidth, newHeight, format);
   ResampleColumns(rows, *result, channels, Contributions(newHeight, src.Height(), filter));
   destination = std::move(result);

@@ -1,0 +1,133 @@
+// The pixel routines on a 1920 x 1080 bitmap, each against memcpy of the same
+// number of bytes in the same run (compare bytes_per_second).
+#include <benchmark/benchmark.h>
+
+#include <cstring>
+#include <memory>
+#include <random>
+#include <vector>
+
+#include "core/image/bitmap32.h"
+#include "core/paint/alpha_blend.h"
+#include "core/paint/fill.h"
+#include "core/paint/gradient_paint.h"
+#include "core/paint/resample.h"
+#include "core/paint/weighted_blend.h"
+
+namespace {
+
+using zelvan::image::TWorkingBitmap;
+namespace paint = zelvan::paint;
+
+constexpr int kWidth = 1920;
+constexpr int kHeight = 1080;
+constexpr int64_t kFrameBytes = int64_t{kWidth} * kHeight * 4;
+
+std::unique_ptr<TWorkingBitmap> Noise(int width, int height, uint32_t seed) {
+  auto bitmap = zelvan::image::CreateBmp32(width, height);
+  std::mt19937 random(seed);
+  for (int y = 0; y < height; ++y)
+    for (int x = 0; x < width; ++x) bitmap->Row32(y)[x] = static_cast<uint32_t>(random());
+  return bitmap;
+}
+
+void SetFrameBytes(benchmark::State& state, int64_t bytes = kFrameBytes) {
+  state.SetBytesProcessed(static_cast<int64_t>(state.iterations()) * bytes);
+}
+
+void BM_MemcpyReference(benchmark::State& state) {
+  const auto bytes = static_cast<size_t>(state.range(0));
+  std::vector<uint8_t> from(bytes, 1), to(bytes);
+  for (auto _ : state) {
+    std::memcpy(to.data(), from.data(), bytes);
+    benchmark::DoNotOptimize(to.data());
+    benchmark::ClobberMemory();
+  }
+  SetFrameBytes(state, state.range(0));
+}
+BENCHMARK(BM_MemcpyReference)->Arg(kFrameBytes)->Arg(kFrameBytes * 4);
+
+void BM_BlendByMask(benchmark::State& state) {
+  auto destination = Noise(kWidth, kHeight, 1);
+  const auto skin = Noise(kWidth, 2 * kHeight, 2);  // picture over mask
+  for (auto _ : state) {
+    paint::BlendByMask(*destination, {0, 0}, *skin, {0, 0, kWidth, kHeight}, {0, kHeight});
+    benchmark::ClobberMemory();
+  }
+  SetFrameBytes(state);
+}
+BENCHMARK(BM_BlendByMask);
+
+// Source-over blits of a whole frame by the source's alpha.
+using TAlphaBlit = void (*)(TWorkingBitmap& destination, const TWorkingBitmap& source);
+
+void BM_AlphaBlit(benchmark::State& state, TAlphaBlit blit) {
+  auto destination = Noise(kWidth, kHeight, 1);
+  const auto source = Noise(kWidth, kHeight, 3);
+  for (auto _ : state) {
+    blit(*destination, *source);
+    benchmark::ClobberMemory();
+  }
+  SetFrameBytes(state);
+}
+
+constexpr paint::TRect kFrame{0, 0, kWidth, kHeight};
+BENCHMARK_CAPTURE(BM_AlphaBlit, AlphaBlendOver, [](TWorkingBitmap& d, const TWorkingBitmap& s) {
+  paint::AlphaBlendOver(kFrame, kFrame, d, false, {}, s);
+});
+BENCHMARK_CAPTURE(BM_AlphaBlit, DrawAlphaImage, [](TWorkingBitmap& d, const TWorkingBitmap& s) {
+  paint::DrawAlphaImage(kFrame, kFrame, d, false, 0, paint::kNoColorValue, false, {}, s);
+});
+
+void BM_CrossFade(benchmark::State& state) {
+  auto result = zelvan::image::CreateBmp32(kWidth, kHeight);
+  const auto first = Noise(kWidth, kHeight, 4);
+  const auto second = Noise(kWidth, kHeight, 5);
+  for (auto _ : state) {
+    paint::CrossFade(*result, *first, *second, 100);
+    benchmark::ClobberMemory();
+  }
+  SetFrameBytes(state);
+}
+BENCHMARK(BM_CrossFade);
+
+void BM_FillRect32(benchmark::State& state) {
+  auto bitmap = zelvan::image::CreateBmp32(kWidth, kHeight);
+  for (auto _ : state) {
+    paint::FillRect32(*bitmap, {0, 0, kWidth, kHeight}, 0x00336699, 255);
+    benchmark::ClobberMemory();
+  }
+  SetFrameBytes(state);
+}
+BENCHMARK(BM_FillRect32);
+
+void BM_PaintGradient(benchmark::State& state) {
+  auto bitmap = zelvan::image::CreateBmp32(kWidth, kHeight);
+  const auto kind = static_cast<int32_t>(state.range(0));
+  const paint::TsGradArray gradient = {{0x00FFFFFF, 0x00C0C0C0, 40, kind, 0}, {0x00C0C0C0, 0x00808080, 60, 0, 0}};
+  for (auto _ : state) {
+    paint::PaintGradient(*bitmap, {0, 0, kWidth, kHeight}, gradient);
+    benchmark::ClobberMemory();
+  }
+  SetFrameBytes(state);
+}
+BENCHMARK(BM_PaintGradient)->Arg(paint::kGradientVertical)->Arg(paint::kGradientHorizontal);
+
+// Up is measured against the bytes it writes (4 frames), down against those it reads.
+void BM_ResampleMitchell(benchmark::State& state) {
+  const bool up = state.range(0) == 2;
+  const auto source = Noise(kWidth, kHeight, 6);
+  std::unique_ptr<TWorkingBitmap> destination;
+  const int width = up ? kWidth * 2 : kWidth / 2;
+  const int height = up ? kHeight * 2 : kHeight / 2;
+  for (auto _ : state) {
+    paint::Resample(*source, destination, width, paint::TFilterKind::fkMitchell, height);
+    benchmark::DoNotOptimize(destination.get());
+  }
+  SetFrameBytes(state, up ? kFrameBytes * 4 : kFrameBytes);
+}
+BENCHMARK(BM_ResampleMitchell)->ArgName("up")->Arg(2)->Arg(0);
+
+}  // namespace
+
+BENCHMARK_MAIN();
