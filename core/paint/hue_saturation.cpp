@@ -47,7 +47,9 @@ uint32_t ChangeHue(int offset, uint32_t pixel) {
   else
     h = 240 + 60.0 * (r - g) / delta;
   if (h < 0) h += 360;
-  const int hue = static_cast<int>(std::nearbyint(offset + h)) % 360;  // C++ % keeps the dividend's sign
+  int hue = static_cast<int>(std::nearbyint(offset + h)) % 360;  // C++ % keeps the dividend's sign
+  // A negative offset turns the hue backwards, not into the last sector.
+  if (hue < 0) hue += 360;
   const int sector = static_cast<int>(std::trunc(hue / 60.0));
   const double f = hue / 60.0 - sector;
   const int p = RoundToByte(Clamp255(v * (1 - s)));

@@ -31,6 +31,8 @@ TEST(ChangeHue, RotatesThroughTheSectorsRoundingHalfToEven) {
       {60, 0x00FF0000, 0x00FFFF00},   // red to yellow
       {30, 0x00FD0000, 0x00FD7E00},   // t = 253 * 0.5 = 126.5 -> 126
       {120, 0x00FF00FF, 0x00FFFF00},  // magenta (300) + 120 wraps to 60
+      {-120, 0x00FF0000, 0x000000FF}, // red turned backwards is blue (240), not magenta
+      {-420, 0x0000FF00, 0x00FFFF00}, // green (120) - 420 = -300, the same hue as 60: yellow
       {45, 0x00808080, 0x00808080},   // grays, black and white stay
       {45, 0x00000000, 0x00000000},
       {45, 0xFFFFFFFF, 0xFFFFFFFF},
