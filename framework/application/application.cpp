@@ -72,6 +72,7 @@ void TApplication::Run() {
   FTerminated = false;
   if (FMainForm && ShowMainForm) FMainForm->Show();
   while (!FTerminated) HandleMessage();
+  FTerminated = false;  // the loop may be run again (tests do)
 }
 
 void TApplication::Terminate() { PostQuitMessage(0); }

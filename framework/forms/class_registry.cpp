@@ -7,7 +7,7 @@ TClassRegistry& TClassRegistry::Instance() {
   return registry;
 }
 
-void TClassRegistry::RegisterClass(const std::wstring& name, const std::wstring& parent,
+void TClassRegistry::RegisterComponentClass(const std::wstring& name, const std::wstring& parent,
                                    TComponentFactory factory) {
   TClassEntry& entry = FClasses[name];
   entry.Parent = parent;

@@ -22,7 +22,7 @@ class TClassRegistry {
   static TClassRegistry& Instance();
 
   // An empty factory registers an abstract class (it lends its properties).
-  void RegisterClass(const std::wstring& name, const std::wstring& parent, TComponentFactory factory);
+  void RegisterComponentClass(const std::wstring& name, const std::wstring& parent, TComponentFactory factory);
   void RegisterProperty(const std::wstring& className, const std::wstring& property,
                         TPropertySetter setter);
   bool IsRegistered(const std::wstring& name) const { return FClasses.count(name) != 0; }
@@ -50,11 +50,11 @@ class TClassRegistry {
   };
   template <typename T>
   TClassBuilder Class(const std::wstring& name, const std::wstring& parent) {
-    RegisterClass(name, parent, [](TComponent* owner) -> TComponent* { return new T(owner); });
+    RegisterComponentClass(name, parent, [](TComponent* owner) -> TComponent* { return new T(owner); });
     return TClassBuilder(*this, name);
   }
   TClassBuilder AbstractClass(const std::wstring& name, const std::wstring& parent) {
-    RegisterClass(name, parent, nullptr);
+    RegisterComponentClass(name, parent, nullptr);
     return TClassBuilder(*this, name);
   }
 
