@@ -148,14 +148,7 @@ void TCustomForm::SetWindowShowing(bool show) {
 }
 
 void TCustomForm::PaintWindow(HDC dc) {
-  FCanvas.SetHandle(dc);
-  struct Detach {
-    TCanvas& canvas;
-    ~Detach() { canvas.SetHandle(nullptr); }
-  } detach{FCanvas};
-  FCanvas.Font().Assign(Font());
-  FCanvas.Brush().SetColor(Color());
-  Paint();
+  PaintOnCanvas(FCanvas, dc, Font(), Color(), [this] { Paint(); });
 }
 
 void TCustomForm::Paint() {

@@ -171,3 +171,15 @@ void TCanvas::RestoreState(int saved) {
   DeselectObjects();
   RestoreDC(Handle(), saved);
 }
+
+void PaintOnCanvas(TCanvas& canvas, HDC dc, const TFont& font, TColor color,
+                   const std::function<void()>& paint) {
+  canvas.SetHandle(dc);
+  struct Detach {
+    TCanvas& canvas;
+    ~Detach() { canvas.SetHandle(nullptr); }
+  } detach{canvas};
+  canvas.Font().Assign(font);
+  canvas.Brush().SetColor(color);
+  paint();
+}

@@ -6,6 +6,7 @@
 
 #include <windows.h>
 
+#include <functional>
 #include <string>
 
 #include "framework/graphics/brush.h"
@@ -79,3 +80,8 @@ class TCanvas : public TObject {
   HGDIOBJ FOldBrush = nullptr;
   HGDIOBJ FOldPen = nullptr;
 };
+
+// Lends `dc` to the canvas for one painting, with the painter's font and
+// background colour, and takes it back afterwards even when painting throws.
+void PaintOnCanvas(TCanvas& canvas, HDC dc, const TFont& font, TColor color,
+                   const std::function<void()>& paint);

@@ -97,9 +97,14 @@ unsigned CountGdiTableEntries() {
   return live;
 }
 
+BOOL CALLBACK CountChildWindow(HWND, LPARAM count) {
+  ++*reinterpret_cast<unsigned*>(count);
+  return TRUE;
+}
+
 BOOL CALLBACK CountWindow(HWND window, LPARAM count) {
   ++*reinterpret_cast<unsigned*>(count);
-  EnumChildWindows(window, [](HWND, LPARAM n) -> BOOL { ++*reinterpret_cast<unsigned*>(n); return TRUE; }, count);
+  EnumChildWindows(window, CountChildWindow, count);
   return TRUE;
 }
 
