@@ -1,0 +1,9 @@
+#pragma once
+// One-time set-up of the framework: the classes and properties that stored
+// layouts can name, and the DIB-section storage of working bitmaps. Called by
+// TApplication::Initialize and by every layout read; later calls do nothing.
+
+void SetUpFramework();
+
+// Registers the framework's own classes in the class registry.
+void RegisterFrameworkClasses();
