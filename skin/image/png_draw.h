@@ -1,0 +1,11 @@
+#pragma once
+// Drawing a decoded PNG on a canvas. A 32-bit picture is laid over what the
+// canvas shows by its per-pixel alpha (optionally with a fading reflection
+// below it); other pictures are drawn as ordinary bitmaps.
+
+#include <windows.h>
+
+#include "core/image/png_graphic.h"
+#include "framework/graphics/canvas.h"
+
+void DrawPNGGraphic(TCanvas& canvas, const RECT& rect, const zelvan::image::TPNGGraphic& png);
