@@ -46,7 +46,7 @@ INSTANTIATE_TEST_SUITE_P(
         DepthCase{"bits24", {3, 1, 24, {}, {kRed, kGreen, kBlue}}, {kRed, kGreen, kBlue}},
         DepthCase{"bits32", {1, 2, 32, {}, {0x80123456, 0xFF654321}}, {0x123456, 0x654321}},
         DepthCase{"topDown", {1, 2, 24, {}, {kRed, kBlue}, true}, {kRed, kBlue}}),
-    [](const auto& info) { return std::string(info.param.name); });
+    [](const auto& param_info) { return std::string(param_info.param.name); });
 
 TEST(BmpReader, KeepsTheAlphaOf32BitFiles) {
   io::TMemoryStream stream(WriteBmp({1, 1, 32, {}, {0x80123456}}));
