@@ -148,6 +148,7 @@ std::unique_ptr<TWorkingBitmap> ReadBmp(io::TStream& stream) {
     Invalid();
   }
   if (h.BitCount <= 8) ReadPalette(stream, h, *bitmap);
+  if (h.Width == 0 || h.Height == 0) return bitmap;  // no rows to read
   if (!stream.SetPosition(start + bits_offset)) Invalid();
   std::vector<uint8_t> row(row_bytes);
   const size_t copy = std::min(row_bytes, bitmap->Stride());

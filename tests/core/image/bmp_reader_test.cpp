@@ -53,6 +53,15 @@ TEST(BmpReader, KeepsTheAlphaOf32BitFiles) {
   EXPECT_EQ(ReadBmp(stream)->Row32(0)[0], 0x80123456u);
 }
 
+// Found by the fuzzer: a width of 0 with a large height has no rows to read.
+TEST(BmpReader, ZeroWidthGivesAnEmptyBitmap) {
+  const auto bytes = WriteBmp({0, 3, 24, {}, {}});
+  io::TMemoryStream stream(bytes);
+  const auto bitmap = ReadBmp(stream);
+  EXPECT_EQ(bitmap->Width(), 0);
+  EXPECT_EQ(bitmap->Height(), 3);
+}
+
 // Hostile headers: each must be refused with the fixed message, never crash
 // or allocate the size it claims.
 TEST(BmpReader, RefusesDamagedHeaders) {
