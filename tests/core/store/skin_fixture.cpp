@@ -1,6 +1,5 @@
 #include "tests/core/store/skin_fixture.h"
 
-#include <gtest/gtest.h>
 #include <jpeglib.h>
 
 #include <fstream>
