@@ -54,7 +54,10 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   settings.InternalSkins = &skins;
   settings.HueOffset = static_cast<int8_t>(data[0]);
   settings.Saturation = static_cast<int8_t>(data[1]);
-  TsSkinStore store(TSkinServices{u"", [](TMessageKind, const std::string&) {}, true, 4}, settings);
+  TSkinServices services;
+  services.ShowMessage = [](TMessageKind, const std::string&) {};
+  services.TestSwitch = true;
+  TsSkinStore store(services, settings);
   try {
     store.LoadSkinByName(u"Fuzz");
   } catch (const zelvan::text::EConvertError&) {

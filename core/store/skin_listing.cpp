@@ -29,6 +29,7 @@ std::u16string TsSkinStore::ListSkins(std::vector<std::u16string>& list, TacSkin
   if (DirectoryExists(dir)) {
     for (const TSkinDirEntry& entry : ListDirectory(dir)) {
       if (entry.Name.empty() || entry.Name.front() == u'.') continue;
+      if (services_.IsHiddenOrSystem && services_.IsHiddenOrSystem(dir + u"\\" + entry.Name)) continue;
       if (entry.Directory) {
         if (skinType != stPacked && FileExists(dir + u"\\" + entry.Name + u"\\Options.dat")) list.push_back(entry.Name);
       } else if (skinType != stUnpacked && entry.Name.ends_with(u".asz")) {

@@ -22,6 +22,9 @@ struct TSkinServices {
   std::function<void(TMessageKind kind, const std::string& text)> ShowMessage;
   bool TestSwitch = false;  // "/actest" among the command-line parameters
   int SizingFrameWidth = 4;  // the platform's sizing-frame width (SM_CXFRAME)
+  // Whether a directory entry has the hidden or system attribute; skin lists
+  // pass such entries over. The portable file access cannot tell.
+  std::function<bool(const std::u16string& path)> IsHiddenOrSystem;
 };
 
 struct TSkinSettings {

@@ -128,10 +128,19 @@ void TempFolder::Write(const std::string& relative, const std::vector<uint8_t>& 
 
 void TempFolder::MakeFolder(const std::string& relative) const { fs::create_directories(root_ / relative); }
 
+namespace {
+
+TSkinServices RecordingServices(std::vector<std::pair<TMessageKind, std::string>>& messages, bool testSwitch) {
+  TSkinServices services;
+  services.ShowMessage = [&messages](TMessageKind kind, const std::string& text) { messages.emplace_back(kind, text); };
+  services.TestSwitch = testSwitch;
+  return services;
+}
+
+}  // namespace
+
 SkinHarness::SkinHarness(bool testSwitch)
-    : store(TSkinServices{u"", [this](TMessageKind kind, const std::string& text) { messages.emplace_back(kind, text); },
-                          testSwitch, 4},
-            settings) {
+    : store(RecordingServices(messages, testSwitch), settings) {
   settings.SkinDirectory = dir.Path();
 }
 

@@ -192,11 +192,36 @@ TEST(SkinSections, KeysComeFromTheNearestAncestor) {
   EXPECT_EQ(h.Section("SYSCHILD").GlowCount, 0xFFFFFF) << "from an ancestor: a system colour turns into RGB";
 }
 
+// Constant indexes are all recomputed: nothing of the previous skin survives.
+TEST(SkinSections, ConstantIndexesStartAfreshOnEveryLoad) {
+  SkinHarness h;
+  h.WriteSkin("Full", "[GLOBALINFO]\nBOXCHECKED=@0000,0000,0004,0004,1,0\n"
+                      "[SCROLLBTNTOP]\nGLYPHMASK=@0000,0000,0004,0004,1,0\n");
+  h.WriteSkin("Bare", "[EDIT]\nCOLOR=1\n");
+  h.Load("Full");
+  EXPECT_EQ(h.store.ConstData.CheckBoxChecked, 0);
+  EXPECT_EQ(h.store.ConstData.MaskArrowTop, 1);
+  h.Load("Bare");
+  EXPECT_EQ(h.store.ConstData.IndexGLobalInfo, -1);
+  EXPECT_EQ(h.store.ConstData.CheckBoxChecked, -1);
+  EXPECT_EQ(h.store.ConstData.MaskArrowTop, -1);
+}
+
 TEST(SkinSections, CommonSectionsAddWhatTheSkinLacks) {
   SkinHarness h;
   h.WriteSkin("Common", "[BUTTON]\nCOLOR=42\nGLOW=3\n[EDIT]\nCOLOR=7\n");
-  h.settings.CommonSections = {"; ours", "[EDIT]", "COLOR=99", "[MYBUTTON]", "PARENTCLASS=button", "GLOW=5"};
+  h.settings.CommonSections = {"; ours",  "[EDIT]", "COLOR=99", "[MYBUTTON]", "PARENTCLASS=button", "GLOW=5",
+                               "ICON=icon.bmp", "STRIP=# (0,0,8,8) (2,0,1,1)", "[GLOBALINFO]", "LOGO=icon.bmp"};
+  h.dir.Write("Common/icon.bmp", SolidBmp(6, 4, 0x00FF00));
   h.Load("Common");
+  const TsMaskData* icon = h.Part("MYBUTTON", "ICON");
+  ASSERT_NE(icon, nullptr);
+  EXPECT_EQ(icon->R, (paint::TRect{0, 0, 6, 4}));
+  EXPECT_EQ(icon->ImageCount, 0);
+  EXPECT_EQ(icon->WL, 0);
+  ASSERT_NE(h.Part("MYBUTTON", "STRIP"), nullptr);
+  EXPECT_EQ(h.Part("MYBUTTON", "STRIP")->ImageCount, 2);
+  EXPECT_EQ(h.Part("GLOBALINFO", "LOGO"), nullptr) << "GLOBALINFO of the common text adds no images";
   EXPECT_EQ(h.Section("EDIT").Color, 7u);
   const TsGeneralData& mine = h.Section("MYBUTTON");
   EXPECT_EQ(mine.ParentClass, "BUTTON");

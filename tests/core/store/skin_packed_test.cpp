@@ -169,13 +169,20 @@ TEST_F(BuiltInSkins, ListsFoldersArchivesAndBuiltInSkins) {
   }
   std::vector<std::u16string> list;
   EXPECT_EQ(h.store.GetSkinNames(list, stAllSkins), u"First") << "the first name added, before sorting";
+  TSkinServices services;
+  services.IsHiddenOrSystem = [](const std::u16string& path) { return path.ends_with(u"Red.asz"); };
+  TsSkinStore hiding(services, h.settings);
+  hiding.GetExternalSkinNames(list, stPacked);
+  EXPECT_EQ(list, std::vector<std::u16string>{u"My"}) << "hidden and system entries are passed over";
   const std::u16string random = h.store.GetRandomSkin();
   EXPECT_NE(std::find(list.begin(), list.end(), random), list.end());
 }
 
 TEST(SkinDirectory, ResolvesAgainstTheProgramFolder) {
   TSkinSettings settings;
-  TsSkinStore store(TSkinServices{u"C:\\Apps\\Prog\\", nullptr, false, 4}, settings);
+  TSkinServices services;
+  services.ProgramFolder = u"C:\\Apps\\Prog\\";
+  TsSkinStore store(services, settings);
   const std::pair<std::u16string, std::u16string> cases[] = {
       {u"Skins", u"C:\\Apps\\Prog\\Skins"},       {u"..\\Skins", u"C:\\Apps\\Skins"},
       {u"../Skins", u"C:\\Apps\\Skins"},          {u".\\Skins", u"C:\\Apps\\Prog\\Skins"},
