@@ -58,13 +58,21 @@ TImageEntry ExternalFile(std::string_view value) {
   return e;
 }
 
+// Coordinates beyond any bitmap are cut, so that widths and heights of a
+// hostile entry cannot overflow.
+constexpr int kMaxCoordinate = 1 << 24;
+
+int Coordinate(const std::vector<std::string_view>& words, size_t index) {
+  return std::clamp(WordOr(words, index, 0), -kMaxCoordinate, kMaxCoordinate);
+}
+
 TImageEntry Rectangle(std::string_view value) {
   const auto w = Words(value, " ()");
   const auto rect = Words(w.size() > 1 ? w[1] : std::string_view(), " ,");
   const auto params = Words(w.size() > 2 ? w[2] : std::string_view(), " ,");
   TImageEntry e;
   e.Form = TEntryForm::efRectangle;
-  e.R = {WordOr(rect, 0, 0), WordOr(rect, 1, 0), WordOr(rect, 2, 0), WordOr(rect, 3, 0)};
+  e.R = {Coordinate(rect, 0), Coordinate(rect, 1), Coordinate(rect, 2), Coordinate(rect, 3)};
   e.ImageCount = std::max(WordOr(params, 0, 1), 1);
   e.MaskType = std::max(WordOr(params, 1, 0), 0);
   e.BorderWidth = params.size() > 2 ? std::max(text::StrToInt(params[2]), 0) : 0;

@@ -45,6 +45,8 @@ INSTANTIATE_TEST_SUITE_P(
         EntryCase{"!btn.png!4!1!-3", F::efExternalFile, {}, 4, 1, 0, 1, itisaBorder},
         EntryCase{"!btn.png!4!1!x", F::efExternalFile, {}, 4, 1, 0, 1, itisaBorder},
         EntryCase{"edit.bmp", F::efBitmapFile, {}, 3, 1, 0, 0, itisaBorder},
+        EntryCase{"# (-2147483648,0,2147483647,9)", F::efRectangle, {-(1 << 24), 0, 1 << 24, 9}, 1, 0, 0, 1,
+                  itisaBorder},
         EntryCase{"#", F::efNone, {}, 0, 0, 0, 0, itisaBorder},
         EntryCase{"16777215", F::efNone, {}, 0, 0, 0, 0, itisaBorder},
         EntryCase{"back.jpg", F::efNone, {}, 0, 0, 0, 0, itisaBorder}));
