@@ -121,6 +121,37 @@ TEST_F(BuiltInSkins, EmptyDataOrNoneAtAllTurnsTheStoreOff) {
   EXPECT_TRUE(h.messages.empty());
 }
 
+TEST_F(BuiltInSkins, CollectionFindsCopiesAndReportsChanges) {
+  int changes = 0;
+  skins.OnChange = [&changes] { ++changes; };
+  EXPECT_EQ(skins.IndexOf(u"Second"), 1);
+  EXPECT_EQ(skins.IndexOf(u"second"), -1);
+  TsStoredSkin& copy = skins.Add();
+  skins.Items(1).Author = "Maker";
+  skins.Items(1).MasterBitmap = std::make_unique<image::TWorkingBitmap>(3, 2);
+  copy.Assign(skins.Items(1));
+  EXPECT_EQ(copy.Name, u"Second");
+  EXPECT_EQ(copy.Author, "Maker");
+  EXPECT_EQ(copy.Shadow1Blur, -1);
+  EXPECT_EQ(copy.BorderColor, 0xFF00FFu);
+  EXPECT_EQ(copy.PackedData.Bytes(), Archive());
+  ASSERT_TRUE(copy.MasterBitmap);
+  EXPECT_EQ(copy.MasterBitmap->Width(), 3);
+  EXPECT_EQ(skins.IndexOf(u"Second"), 1) << "the first item of a name";
+  skins.Delete(0);
+  EXPECT_EQ(skins.IndexOf(u"Second"), 0);
+  EXPECT_EQ(changes, 2);
+}
+
+TEST(HandedOverSkin, DescriptionInMemoryWinsOverTheFolder) {
+  SkinHarness h;
+  h.WriteSkin("Live", "[EDIT]\nCOLOR=1\n", {{"e.bmp", SolidBmp(9, 6, 0)}});
+  h.settings.HandedOverOptions = "[EDIT]\nCOLOR=2\nBORDERSMASK=e.bmp\n";
+  h.Load("Live");
+  EXPECT_EQ(h.Section("EDIT").Color, 2u);
+  EXPECT_NE(h.Part("EDIT", "BORDERSMASK"), nullptr) << "its files still come from the skin folder";
+}
+
 TEST_F(BuiltInSkins, ExtractionWritesTheArchiveOrSaysWhy) {
   h.store.ExtractInternalSkin(u"Second", h.dir.Path());
   auto written = ReadWholeFile(h.dir.Path() + u"\\Second extracted.asz");
@@ -169,13 +200,13 @@ TEST_F(BuiltInSkins, ListsFoldersArchivesAndBuiltInSkins) {
   }
   std::vector<std::u16string> list;
   EXPECT_EQ(h.store.GetSkinNames(list, stAllSkins), u"First") << "the first name added, before sorting";
+  const std::u16string random = h.store.GetRandomSkin();
+  EXPECT_NE(std::find(list.begin(), list.end(), random), list.end());
   TSkinServices services;
   services.IsHiddenOrSystem = [](const std::u16string& path) { return path.ends_with(u"Red.asz"); };
   TsSkinStore hiding(services, h.settings);
   hiding.GetExternalSkinNames(list, stPacked);
   EXPECT_EQ(list, std::vector<std::u16string>{u"My"}) << "hidden and system entries are passed over";
-  const std::u16string random = h.store.GetRandomSkin();
-  EXPECT_NE(std::find(list.begin(), list.end(), random), list.end());
 }
 
 TEST(SkinDirectory, ResolvesAgainstTheProgramFolder) {
