@@ -1,0 +1,117 @@
+#include "core/store/skin_recolor.h"
+
+#include <algorithm>
+#include <cstring>
+
+#include "core/image/bitmap32.h"
+#include "core/paint/hue_saturation.h"
+#include "core/store/skin_store.h"
+
+namespace zelvan::store {
+
+namespace {
+
+constexpr TColor kNotGiven = static_cast<TColor>(-1);
+
+template <class Change>
+void ChangeColor(TColor& c, Change change) {
+  if (c != kNotGiven) c = change(c);
+}
+
+template <class Change>
+void ChangeFont(TsFontColor& f, Change change) {
+  for (TColor* c : {&f.Color, &f.Left, &f.Top, &f.Right, &f.Bottom}) ChangeColor(*c, change);
+}
+
+template <class Change>
+void ChangeGradient(paint::TsGradArray& g, Change change) {
+  for (paint::TsGradPie& pie : g) {
+    pie.Color1 = change(pie.Color1);
+    pie.Color2 = change(pie.Color2);
+  }
+}
+
+// Every colour of the sections and the two recoloured global ones; a -1
+// ("none") is left as it is.
+template <class Change>
+void ChangeSkinColors(TsSkinStore& store, Change change) {
+  for (TsGeneralData& g : store.gd) {
+    for (TColor* c : {&g.Color, &g.HotColor, &g.GlowColor, &g.HotGlowColor}) ChangeColor(*c, change);
+    ChangeFont(g.FontColor, change);
+    ChangeFont(g.HotFontColor, change);
+    ChangeGradient(g.GradientArray, change);
+    ChangeGradient(g.HotGradientArray, change);
+    for (TsGenState& s : g.Props) {
+      ChangeColor(s.Color, change);
+      ChangeColor(s.GlowColor, change);
+      ChangeFont(s.FontColor, change);
+      ChangeGradient(s.GradientArray, change);
+    }
+  }
+  store.SkinData->Shadow1Color = change(store.SkinData->Shadow1Color);
+  store.SkinData->BorderColor = change(store.SkinData->BorderColor);
+}
+
+struct TKeptPiece {
+  paint::TRect R;
+  std::unique_ptr<image::TWorkingBitmap> Pixels;
+};
+
+TKeptPiece CopyOut(const image::TWorkingBitmap& master, const paint::TRect& r) {
+  const paint::TRect c = paint::ClipToSize(r, master.Width(), master.Height());
+  TKeptPiece piece{c, nullptr};
+  if (c.IsEmpty()) return piece;
+  piece.Pixels = image::CreateBmp32(c.Width(), c.Height());
+  for (int y = 0; y < c.Height(); ++y) {
+    std::memcpy(piece.Pixels->Row32(y), master.Row32(c.Top + y) + c.Left, size_t(c.Width()) * 4);
+  }
+  return piece;
+}
+
+void PutBack(image::TWorkingBitmap& master, const TKeptPiece& piece) {
+  if (!piece.Pixels) return;
+  for (int y = 0; y < piece.R.Height(); ++y) {
+    std::memcpy(master.Row32(piece.R.Top + y) + piece.R.Left, piece.Pixels->Row32(y), size_t(piece.R.Width()) * 4);
+  }
+}
+
+void ChangeHue(TsSkinStore& store, int offset) {
+  static const char* const kAllButtons[] = {"BICONCLOSE", "SICONCLOSE", "BICONMAX", "BICONMIN", "BICONNORM",
+                                            "BICONHELP",  "SICONMAX",   "SICONMIN", "SICONNORM"};
+  const int keep = store.SkinData->BIKeepHUE;
+  const size_t kept_count = keep == 0 ? 0 : keep == 1 ? std::size(kAllButtons) : 2;
+  std::vector<TKeptPiece> pieces;
+  std::vector<int> kept_parts;
+  for (size_t i = 0; i < kept_count; ++i) {
+    const int part = store.GetMaskIndex("GLOBALINFO", kAllButtons[i]);
+    if (!store.IsValidImgIndex(part)) continue;
+    const TsMaskData& m = store.ma[static_cast<size_t>(part)];
+    if (m.Bmp) {
+      kept_parts.push_back(part);
+      kept_parts.push_back(store.GetMaskIndex("GLOBALINFO", std::string(kAllButtons[i]) + "GLOW0"));
+    } else if (store.MasterBitmap) {
+      pieces.push_back(CopyOut(*store.MasterBitmap, m.R));
+    }
+  }
+  paint::ChangeBitmapHue(store.MasterBitmap.get(), offset);
+  for (const TKeptPiece& piece : pieces) PutBack(*store.MasterBitmap, piece);
+  for (size_t i = 0; i < store.ma.size(); ++i) {
+    if (std::find(kept_parts.begin(), kept_parts.end(), static_cast<int>(i)) == kept_parts.end()) {
+      paint::ChangeBitmapHue(store.ma[i].Bmp.get(), offset);
+    }
+  }
+  ChangeSkinColors(store, [offset](TColor c) { return paint::ChangeColorHue(c, offset); });
+}
+
+}  // namespace
+
+void RecolorSkin(TsSkinStore& store, int hueOffset, int saturation) {
+  if (hueOffset != 0) ChangeHue(store, hueOffset);
+  const int amount = saturation % 101;
+  if (amount == 0) return;
+  paint::ChangeBitmapSaturation(store.MasterBitmap.get(), amount);
+  for (TsMaskData& m : store.ma) paint::ChangeBitmapSaturation(m.Bmp.get(), amount);
+  ChangeSkinColors(store, [amount](TColor c) { return paint::ChangeColorSaturation(c, amount); });
+}
+
+}  // namespace zelvan::store

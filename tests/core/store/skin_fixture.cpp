@@ -1,0 +1,164 @@
+#include "tests/core/store/skin_fixture.h"
+
+#include <jpeglib.h>
+
+#include <fstream>
+#include <random>
+#include <stdexcept>
+
+#include "core/text/utf.h"
+
+namespace fs = std::filesystem;
+
+namespace zelvan::store::testing {
+
+namespace {
+
+void Put16(std::vector<uint8_t>& out, uint32_t v) {
+  out.push_back(static_cast<uint8_t>(v));
+  out.push_back(static_cast<uint8_t>(v >> 8));
+}
+void Put32(std::vector<uint8_t>& out, uint32_t v) {
+  Put16(out, v & 0xFFFF);
+  Put16(out, v >> 16);
+}
+
+}  // namespace
+
+std::vector<uint8_t> Bytes(const std::string& text) { return std::vector<uint8_t>(text.begin(), text.end()); }
+
+std::vector<uint8_t> WriteBmp(const BmpRecipe& recipe) {
+  const size_t row_bytes = (static_cast<size_t>(recipe.width) * recipe.bits + 31) / 32 * 4;
+  const uint32_t palette_bytes = recipe.bits <= 8 ? static_cast<uint32_t>(4u << recipe.bits) : 0;
+  const uint32_t offset = 14 + 40 + palette_bytes;
+  std::vector<uint8_t> out = {'B', 'M'};
+  Put32(out, offset + static_cast<uint32_t>(row_bytes * recipe.height));
+  Put32(out, 0);
+  Put32(out, offset);
+  Put32(out, 40);
+  Put32(out, static_cast<uint32_t>(recipe.width));
+  Put32(out, static_cast<uint32_t>(recipe.topDown ? -recipe.height : recipe.height));
+  Put16(out, 1);
+  Put16(out, static_cast<uint32_t>(recipe.bits));
+  for (int i = 0; i < 6; ++i) Put32(out, 0);
+  if (recipe.bits <= 8) {
+    for (uint32_t i = 0; i < (1u << recipe.bits); ++i) Put32(out, i < recipe.palette.size() ? recipe.palette[i] : 0);
+  }
+  for (int i = 0; i < recipe.height; ++i) {
+    const int y = recipe.topDown ? i : recipe.height - 1 - i;
+    std::vector<uint8_t> row(row_bytes, 0);
+    for (int x = 0; x < recipe.width; ++x) {
+      const uint32_t p = recipe.pixels.at(static_cast<size_t>(y * recipe.width + x));
+      if (recipe.bits <= 8) {
+        const size_t bit = static_cast<size_t>(x) * recipe.bits;
+        row[bit / 8] = static_cast<uint8_t>(row[bit / 8] | (p << (8 - recipe.bits - bit % 8)));
+      } else {
+        for (int b = 0; b < recipe.bits / 8; ++b) row[static_cast<size_t>(x * recipe.bits / 8 + b)] = static_cast<uint8_t>(p >> (8 * b));
+      }
+    }
+    out.insert(out.end(), row.begin(), row.end());
+  }
+  return out;
+}
+
+std::vector<uint8_t> SolidBmp(int width, int height, uint32_t rgb) {
+  return WriteBmp({width, height, 24, {}, std::vector<uint32_t>(static_cast<size_t>(width * height), rgb)});
+}
+
+std::vector<uint8_t> SolidJpeg(int width, int height, uint32_t rgb) {
+  jpeg_compress_struct cinfo{};
+  jpeg_error_mgr error{};
+  cinfo.err = jpeg_std_error(&error);
+  jpeg_create_compress(&cinfo);
+  unsigned char* buffer = nullptr;
+  unsigned long size = 0;
+  jpeg_mem_dest(&cinfo, &buffer, &size);
+  cinfo.image_width = static_cast<JDIMENSION>(width);
+  cinfo.image_height = static_cast<JDIMENSION>(height);
+  cinfo.input_components = 3;
+  cinfo.in_color_space = JCS_RGB;
+  jpeg_set_defaults(&cinfo);
+  jpeg_set_quality(&cinfo, 95, TRUE);
+  jpeg_start_compress(&cinfo, TRUE);
+  std::vector<uint8_t> row(static_cast<size_t>(width) * 3);
+  for (int x = 0; x < width; ++x) {
+    row[3 * x] = static_cast<uint8_t>(rgb >> 16);
+    row[3 * x + 1] = static_cast<uint8_t>(rgb >> 8);
+    row[3 * x + 2] = static_cast<uint8_t>(rgb);
+  }
+  while (cinfo.next_scanline < cinfo.image_height) {
+    JSAMPROW line = row.data();
+    jpeg_write_scanlines(&cinfo, &line, 1);
+  }
+  jpeg_finish_compress(&cinfo);
+  jpeg_destroy_compress(&cinfo);
+  std::vector<uint8_t> out(buffer, buffer + size);
+  free(buffer);
+  return out;
+}
+
+TempFolder::TempFolder() {
+  std::random_device seed;
+  root_ = fs::temp_directory_path() / ("zelvan_skin_" + std::to_string(seed()) + std::to_string(seed()));
+  fs::create_directories(root_);
+}
+
+TempFolder::~TempFolder() {
+  std::error_code ignored;
+  fs::remove_all(root_, ignored);
+}
+
+std::u16string TempFolder::Path() const {
+  std::u16string path = root_.u16string();
+#ifdef _WIN32
+  for (char16_t& c : path) {
+    if (c == u'/') c = u'\\';
+  }
+#endif
+  return path;
+}
+
+void TempFolder::Write(const std::string& relative, const std::vector<uint8_t>& bytes) const {
+  const fs::path path = root_ / fs::path(text::Utf8ToUtf16(relative));
+  fs::create_directories(path.parent_path());
+  std::ofstream out(path, std::ios::binary);
+  out.write(reinterpret_cast<const char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
+  if (!out) throw std::runtime_error("cannot write fixture " + relative);
+}
+
+void TempFolder::MakeFolder(const std::string& relative) const { fs::create_directories(root_ / relative); }
+
+namespace {
+
+TSkinServices RecordingServices(std::vector<std::pair<TMessageKind, std::string>>& messages, bool testSwitch) {
+  TSkinServices services;
+  services.ShowMessage = [&messages](TMessageKind kind, const std::string& text) { messages.emplace_back(kind, text); };
+  services.TestSwitch = testSwitch;
+  return services;
+}
+
+}  // namespace
+
+SkinHarness::SkinHarness(bool testSwitch)
+    : store(RecordingServices(messages, testSwitch), settings) {
+  settings.SkinDirectory = dir.Path();
+}
+
+void SkinHarness::WriteSkin(const std::string& name, const std::string& options,
+                            const std::vector<std::pair<std::string, std::vector<uint8_t>>>& files) const {
+  dir.Write(name + "/Options.dat", options);
+  for (const auto& [file, bytes] : files) dir.Write(name + "/" + file, bytes);
+}
+
+const TsGeneralData& SkinHarness::Section(const std::string& name) const {
+  const int i = store.GetSkinIndex(name);
+  if (i < 0) throw std::runtime_error("no section " + name);
+  return store.gd[static_cast<size_t>(i)];
+}
+
+const TsMaskData* SkinHarness::Part(const std::string& section, const std::string& property) const {
+  const int i = store.GetMaskIndex(section, property);
+  return i >= 0 ? &store.ma[static_cast<size_t>(i)] : nullptr;
+}
+
+}  // namespace zelvan::store::testing
