@@ -14,6 +14,9 @@ std::unique_ptr<TWorkingBitmap> CreateBmp32(int width, int height);
 // Same width, height and pixel format (and palette); the pixels are not copied.
 std::unique_ptr<TWorkingBitmap> CloneBmpFormat(const TWorkingBitmap& bitmap);
 
+// A full copy: format, palette and pixels.
+std::unique_ptr<TWorkingBitmap> CopyBitmap(const TWorkingBitmap& bitmap);
+
 // One pixel of a 32-bit bitmap; the caller keeps (x, y) inside it.
 inline uint32_t GetPixel32(const TWorkingBitmap& bitmap, int x, int y) { return bitmap.Row32(y)[x]; }
 inline void SetPixel32(TWorkingBitmap& bitmap, int x, int y, uint32_t value) { bitmap.Row32(y)[x] = value; }

@@ -7,6 +7,7 @@
 #include <cstring>
 #include <stdexcept>
 
+#include "core/image/bitmap32.h"
 #include "core/image/graphic_error.h"
 #include "core/image/lz77_decoder.h"
 #include "core/image/png_rows.h"
@@ -304,16 +305,21 @@ uint32_t TPNGGraphic::SampleColor(const uint8_t* data) const {
   return value;
 }
 
+// Three 16-bit samples of a bKGD or tRNS chunk as a colour value.
+uint32_t TPNGGraphic::ChunkRgb(const uint8_t* data) const {
+  const bool wide = properties_.BitsPerSample == 16;
+  auto channel = [&](const uint8_t* p) { return wide ? Reduce16(BigEndian16(p)) : (BigEndian16(p) & 0xFF); };
+  return Rgb(channel(data), channel(data + 2), channel(data + 4));
+}
+
 void TPNGGraphic::ReadBackground() {
   ReadChunkData();
   const uint8_t* d = rawBuffer_.data();
   const size_t n = header_.Length;
-  const bool wide = properties_.BitsPerSample == 16;
-  auto channel = [&](const uint8_t* p) { return wide ? Reduce16(BigEndian16(p)) : (BigEndian16(p) & 0xFF); };
   switch (colorType_) {
     case 2:
     case 6:
-      if (n >= 6) backgroundColor_ = Rgb(channel(d), channel(d + 2), channel(d + 4));
+      if (n >= 6) backgroundColor_ = ChunkRgb(d);
       break;
     case 0:
     case 4:
@@ -331,8 +337,6 @@ void TPNGGraphic::ReadTransparency() {
   ReadChunkData();
   const uint8_t* d = rawBuffer_.data();
   const size_t n = header_.Length;
-  const bool wide = properties_.BitsPerSample == 16;
-  auto channel = [&](const uint8_t* p) { return wide ? Reduce16(BigEndian16(p)) : (BigEndian16(p) & 0xFF); };
   switch (colorType_) {
     case 0:
       if (n >= 2) {
@@ -341,7 +345,7 @@ void TPNGGraphic::ReadTransparency() {
       }
       break;
     case 2:
-      if (n >= 6) transparentColor_ = Rgb(channel(d), channel(d + 2), channel(d + 4));
+      if (n >= 6) transparentColor_ = ChunkRgb(d);
       break;
     case 3:
       transparency_.assign(d, d + std::min<size_t>(n, 256));
@@ -479,12 +483,7 @@ void TPNGGraphic::DecodeImage() {
 
 // --- copies ---------------------------------------------------------------
 
-void TPNGGraphic::Assign(const TWorkingBitmap& source) {
-  auto copy = std::make_unique<TWorkingBitmap>(source.Width(), source.Height(), source.PixelFormat());
-  for (int y = 0; y < source.Height(); ++y) std::memcpy(copy->ScanLine(y), source.ScanLine(y), source.Stride());
-  copy->Palette() = source.Palette();
-  bitmap_ = std::move(copy);
-}
+void TPNGGraphic::Assign(const TWorkingBitmap& source) { bitmap_ = CopyBitmap(source); }
 
 void TPNGGraphic::Assign(const TPNGGraphic& source) {
   if (source.bitmap_) {

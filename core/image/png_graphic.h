@@ -81,6 +81,7 @@ class TPNGGraphic {
   void CheckPaletteIndexes(const uint8_t* row, uint32_t pixels) const;
   void FillBackground();
   uint32_t SampleColor(const uint8_t* data) const;
+  uint32_t ChunkRgb(const uint8_t* data) const;
   void Progress(const std::string& stage);
 
   io::TStream* stream_ = nullptr;

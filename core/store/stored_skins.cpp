@@ -1,5 +1,7 @@
 #include "core/store/stored_skins.h"
 
+#include "core/image/bitmap32.h"
+
 #include <cstring>
 
 namespace zelvan::store {
@@ -8,12 +10,7 @@ void TsStoredSkin::Assign(const TsStoredSkin& source) {
   if (&source == this) return;
   Name = source.Name;
   MasterBitmap.reset();
-  if (source.MasterBitmap) {
-    const image::TWorkingBitmap& from = *source.MasterBitmap;
-    MasterBitmap = std::make_unique<image::TWorkingBitmap>(from.Width(), from.Height(), from.PixelFormat());
-    MasterBitmap->Palette() = from.Palette();
-    for (int y = 0; y < from.Height(); ++y) std::memcpy(MasterBitmap->ScanLine(y), from.ScanLine(y), from.Stride());
-  }
+  if (source.MasterBitmap) MasterBitmap = image::CopyBitmap(*source.MasterBitmap);
   Shadow1Color = source.Shadow1Color;
   Shadow1Offset = source.Shadow1Offset;
   Shadow1Blur = source.Shadow1Blur;
