@@ -140,6 +140,7 @@ void TSkinLoader::AddCommonImages(const TIniFile& common) {
 void TSkinLoader::ImagePass() {
   store_.ma.clear();
   store_.MasterBitmap.reset();
+  store_.InvalidateLookups();
   version_ = ReadVersion(ini_);
   LoadMasterBitmap();
   for (const TIniFile::TSection& section : ini_.Sections()) {

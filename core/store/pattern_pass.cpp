@@ -43,6 +43,7 @@ void TSkinLoader::AddJpeg(const std::string& section, const std::string& key, st
 
 void TSkinLoader::PatternPass() {
   store_.pa.clear();
+  store_.InvalidateLookups();
   for (const TIniFile::TSection& section : ini_.Sections()) {
     for (const TIniFile::TKey& key : section.Keys) {
       const std::string upper = UpperCase(key.Value);
