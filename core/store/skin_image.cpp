@@ -24,7 +24,7 @@ std::unique_ptr<image::TWorkingBitmap> To32Bit(std::unique_ptr<image::TWorkingBi
 
 std::unique_ptr<image::TWorkingBitmap> DecodePng(const std::vector<uint8_t>& bytes) {
   image::TPNGGraphic png;
-  io::TMemoryStream stream(bytes);
+  io::TMemoryView stream(bytes.data(), bytes.size());
   png.LoadFromStream(stream);
   const image::TWorkingBitmap* decoded = png.Bitmap();
   if (decoded == nullptr) return nullptr;
@@ -49,7 +49,7 @@ std::unique_ptr<image::TWorkingBitmap> DecodeSkinImage(const std::vector<uint8_t
     if (is_png) {
       bitmap = DecodePng(bytes);
     } else {
-      io::TMemoryStream stream(bytes);
+      io::TMemoryView stream(bytes.data(), bytes.size());
       bitmap = To32Bit(image::ReadBmp(stream));
     }
   } catch (const image::EInvalidGraphic&) {
