@@ -1,5 +1,5 @@
-// Any byte string either reads as a BMP (and converts to 32 bits as the skin
-// loader does) or fails with EInvalidGraphic.
+// Any byte string either reads as a BMP, in its own format and directly as
+// 32 bits, or fails with EInvalidGraphic.
 #include <cstddef>
 #include <cstdint>
 
@@ -8,11 +8,13 @@
 #include "core/image/pixel_format_conversion.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
-  zelvan::io::TMemoryStream stream(data, size);
-  try {
-    const auto bitmap = zelvan::image::ReadBmp(stream);
-    zelvan::image::ConvertToDirectColor(*bitmap, zelvan::image::TPixelFormat::pf32bit);
-  } catch (const zelvan::image::EInvalidGraphic&) {
+  for (const bool direct : {false, true}) {
+    zelvan::io::TMemoryView stream(data, size);
+    try {
+      const auto bitmap = zelvan::image::ReadBmp(stream, direct);
+      zelvan::image::ConvertToDirectColor(*bitmap, zelvan::image::TPixelFormat::pf32bit);
+    } catch (const zelvan::image::EInvalidGraphic&) {
+    }
   }
   return 0;
 }

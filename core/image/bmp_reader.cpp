@@ -100,20 +100,30 @@ void ReadPalette(io::TStream& stream, const TBmpHeader& h, TWorkingBitmap& bitma
   }
 }
 
-void ConvertMaskedRow(const uint8_t* source, uint8_t* target, int width, int bits, const uint32_t* masks) {
+void ConvertMaskedRow(const uint8_t* source, uint8_t* target, int width, int bits, int targetBytes,
+                      const uint32_t* masks) {
   for (int x = 0; x < width; ++x) {
     const uint32_t pixel = bits == 16 ? U16(source + 2 * x) : U32(source + 4 * x);
-    uint8_t* out = target + x * (bits == 16 ? 3 : 4);
+    uint8_t* out = target + x * targetBytes;
     out[0] = Channel(pixel, masks[2], 0);
     out[1] = Channel(pixel, masks[1], 0);
     out[2] = Channel(pixel, masks[0], 0);
-    if (bits == 32) out[3] = Channel(pixel, masks[3], 0);
+    if (targetBytes == 4) out[3] = Channel(pixel, masks[3], 0);
+  }
+}
+
+void ExpandRow24(const uint8_t* source, uint8_t* target, int width) {
+  for (int x = 0; x < width; ++x, source += 3, target += 4) {
+    target[0] = source[0];
+    target[1] = source[1];
+    target[2] = source[2];
+    target[3] = 0;
   }
 }
 
 }  // namespace
 
-std::unique_ptr<TWorkingBitmap> ReadBmp(io::TStream& stream) {
+std::unique_ptr<TWorkingBitmap> ReadBmp(io::TStream& stream, bool directTo32, int* sourceBits) {
   const int64_t start = stream.Position();
   uint8_t file_header[14];
   if (!stream.ReadExact(file_header, sizeof file_header) || file_header[0] != 'B' || file_header[1] != 'M') Invalid();
@@ -122,7 +132,9 @@ std::unique_ptr<TWorkingBitmap> ReadBmp(io::TStream& stream) {
   if (h.Compression != kBiRgb && !(h.Compression == kBiBitfields && (h.BitCount == 16 || h.BitCount == 32))) {
     Invalid();
   }
-  const TPixelFormat format = FormatFor(h.BitCount);
+  if (sourceBits != nullptr) *sourceBits = h.BitCount;
+  const bool expand = directTo32 && (h.BitCount == 16 || h.BitCount == 24);
+  const TPixelFormat format = expand ? TPixelFormat::pf32bit : FormatFor(h.BitCount);
   if (h.Compression == kBiBitfields && h.HeaderSize == 40) {
     uint8_t masks[12];
     if (!stream.ReadExact(masks, sizeof masks)) Invalid();
@@ -156,7 +168,9 @@ std::unique_ptr<TWorkingBitmap> ReadBmp(io::TStream& stream) {
     if (!stream.ReadExact(row.data(), row.size())) Invalid();
     uint8_t* target = bitmap->ScanLine(h.TopDown ? i : h.Height - 1 - i);
     if (masked) {
-      ConvertMaskedRow(row.data(), target, h.Width, h.BitCount, h.Masks);
+      ConvertMaskedRow(row.data(), target, h.Width, h.BitCount, h.BitCount == 32 || expand ? 4 : 3, h.Masks);
+    } else if (expand) {
+      ExpandRow24(row.data(), target, h.Width);
     } else {
       std::memcpy(target, row.data(), copy);
     }

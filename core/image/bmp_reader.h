@@ -17,7 +17,10 @@ namespace zelvan::image {
 inline const char* const kInvalidBitmap = "Bitmap image is not valid";
 
 // The picture in its own format: indexed formats keep their palette, 16 bits
-// come out as 24. Throws EInvalidGraphic(kInvalidBitmap).
-std::unique_ptr<TWorkingBitmap> ReadBmp(io::TStream& stream);
+// come out as 24. With directTo32, 16- and 24-bit files come out as 32 bits
+// with alpha 0, as a conversion would give, without a second bitmap.
+// sourceBits, when given, receives the file's bits per pixel.
+// Throws EInvalidGraphic(kInvalidBitmap).
+std::unique_ptr<TWorkingBitmap> ReadBmp(io::TStream& stream, bool directTo32 = false, int* sourceBits = nullptr);
 
 }  // namespace zelvan::image

@@ -7,18 +7,33 @@
 
 namespace zelvan::io {
 
-size_t TMemoryStream::Read(void* buffer, size_t count) {
-  const size_t n = std::min(count, bytes_.size() - position_);
-  if (n != 0) std::memcpy(buffer, bytes_.data() + position_, n);
-  position_ += n;
+namespace {
+
+// Both memory streams: copy from data at position and step on.
+size_t ReadMemory(const uint8_t* data, size_t size, size_t& position, void* buffer, size_t count) {
+  const size_t n = std::min(count, size - position);
+  if (n != 0) std::memcpy(buffer, data + position, n);
+  position += n;
   return n;
 }
 
-bool TMemoryStream::SetPosition(int64_t position) {
-  if (position < 0 || position > Size()) return false;
-  position_ = static_cast<size_t>(position);
+bool SetMemoryPosition(int64_t size, size_t& position, int64_t target) {
+  if (target < 0 || target > size) return false;
+  position = static_cast<size_t>(target);
   return true;
 }
+
+}  // namespace
+
+size_t TMemoryStream::Read(void* buffer, size_t count) {
+  return ReadMemory(bytes_.data(), bytes_.size(), position_, buffer, count);
+}
+
+bool TMemoryStream::SetPosition(int64_t position) { return SetMemoryPosition(Size(), position_, position); }
+
+size_t TMemoryView::Read(void* buffer, size_t count) { return ReadMemory(data_, size_, position_, buffer, count); }
+
+bool TMemoryView::SetPosition(int64_t position) { return SetMemoryPosition(Size(), position_, position); }
 
 namespace {
 

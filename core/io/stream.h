@@ -45,6 +45,22 @@ class TMemoryStream : public TStream {
   size_t position_ = 0;
 };
 
+// Reads bytes that someone else owns and keeps alive meanwhile.
+class TMemoryView : public TStream {
+ public:
+  TMemoryView(const uint8_t* data, size_t size) : data_(data), size_(size) {}
+
+  size_t Read(void* buffer, size_t count) override;
+  int64_t Position() const override { return static_cast<int64_t>(position_); }
+  bool SetPosition(int64_t position) override;
+  int64_t Size() const override { return static_cast<int64_t>(size_); }
+
+ private:
+  const uint8_t* data_;
+  size_t size_;
+  size_t position_ = 0;
+};
+
 // Reads a file. Open() fails quietly: check IsOpen().
 class TFileStream : public TStream {
  public:

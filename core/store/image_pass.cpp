@@ -27,16 +27,18 @@ void DefaultMargins(TsMaskData& m) {
 
 }  // namespace
 
-std::optional<std::vector<uint8_t>> TSkinLoader::DiskBytes(const std::string& name) const {
+const std::vector<uint8_t>* TSkinLoader::DiskBytes(const std::string& name) {
   const std::u16string file = text::Utf8ToUtf16(name);
-  return ReadWholeFile(Contains(name, ":") ? file : store_.SkinData->SkinPath + file);
+  auto bytes = ReadWholeFile(Contains(name, ":") ? file : store_.SkinData->SkinPath + file);
+  if (!bytes) return nullptr;
+  scratch_ = std::move(*bytes);
+  return &scratch_;
 }
 
-std::optional<std::vector<uint8_t>> TSkinLoader::FileBytes(const std::string& name) const {
+const std::vector<uint8_t>* TSkinLoader::FileBytes(const std::string& name) {
   if (reader_ == nullptr) return DiskBytes(name);
   const TacImageItem* item = reader_->FindFile(name);
-  if (item == nullptr) return std::nullopt;
-  return item->FileStream->Bytes();
+  return item ? &item->FileStream->Bytes() : nullptr;
 }
 
 TsMaskData& TSkinLoader::NewPart(const std::string& section, const std::string& key) {
@@ -52,7 +54,7 @@ void TSkinLoader::LoadMasterBitmap() {
   std::unique_ptr<image::TWorkingBitmap> master;
   if (!name.empty()) {
     // The master's stored name is compared as written, unlike other files.
-    auto bytes = FileBytes(name);
+    const auto* bytes = FileBytes(name);
     if (bytes) master = DecodeSkinImage(*bytes, std::nullopt);
   }
   store_.MasterBitmap = master ? std::move(master) : std::make_unique<image::TWorkingBitmap>(0, 0);
@@ -64,11 +66,11 @@ void TSkinLoader::AddEntry(const std::string& section, const std::string& key, c
   std::unique_ptr<image::TWorkingBitmap> own;
   if (e.Form == TEntryForm::efExternalFile) {
     if (!Contains(e.FileName, ".BMP") && !Contains(e.FileName, ".PNG")) return;
-    auto bytes = FileBytes(e.FileName);
+    const auto* bytes = FileBytes(e.FileName);
     if (bytes) own = DecodeSkinImage(*bytes, version_);
     if (!own) return;
   } else if (e.Form == TEntryForm::efBitmapFile) {
-    auto bytes = reader_ ? FileBytes(UpperCase(e.FileName)) : DiskBytes(e.FileName);
+    const auto* bytes = reader_ ? FileBytes(UpperCase(e.FileName)) : DiskBytes(e.FileName);
     if (bytes) own = DecodeSkinImage(*bytes, version_);
     if (!own) return;
   }
@@ -123,7 +125,7 @@ void TSkinLoader::AddCommonImages(const TIniFile& common) {
     for (const TIniFile::TKey& key : section.Keys) {
       const std::string upper = UpperCase(key.Value);
       if (Contains(upper, ".BMP") && !Contains(upper, "#")) {
-        auto bytes = DiskBytes(key.Value);
+        const auto* bytes = DiskBytes(key.Value);
         auto bitmap = bytes ? DecodeSkinImage(*bytes, version_) : nullptr;
         if (!bitmap) continue;  // a part without width is not kept
         TsMaskData& m = NewPart(UpperCase(section.Name), UpperCase(key.Name));
@@ -140,6 +142,7 @@ void TSkinLoader::AddCommonImages(const TIniFile& common) {
 void TSkinLoader::ImagePass() {
   store_.ma.clear();
   store_.MasterBitmap.reset();
+  store_.InvalidateLookups();
   version_ = ReadVersion(ini_);
   LoadMasterBitmap();
   for (const TIniFile::TSection& section : ini_.Sections()) {

@@ -1,6 +1,6 @@
 #include "core/store/ini_file.h"
 
-#include <algorithm>
+#include <cstdint>
 
 #include "core/text/str_to_int.h"
 
@@ -37,43 +37,41 @@ bool TextIsTrue(std::string_view text) { return text == "1" || UpperCase(text) =
 
 void TIniFile::SetText(std::string_view text) {
   sections_.clear();
-  TSection* current = nullptr;
+  index_.clear();
+  size_t current = SIZE_MAX;
   while (!text.empty()) {
     const size_t end = text.find('\n');
     const std::string_view line = Trim(text.substr(0, end));
     text.remove_prefix(end == std::string_view::npos ? text.size() : end + 1);
     if (line.empty() || line.front() == ';') continue;
     if (line.front() == '[' && line.back() == ']') {
-      const std::string_view name = Trim(line.substr(1, line.size() - 2));
-      auto found = std::find_if(sections_.begin(), sections_.end(), [&](const TSection& s) { return s.Name == name; });
-      if (found == sections_.end()) {
-        sections_.push_back({std::string(name), {}});
-        current = &sections_.back();
-      } else {
-        current = &*found;
-      }
+      const auto [found, added] = index_.emplace(std::string(Trim(line.substr(1, line.size() - 2))), sections_.size());
+      if (added) sections_.push_back({found->first, {}});
+      current = found->second;
       continue;
     }
     const size_t equals = line.find('=');
-    if (current == nullptr || equals == std::string_view::npos) continue;
-    current->Keys.push_back({std::string(Trim(line.substr(0, equals))), std::string(Trim(line.substr(equals + 1)))});
+    if (current == SIZE_MAX || equals == std::string_view::npos) continue;
+    sections_[current].Keys.push_back({std::string(Trim(line.substr(0, equals))), std::string(Trim(line.substr(equals + 1)))});
   }
 }
 
 const TIniFile::TSection* TIniFile::FindSection(std::string_view name) const {
-  for (const TSection& s : sections_) {
-    if (s.Name == name) return &s;
+  const auto found = index_.find(std::string(name));
+  return found == index_.end() ? nullptr : &sections_[found->second];
+}
+
+const std::string* TIniFile::FindKey(const TSection& section, std::string_view key) {
+  for (const TKey& k : section.Keys) {
+    if (k.Name == key) return &k.Value;
   }
   return nullptr;
 }
 
 std::optional<std::string> TIniFile::Find(std::string_view section, std::string_view key) const {
   const TSection* s = FindSection(section);
-  if (s == nullptr) return std::nullopt;
-  for (const TKey& k : s->Keys) {
-    if (k.Name == key) return k.Value;
-  }
-  return std::nullopt;
+  const std::string* value = s ? FindKey(*s, key) : nullptr;
+  return value ? std::optional<std::string>(*value) : std::nullopt;
 }
 
 std::string TIniFile::ReadString(std::string_view section, std::string_view key, std::string_view def) const {

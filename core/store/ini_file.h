@@ -8,6 +8,7 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <unordered_map>
 #include <vector>
 
 namespace zelvan::store {
@@ -32,6 +33,8 @@ class TIniFile {
   const TSection* FindSection(std::string_view name) const;
 
   std::optional<std::string> Find(std::string_view section, std::string_view key) const;
+  // The first value of key in section, or null.
+  static const std::string* FindKey(const TSection& section, std::string_view key);
   std::string ReadString(std::string_view section, std::string_view key, std::string_view def) const;
   // Decimal, or hexadecimal after "$" or "0x"; anything else gives def.
   int32_t ReadInteger(std::string_view section, std::string_view key, int32_t def) const;
@@ -40,6 +43,7 @@ class TIniFile {
 
  private:
   std::vector<TSection> sections_;
+  std::unordered_map<std::string, size_t> index_;  // section name -> position
 };
 
 // Helpers shared by the loaders.

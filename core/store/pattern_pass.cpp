@@ -43,13 +43,14 @@ void TSkinLoader::AddJpeg(const std::string& section, const std::string& key, st
 
 void TSkinLoader::PatternPass() {
   store_.pa.clear();
+  store_.InvalidateLookups();
   for (const TIniFile::TSection& section : ini_.Sections()) {
     for (const TIniFile::TKey& key : section.Keys) {
       const std::string upper = UpperCase(key.Value);
       if (!IsJpegName(upper)) continue;
       // Archive names compare upper-cased; a folder file keeps its spelling.
-      auto bytes = reader_ ? FileBytes(upper) : DiskBytes(key.Value);
-      if (bytes) AddJpeg(section.Name, key.Name, std::move(*bytes), false);
+      const auto* bytes = reader_ ? FileBytes(upper) : DiskBytes(key.Value);
+      if (bytes) AddJpeg(section.Name, key.Name, *bytes, false);
     }
   }
   if (store_.Settings().CommonSections.empty()) return;
@@ -57,8 +58,8 @@ void TSkinLoader::PatternPass() {
   for (const TIniFile::TSection& section : common.Sections()) {
     for (const TIniFile::TKey& key : section.Keys) {
       if (!IsJpegName(UpperCase(key.Value))) continue;
-      auto bytes = DiskBytes(key.Value);
-      if (bytes) AddJpeg(section.Name, key.Name, std::move(*bytes), true);
+      const auto* bytes = DiskBytes(key.Value);
+      if (bytes) AddJpeg(section.Name, key.Name, *bytes, true);
     }
   }
 }

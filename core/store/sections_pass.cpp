@@ -18,46 +18,47 @@ class TKeySource {
   virtual std::optional<std::string> Text(const char* key) const = 0;
 };
 
-// A skin section with its ancestors. Markers: -1 for integers, "?" for texts.
+// A skin section with its ancestors, found once per section. A value that
+// is absent, unreadable or -1 (texts: "?") is looked for in the parent.
 class TInheritedKeys : public TKeySource {
  public:
-  TInheritedKeys(const TIniFile& ini, std::string section) : ini_(ini), section_(std::move(section)) {}
+  TInheritedKeys(const TIniFile& ini, const std::string& section) {
+    // The chain stops at an empty or "?" parent, one already in it (a cycle
+    // or the section itself), a missing one, and after kMaxAncestors.
+    std::vector<std::string> names = {section};
+    for (const TIniFile::TSection* s = ini.FindSection(section); s != nullptr;) {
+      chain_.push_back(s);
+      const std::string* parent = TIniFile::FindKey(*s, "PARENTCLASS");
+      if (parent == nullptr || parent->empty() || *parent == "?" || chain_.size() > size_t{kMaxAncestors} ||
+          std::find(names.begin(), names.end(), *parent) != names.end()) {
+        break;
+      }
+      names.push_back(*parent);
+      s = ini.FindSection(*parent);
+    }
+  }
 
   std::optional<int32_t> Integer(const char* key) const override {
-    std::vector<std::string> visited;
-    std::string section = section_;
-    for (bool ancestor = false;; ancestor = true) {
-      const int32_t value = ini_.ReadInteger(section, key, -1);
+    for (size_t i = 0; i < chain_.size(); ++i) {
+      const std::string* text = TIniFile::FindKey(*chain_[i], key);
+      const int32_t value = text ? TryStrToInt(*text).value_or(-1) : -1;
+      if (value == -1) continue;
       // A colour reference found in an ancestor arrives as RGB.
-      if (value != -1) return ancestor ? static_cast<int32_t>(paint::ColorToRGB(static_cast<TColor>(value))) : value;
-      if (!Parent(section, visited)) return std::nullopt;
+      return i > 0 ? static_cast<int32_t>(paint::ColorToRGB(static_cast<TColor>(value))) : value;
     }
+    return std::nullopt;
   }
 
   std::optional<std::string> Text(const char* key) const override {
-    std::vector<std::string> visited;
-    std::string section = section_;
-    for (;;) {
-      std::string value = ini_.ReadString(section, key, "?");
-      if (value != "?") return value;
-      if (!Parent(section, visited)) return std::nullopt;
+    for (const TIniFile::TSection* s : chain_) {
+      const std::string* text = TIniFile::FindKey(*s, key);
+      if (text != nullptr && *text != "?") return *text;
     }
+    return std::nullopt;
   }
 
  private:
-  // Moves section to its parent; false at an empty, self-naming or visited one.
-  bool Parent(std::string& section, std::vector<std::string>& visited) const {
-    visited.push_back(section);
-    const std::string parent = ini_.ReadString(section, "PARENTCLASS", "?");
-    if (parent.empty() || parent == "?" || std::find(visited.begin(), visited.end(), parent) != visited.end()) {
-      return false;
-    }
-    section = parent;
-    return true;
-  }
-
-  const TIniFile& ini_;
-  std::string section_;
+  std::vector<const TIniFile::TSection*> chain_;
 };
 
 // A common section: only its own keys.
@@ -240,6 +241,7 @@ void TSkinLoader::LoadAllGeneralData() {
     FillGeneralData(TInheritedKeys(ini_, section.Name), g);
     store_.gd.push_back(std::move(g));
   }
+  store_.InvalidateLookups();
   if (!store_.Settings().CommonSections.empty()) AddCommonSections(TIniFile(JoinLines(store_.Settings().CommonSections)));
   store_.InitMaskIndexes();
   RecolorSkin(store_, store_.Settings().HueOffset, store_.Settings().Saturation);

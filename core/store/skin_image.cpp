@@ -15,16 +15,20 @@ namespace {
 
 constexpr uint8_t kPngSignature[8] = {0x89, 'P', 'N', 'G', '\r', '\n', 0x1A, '\n'};
 
-std::unique_ptr<image::TWorkingBitmap> To32Bit(std::unique_ptr<image::TWorkingBitmap> bitmap) {
-  if (bitmap->PixelFormat() == image::TPixelFormat::pf32bit) return bitmap;
-  auto converted = image::ConvertToDirectColor(*bitmap, image::TPixelFormat::pf32bit);
-  paint::SetRectAlpha(*converted, {0, 0, converted->Width(), converted->Height()}, 255, true);
-  return converted;
+// Files of fewer than 32 bits get every non-key pixel opaque.
+std::unique_ptr<image::TWorkingBitmap> ReadBmp32(io::TStream& stream) {
+  int bits = 32;
+  auto bitmap = image::ReadBmp(stream, true, &bits);
+  if (bitmap->PixelFormat() != image::TPixelFormat::pf32bit) {
+    bitmap = image::ConvertToDirectColor(*bitmap, image::TPixelFormat::pf32bit);
+  }
+  if (bits != 32) paint::SetRectAlpha(*bitmap, {0, 0, bitmap->Width(), bitmap->Height()}, 255, true);
+  return bitmap;
 }
 
 std::unique_ptr<image::TWorkingBitmap> DecodePng(const std::vector<uint8_t>& bytes) {
   image::TPNGGraphic png;
-  io::TMemoryStream stream(bytes);
+  io::TMemoryView stream(bytes.data(), bytes.size());
   png.LoadFromStream(stream);
   const image::TWorkingBitmap* decoded = png.Bitmap();
   if (decoded == nullptr) return nullptr;
@@ -49,8 +53,8 @@ std::unique_ptr<image::TWorkingBitmap> DecodeSkinImage(const std::vector<uint8_t
     if (is_png) {
       bitmap = DecodePng(bytes);
     } else {
-      io::TMemoryStream stream(bytes);
-      bitmap = To32Bit(image::ReadBmp(stream));
+      io::TMemoryView stream(bytes.data(), bytes.size());
+      bitmap = ReadBmp32(stream);
     }
   } catch (const image::EInvalidGraphic&) {
     return nullptr;  // a damaged image adds no part, like a missing one

@@ -31,9 +31,10 @@ class TSkinLoader {
   void LoadAllGeneralData();
 
  private:
-  // An archive entry (upper-cased stored name == name) or SkinPath + name.
-  std::optional<std::vector<uint8_t>> FileBytes(const std::string& name) const;
-  std::optional<std::vector<uint8_t>> DiskBytes(const std::string& name) const;
+  // An archive entry (upper-cased stored name == name) or SkinPath + name;
+  // null when missing. Disk bytes stay valid until the next call.
+  const std::vector<uint8_t>* FileBytes(const std::string& name);
+  const std::vector<uint8_t>* DiskBytes(const std::string& name);
   void LoadMasterBitmap();
   void AddEntry(const std::string& section, const std::string& key, const std::string& value);
   void AddCommonImages(const TIniFile& common);
@@ -46,6 +47,7 @@ class TSkinLoader {
   const TIniFile& ini_;
   const TacSkinConvertor* reader_;
   double version_ = 0;
+  std::vector<uint8_t> scratch_;  // the last file read from disk
 };
 
 // A skin image from its file bytes as a 32-bit bitmap: PNG (by its

@@ -1,21 +1,41 @@
 #include <algorithm>
+#include <unordered_map>
 
 #include "core/store/skin_store.h"
 
 namespace zelvan::store {
 
+// First index of every name, and of every (section, property) pair.
+struct TsSkinStore::TLookupIndex {
+  size_t Sections = 0, Parts = 0, Patterns = 0;
+  std::unordered_map<std::string, int> Section, Part, Texture, Pattern;
+};
+
 namespace {
 
+std::string PairKey(std::string_view section, std::string_view property) {
+  std::string key;
+  key.reserve(section.size() + 1 + property.size());
+  key.append(section).append(1, '\0').append(property);
+  return key;
+}
+
+int Find(const std::unordered_map<std::string, int>& map, const std::string& key) {
+  const auto found = map.find(key);
+  return found == map.end() ? -1 : found->second;
+}
+
 // Runs find on the section and then on its ancestors; stops at an empty or
-// self-naming parent, a missing one, and one already visited (a cycle).
-template <class Find>
-int FindInherited(const TsSkinStore& store, int skinIndex, std::string_view section, Find find) {
+// self-naming parent, a missing one, one already visited (a cycle), and
+// after kMaxAncestors.
+template <class Lookup>
+int FindInherited(const TsSkinStore& store, int skinIndex, std::string_view section, Lookup find) {
   if (skinIndex < 0 || section.empty()) return -1;
   std::vector<int> visited;
   std::string name(section);
   for (;;) {
     const int found = find(name);
-    if (found >= 0 || !store.IsValidSkinIndex(skinIndex)) return found;
+    if (found >= 0 || !store.IsValidSkinIndex(skinIndex) || visited.size() > size_t{kMaxAncestors}) return found;
     visited.push_back(skinIndex);
     const std::string& parent = store.gd[static_cast<size_t>(skinIndex)].ParentClass;
     if (parent.empty() || parent == name) return -1;
@@ -26,48 +46,58 @@ int FindInherited(const TsSkinStore& store, int skinIndex, std::string_view sect
   }
 }
 
-template <class Item, class Extra>
-int FindNamed(const std::vector<Item>& items, std::string_view section, std::string_view property, Extra extra) {
-  for (size_t i = 0; i < items.size(); ++i) {
-    if (items[i].ClassName == section && items[i].PropertyName == property && extra(items[i])) {
-      return static_cast<int>(i);
-    }
-  }
-  return -1;
-}
-
-constexpr auto kAnyPart = [](const TsMaskData&) { return true; };
-
 }  // namespace
+
+TsSkinStore::TsSkinStore(TSkinServices services, TSkinSettings& settings)
+    : SkinData(std::make_unique<TsSkinData>()), services_(std::move(services)), settings_(settings) {}
+
+TsSkinStore::~TsSkinStore() = default;
+
+void TsSkinStore::InvalidateLookups() const { index_.reset(); }
+
+const TsSkinStore::TLookupIndex& TsSkinStore::Index() const {
+  if (index_ && index_->Sections == gd.size() && index_->Parts == ma.size() && index_->Patterns == pa.size()) {
+    return *index_;
+  }
+  auto index = std::make_unique<TLookupIndex>();
+  index->Sections = gd.size();
+  index->Parts = ma.size();
+  index->Patterns = pa.size();
+  // emplace keeps the first of equal names: lookups answer the first match.
+  for (size_t i = 0; i < gd.size(); ++i) index->Section.emplace(gd[i].ClassName, static_cast<int>(i));
+  for (size_t i = 0; i < ma.size(); ++i) {
+    const std::string key = PairKey(ma[i].ClassName, ma[i].PropertyName);
+    index->Part.emplace(key, static_cast<int>(i));
+    if (ma[i].ImgType == itisaTexture) index->Texture.emplace(key, static_cast<int>(i));
+  }
+  for (size_t i = 0; i < pa.size(); ++i) index->Pattern.emplace(PairKey(pa[i].ClassName, pa[i].PropertyName), static_cast<int>(i));
+  index_ = std::move(index);
+  return *index_;
+}
 
 int TsSkinStore::GetSkinIndex(std::string_view section) const {
   if (section.empty()) return -1;
-  for (size_t i = 0; i < gd.size(); ++i) {
-    if (gd[i].ClassName == section) return static_cast<int>(i);
-  }
-  return -1;
+  return Find(Index().Section, std::string(section));
 }
 
 int TsSkinStore::GetMaskIndex(int skinIndex, std::string_view section, std::string_view property) const {
   return FindInherited(*this, skinIndex, section,
-                       [&](const std::string& name) { return FindNamed(ma, name, property, kAnyPart); });
+                       [&](const std::string& name) { return Find(Index().Part, PairKey(name, property)); });
 }
 
 int TsSkinStore::GetMaskIndex(std::string_view section, std::string_view property) const {
   if (section.empty()) return -1;
-  return FindNamed(ma, section, property, kAnyPart);
+  return Find(Index().Part, PairKey(section, property));
 }
 
 int TsSkinStore::GetTextureIndex(int skinIndex, std::string_view section, std::string_view property) const {
-  return FindInherited(*this, skinIndex, section, [&](const std::string& name) {
-    return FindNamed(ma, name, property, [](const TsMaskData& m) { return m.ImgType == itisaTexture; });
-  });
+  return FindInherited(*this, skinIndex, section,
+                       [&](const std::string& name) { return Find(Index().Texture, PairKey(name, property)); });
 }
 
 int TsSkinStore::GetPatternIndex(int skinIndex, std::string_view section, std::string_view property) const {
-  return FindInherited(*this, skinIndex, section, [&](const std::string& name) {
-    return FindNamed(pa, name, property, [](const TsPatternData&) { return true; });
-  });
+  return FindInherited(*this, skinIndex, section,
+                       [&](const std::string& name) { return Find(Index().Pattern, PairKey(name, property)); });
 }
 
 namespace {

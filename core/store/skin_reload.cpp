@@ -47,16 +47,12 @@ bool EndsWithAsz(const std::u16string& name) {
 
 bool IsSkinLoading() { return g_loading; }
 
-TsSkinStore::TsSkinStore(TSkinServices services, TSkinSettings& settings)
-    : SkinData(std::make_unique<TsSkinData>()), services_(std::move(services)), settings_(settings) {}
-
-TsSkinStore::~TsSkinStore() = default;
-
 void TsSkinStore::FreeSkin() {
   ma.clear();
   pa.clear();
   gd.clear();
   MasterBitmap.reset();
+  InvalidateLookups();
 }
 
 void TsSkinStore::ShowError(const std::string& text) const {

@@ -4,6 +4,7 @@
 // and the constant indexes, with the lookups every control uses and the
 // loaders that fill them from a folder, an archive or a built-in skin.
 
+#include <cstddef>
 #include <memory>
 #include <string>
 #include <string_view>
@@ -35,7 +36,10 @@ class TsSkinStore {
   TSkinSettings& Settings() { return settings_; }
   const TSkinServices& Services() const { return services_; }
 
-  // Lookups (skin_lookups.cpp); -1 when nothing is found.
+  // Lookups (skin_lookups.cpp); -1 when nothing is found. They answer from
+  // hashed indexes of gd, ma and pa, rebuilt when a collection changes size;
+  // code that renames entries in place calls InvalidateLookups.
+  void InvalidateLookups() const;
   int GetSkinIndex(std::string_view section) const;
   int GetMaskIndex(int skinIndex, std::string_view section, std::string_view property) const;
   int GetMaskIndex(std::string_view section, std::string_view property) const;
@@ -84,9 +88,17 @@ class TsSkinStore {
   std::u16string ListSkins(std::vector<std::u16string>& list, TacSkinTypes skinType, bool withInternal) const;
   void ShowError(const std::string& text) const;
 
+  struct TLookupIndex;
+  const TLookupIndex& Index() const;
+
   TSkinServices services_;
   TSkinSettings& settings_;
+  mutable std::unique_ptr<TLookupIndex> index_;
 };
+
+// Inheritance stops after this many ancestors, as it does at a cycle, so a
+// hostile description of long parent chains cannot make a load crawl.
+inline constexpr int kMaxAncestors = 32;
 
 // Set while a skin loads; painting holds back while it is.
 bool IsSkinLoading();

@@ -48,6 +48,18 @@ INSTANTIATE_TEST_SUITE_P(
         DepthCase{"topDown", {1, 2, 24, {}, {kRed, kBlue}, true}, {kRed, kBlue}}),
     [](const auto& param_info) { return std::string(param_info.param.name); });
 
+TEST(BmpReader, ReadsDirectlyInto32BitsWhenAsked) {
+  for (const BmpSpec& spec : {BmpSpec{2, 1, 24, {}, {kRed, kBlue}}, BmpSpec{2, 1, 16, {}, {0x7C00, 0x001F}}}) {
+    io::TMemoryStream stream(WriteBmp(spec));
+    int bits = 0;
+    const auto bitmap = ReadBmp(stream, true, &bits);
+    EXPECT_EQ(bits, spec.bits);
+    ASSERT_EQ(bitmap->PixelFormat(), TPixelFormat::pf32bit);
+    EXPECT_EQ(bitmap->Row32(0)[0], kRed) << "alpha 0, as a conversion gives";
+    EXPECT_EQ(bitmap->Row32(0)[1], kBlue);
+  }
+}
+
 TEST(BmpReader, KeepsTheAlphaOf32BitFiles) {
   io::TMemoryStream stream(WriteBmp({1, 1, 32, {}, {0x80123456}}));
   EXPECT_EQ(ReadBmp(stream)->Row32(0)[0], 0x80123456u);

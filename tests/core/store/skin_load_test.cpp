@@ -207,6 +207,20 @@ TEST(SkinSections, ConstantIndexesStartAfreshOnEveryLoad) {
   EXPECT_EQ(h.store.ConstData.MaskArrowTop, -1);
 }
 
+// A hostile chain of 600 parents loads quickly: inheritance stops after
+// kMaxAncestors ancestors, as at a cycle.
+TEST(SkinSections, LongParentChainsStopAfterTheAncestorLimit) {
+  SkinHarness h;
+  std::string text = "[S0]\nCOLOR=5\nBORDERSMASK=@0000,0000,0004,0004,1,0\n";
+  for (int i = 1; i < 600; ++i) text += "[S" + std::to_string(i) + "]\nPARENTCLASS=S" + std::to_string(i - 1) + "\n";
+  h.WriteSkin("Chain", text);
+  h.Load("Chain");
+  EXPECT_EQ(h.Section("S" + std::to_string(kMaxAncestors)).Color, 5u);
+  EXPECT_EQ(h.Section("S" + std::to_string(kMaxAncestors + 1)).Color, 0xFFFFFFu);
+  EXPECT_EQ(h.Section("S" + std::to_string(kMaxAncestors)).BorderIndex, 0);
+  EXPECT_EQ(h.Section("S599").BorderIndex, -1);
+}
+
 TEST(SkinSections, CommonSectionsAddWhatTheSkinLacks) {
   SkinHarness h;
   h.WriteSkin("Common", "[BUTTON]\nCOLOR=42\nGLOW=3\n[EDIT]\nCOLOR=7\n");
