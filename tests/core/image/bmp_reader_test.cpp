@@ -49,11 +49,11 @@ INSTANTIATE_TEST_SUITE_P(
     [](const auto& param_info) { return std::string(param_info.param.name); });
 
 TEST(BmpReader, ReadsDirectlyInto32BitsWhenAsked) {
-  for (const BmpSpec& spec : {BmpSpec{2, 1, 24, {}, {kRed, kBlue}}, BmpSpec{2, 1, 16, {}, {0x7C00, 0x001F}}}) {
-    io::TMemoryStream stream(WriteBmp(spec));
+  for (const BmpRecipe& recipe : {BmpRecipe{2, 1, 24, {}, {kRed, kBlue}}, BmpRecipe{2, 1, 16, {}, {0x7C00, 0x001F}}}) {
+    io::TMemoryStream stream(WriteBmp(recipe));
     int bits = 0;
     const auto bitmap = ReadBmp(stream, true, &bits);
-    EXPECT_EQ(bits, spec.bits);
+    EXPECT_EQ(bits, recipe.bits);
     ASSERT_EQ(bitmap->PixelFormat(), TPixelFormat::pf32bit);
     EXPECT_EQ(bitmap->Row32(0)[0], kRed) << "alpha 0, as a conversion gives";
     EXPECT_EQ(bitmap->Row32(0)[1], kBlue);
