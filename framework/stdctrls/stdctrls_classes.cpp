@@ -10,6 +10,8 @@
 #include "framework/stdctrls/panel.h"
 #include "framework/stdctrls/radio_button.h"
 #include "framework/stdctrls/spin_edit.h"
+#include "framework/stdctrls/tree_view.h"
+#include "framework/graphics/image_list.h"
 
 namespace {
 
@@ -115,6 +117,14 @@ void RegisterLists(TClassRegistry& registry) {
       .Property(L"ReadOnly", BoolProperty(&TListView::SetReadOnly))
       .Property(L"HideSelection", BoolProperty(&TListView::SetHideSelection))
       .Property(L"OnSelectItem", EventProperty(&TListView::OnSelectItem));
+  registry.Class<TTreeView>(L"TTreeView", L"TWinControl")
+      .Property(L"ShowLines", BoolProperty(&TTreeView::SetShowLines))
+      .Property(L"ShowRoot", BoolProperty(&TTreeView::SetShowRoot))
+      .Property(L"ShowButtons", BoolProperty(&TTreeView::SetShowButtons))
+      .Property(L"ReadOnly", BoolProperty(&TTreeView::SetReadOnly))
+      .Property(L"Images", ComponentProperty<TTreeView, TImageList>(&TTreeView::SetImages))
+      .Property(L"OnExpanding", EventProperty(&TTreeView::OnExpanding))
+      .Property(L"OnChange", EventProperty(&TTreeView::OnChange));
 }
 
 }  // namespace

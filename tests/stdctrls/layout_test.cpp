@@ -30,7 +30,8 @@ TLayout ControlsLayout() {
        {L"TButton", L"btn_close", L"", {{L"Left", 416}, {L"Top", 424}, {L"Caption", L"关闭"}, {L"Cancel", true}}},
        {L"TCheckBox", L"cb", L"", {{L"Checked", true}}},
        {L"TPanel", L"pn", L"", {{L"BevelOuter", TIdent{L"bvLowered"}}}},
-       {L"TMaskEdit", L"me", L"", {{L"EditMask", L""}}}}};
+       {L"TMaskEdit", L"me", L"", {{L"EditMask", L""}}},
+       {L"TTreeView", L"tv", L"", {{L"ShowLines", false}}}}};
 }
 
 TEST(StdctrlsLayout, EveryControlClassIsCreatedByNameWithItsProperties) {

@@ -15,6 +15,7 @@
 #include "framework/stdctrls/panel.h"
 #include "framework/stdctrls/radio_button.h"
 #include "framework/stdctrls/spin_edit.h"
+#include "framework/stdctrls/tree_view.h"
 #include "framework/utils/timer.h"
 
 namespace {
@@ -58,8 +59,12 @@ void Fill(TForm* form) {
   Place<TRadioButton>(group, 130, 64, 120, 19, L"扩展名都改为：");
   auto* panel = Place<TPanel>(form, 360, 178, 176, 100, L"面板");
   Place<TCheckBox>(panel, 10, 10, 150, 19, L"复选框")->SetChecked(true);
-  auto* readOnly = Place<TEdit>(panel, 10, 40, 150, 21, L"只读");
+  auto* readOnly = Place<TEdit>(panel, 10, 70, 150, 21, L"只读");
   readOnly->SetReadOnly(true);
+  auto* tree = Place<TTreeView>(form, 552, 16, 150, 262);
+  TTreeNode& root = tree->Items().Add(L"我的电脑");
+  for (const wchar_t* name : {L"C:", L"D:"}) tree->Items().AddChild(&root, name).SetHasChildren(true);
+  root.Expand();
   Place<TButton>(form, 48, 290, 75, 25, L"开始改名")->SetDefault(true);
   Place<TButton>(form, 176, 290, 75, 25, L"还原")->SetEnabled(false);
   Place<TButton>(form, 416, 290, 75, 25, L"关闭");
@@ -75,7 +80,7 @@ int wmain(int argc, wchar_t** argv) {
   form->SetCaption(L"Zelvan批量改名");
   form->Font().SetName(L"Tahoma");
   form->Font().SetHeight(-11);
-  form->SetClientWidth(552);
+  form->SetClientWidth(718);
   form->SetClientHeight(330);
   Fill(form);
   auto* timer = new TTimer(form);
