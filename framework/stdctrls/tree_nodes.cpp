@@ -27,6 +27,7 @@ void TTreeNode::Insert(HWND window) {
   item.cChildren = HasChildren() ? 1 : 0;
   FItem = reinterpret_cast<HTREEITEM>(SendMessageW(window, TVM_INSERTITEMW, 0, reinterpret_cast<LPARAM>(&insert)));
   for (auto& child : FChildren) child->Insert(window);
+  if (FExpanded && !FChildren.empty()) FOwner.ExpandItem(FItem);
 }
 
 void TTreeNode::UpdateItem(UINT mask) {
@@ -62,17 +63,18 @@ void TTreeNode::SetHasChildren(bool value) {
 }
 
 bool TTreeNode::Expanded() const {
-  if (!FItem) return false;
+  if (!FItem) return FExpanded;
   const auto state = SendMessageW(FOwner.Handle(), TVM_GETITEMSTATE, reinterpret_cast<WPARAM>(FItem), TVIS_EXPANDED);
   return (state & TVIS_EXPANDED) != 0;
 }
 
 void TTreeNode::Expand() {
-  if (!FItem || Expanded()) return;
+  if (Expanded()) return;
   FOwner.ExpandNode(*this);
 }
 
 void TTreeNode::Collapse() {
+  FExpanded = false;
   if (FItem) SendMessageW(FOwner.Handle(), TVM_EXPAND, TVE_COLLAPSE, reinterpret_cast<LPARAM>(FItem));
 }
 

@@ -61,6 +61,8 @@ class TTreeNode {
   void* FData = nullptr;
   HTREEITEM FItem = nullptr;
   bool FIsRoot = false;
+  // Open as last asked (kept while there is no window, and across a new window).
+  bool FExpanded = false;
 };
 
 class TTreeNodes {

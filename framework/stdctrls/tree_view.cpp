@@ -103,10 +103,15 @@ bool TTreeView::CanExpand(TTreeNode& node) {
 }
 
 void TTreeView::ExpandNode(TTreeNode& node) {
-  if (!node.ItemId() || !CanExpand(node)) return;
+  if (!CanExpand(node)) return;
+  node.FExpanded = true;
+  if (node.ItemId()) ExpandItem(node.ItemId());
+}
+
+void TTreeView::ExpandItem(HTREEITEM item) {
   // Some platforms tell the parent of a first expansion even when code asks for it.
   FExpandingByCode = true;
-  SendMessageW(Handle(), TVM_EXPAND, TVE_EXPAND, reinterpret_cast<LPARAM>(node.ItemId()));
+  SendMessageW(Handle(), TVM_EXPAND, TVE_EXPAND, reinterpret_cast<LPARAM>(item));
   FExpandingByCode = false;
 }
 
@@ -118,6 +123,9 @@ void TTreeView::ReflectedNotify(TMessage& message) {
       if (tree->action == TVE_EXPAND && NodeOf(tree->itemNew) && !FExpandingByCode) {
         message.Result = CanExpand(*NodeOf(tree->itemNew)) ? FALSE : TRUE;
       }
+      return;
+    case TVN_ITEMEXPANDEDW:
+      if (TTreeNode* node = NodeOf(tree->itemNew)) node->FExpanded = tree->action == TVE_EXPAND;
       return;
     case TVN_SELCHANGEDW:
       if (OnChange) OnChange(this, NodeOf(tree->itemNew));

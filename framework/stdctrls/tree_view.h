@@ -41,6 +41,8 @@ class TTreeView : public TWinControl {
   virtual bool CanExpand(TTreeNode& node);
   // Expands a node for the code: asks CanExpand once, whatever the platform sends.
   void ExpandNode(TTreeNode& node);
+  // Opens the item in the window without asking OnExpanding again.
+  void ExpandItem(HTREEITEM item);
   void WndProc(TMessage& message) override;
   void Notification(TComponent* component, TOperation operation) override;
 

@@ -82,6 +82,20 @@ TEST(TreeView, ChildrenAreMadeWhenANodeIsFirstExpanded) {
   }
 }
 
+TEST(TreeView, ANodeExpandedBeforeTheWindowIsOpenInIt) {
+  TTreeFixture f;
+  f.Tree->SetParent(nullptr);
+  TTreeNode& node = f.Top(L"甲");
+  node.Expand();
+  EXPECT_TRUE(node.Expanded());
+  EXPECT_EQ(node.Count(), 2);
+  f.Tree->SetParent(f.Form.get());
+  EXPECT_TRUE(node.Expanded());
+  const auto state = SendMessageW(f.Tree->Handle(), TVM_GETITEMSTATE, reinterpret_cast<WPARAM>(node.ItemId()), TVIS_EXPANDED);
+  EXPECT_TRUE(state & TVIS_EXPANDED);
+  EXPECT_EQ(f.Expanding, TTexts{L"甲"});
+}
+
 TEST(TreeView, RefusedOrEmptyNodesStayClosed) {
   TTreeFixture f;
   TTreeNode& locked = f.Top(L"锁");
@@ -121,6 +135,7 @@ TEST(TreeView, NodesOutliveTheWindowWithTextsImagesAndData) {
   a.Expand();
   a.Item(1).SetText(L"改");
   f.Tree->SetShowLines(false);  // the window is made again
+  EXPECT_TRUE(a.Expanded());
   EXPECT_EQ(ChildTexts(f.Tree->Handle(), nullptr), (TTexts{L"甲"}));
   EXPECT_EQ(ChildTexts(f.Tree->Handle(), a.ItemId()), (TTexts{L"甲/1", L"改"}));
   TVITEMW item{};
