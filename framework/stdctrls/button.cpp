@@ -13,14 +13,14 @@ TButton::TButton(TComponent* owner) : TWinControl(owner) {
 void TButton::CreateParams(TCreateParams& params) {
   TWinControl::CreateParams(params);
   params.SubClass(L"BUTTON");
-  params.Style |= FDefault ? BS_DEFPUSHBUTTON : BS_PUSHBUTTON;
+  params.Style |= ButtonStyle();
 }
 
 void TButton::SetDefault(bool value) {
   if (value == FDefault) return;
   FDefault = value;
   if (HandleAllocated()) {
-    SendMessageW(Handle(), BM_SETSTYLE, value ? BS_DEFPUSHBUTTON : BS_PUSHBUTTON, TRUE);
+    SendMessageW(Handle(), BM_SETSTYLE, ButtonStyle(), TRUE);
   }
 }
 

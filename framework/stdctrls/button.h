@@ -22,6 +22,8 @@ class TButton : public TWinControl {
 
  protected:
   void CreateParams(TCreateParams& params) override;
+  // The platform button style: push or default push; owner-drawn buttons differ.
+  virtual DWORD ButtonStyle() const { return FDefault ? BS_DEFPUSHBUTTON : BS_PUSHBUTTON; }
   bool TakesEnter();
 
  private:

@@ -1,6 +1,7 @@
 // The ordinary controls' classes and published properties, as layouts name them.
 #include "framework/application/framework_setup.h"
 #include "framework/forms/property_binding.h"
+#include "framework/stdctrls/bit_btn.h"
 #include "framework/stdctrls/button.h"
 #include "framework/stdctrls/check_box.h"
 #include "framework/stdctrls/group_box.h"
@@ -9,6 +10,7 @@
 #include "framework/stdctrls/mask_edit.h"
 #include "framework/stdctrls/panel.h"
 #include "framework/stdctrls/radio_button.h"
+#include "framework/stdctrls/speed_button.h"
 #include "framework/stdctrls/spin_edit.h"
 #include "framework/stdctrls/tree_view.h"
 #include "framework/graphics/image_list.h"
@@ -47,6 +49,11 @@ TPropertySetter ColumnsProperty() {
     }
   });
 }
+
+const TIdentTable<TButtonLayout> kButtonLayouts{
+    {L"blGlyphLeft", blGlyphLeft}, {L"blGlyphRight", blGlyphRight}, {L"blGlyphTop", blGlyphTop},
+    {L"blGlyphBottom", blGlyphBottom}};
+const TIdentTable<TBitBtnKind> kBitBtnKinds{{L"bkCustom", bkCustom}, {L"bkOK", bkOK}, {L"bkCancel", bkCancel}};
 
 TPropertySetter PasswordCharProperty() {
   return CustomProperty<TCustomEdit>([](TCustomEdit& edit, const TPropertyValue& v, TLayoutReader&) {
@@ -89,6 +96,22 @@ void RegisterButtons(TClassRegistry& registry) {
       .Property(L"Default", BoolProperty(&TButton::SetDefault))
       .Property(L"Cancel", BoolProperty(&TButton::SetCancel))
       .Property(L"ModalResult", IntegerProperty(&TButton::SetModalResult));
+  registry.Class<TBitBtn>(L"TBitBtn", L"TButton")
+      .Property(L"Kind", EnumProperty(&TBitBtn::SetKind, kBitBtnKinds))
+      .Property(L"NumGlyphs", IntegerProperty(&TBitBtn::SetNumGlyphs))
+      .Property(L"Layout", EnumProperty(&TBitBtn::SetLayout, kButtonLayouts))
+      .Property(L"Margin", IntegerProperty(&TBitBtn::SetMargin))
+      .Property(L"Spacing", IntegerProperty(&TBitBtn::SetSpacing));
+  registry.Class<TSpeedButton>(L"TSpeedButton", L"TGraphicControl")
+      .Property(L"GroupIndex", IntegerProperty(&TSpeedButton::SetGroupIndex))
+      .Property(L"Down", BoolProperty(&TSpeedButton::SetDown))
+      .Property(L"AllowAllUp", BoolProperty(&TSpeedButton::SetAllowAllUp))
+      .Property(L"Flat", BoolProperty(&TSpeedButton::SetFlat))
+      .Property(L"Transparent", BoolProperty(&TSpeedButton::SetTransparent))
+      .Property(L"NumGlyphs", IntegerProperty(&TSpeedButton::SetNumGlyphs))
+      .Property(L"Layout", EnumProperty(&TSpeedButton::SetLayout, kButtonLayouts))
+      .Property(L"Margin", IntegerProperty(&TSpeedButton::SetMargin))
+      .Property(L"Spacing", IntegerProperty(&TSpeedButton::SetSpacing));
   registry.Class<TCheckBox>(L"TCheckBox", L"TWinControl")
       .Property(L"Checked", BoolProperty(&TCheckBox::SetChecked))
       .Property(L"State", EnumProperty(&TCheckBox::SetState, kCheckStates))

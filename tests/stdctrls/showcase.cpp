@@ -6,6 +6,7 @@
 
 #include "framework/application/application.h"
 #include "framework/forms/form.h"
+#include "framework/stdctrls/bit_btn.h"
 #include "framework/stdctrls/button.h"
 #include "framework/stdctrls/check_box.h"
 #include "framework/stdctrls/custom_edit.h"
@@ -14,6 +15,7 @@
 #include "framework/stdctrls/list_view.h"
 #include "framework/stdctrls/panel.h"
 #include "framework/stdctrls/radio_button.h"
+#include "framework/stdctrls/speed_button.h"
 #include "framework/stdctrls/spin_edit.h"
 #include "framework/stdctrls/tree_view.h"
 #include "framework/utils/timer.h"
@@ -68,6 +70,17 @@ void Fill(TForm* form) {
   Place<TButton>(form, 48, 290, 75, 25, L"开始改名")->SetDefault(true);
   Place<TButton>(form, 176, 290, 75, 25, L"还原")->SetEnabled(false);
   Place<TButton>(form, 416, 290, 75, 25, L"关闭");
+  auto* bit = Place<TBitBtn>(form, 552, 290, 90, 25, L"确定");
+  bit->Glyph().SetSize(12, 12);
+  bit->Glyph().Canvas().Brush().SetColor(clFuchsia);
+  bit->Glyph().Canvas().FillRect(RECT{0, 0, 12, 12});
+  bit->Glyph().Canvas().Brush().SetColor(clGreen);
+  bit->Glyph().Canvas().FillRect(RECT{2, 2, 10, 10});
+  for (int i = 0; i < 3; ++i) {
+    auto* speed = Place<TSpeedButton>(form, 280 + 26 * i, 290, 23, 22, std::to_wstring(i + 1));
+    speed->SetGroupIndex(1);
+    if (i == 0) speed->SetDown(true);
+  }
 }
 
 }  // namespace
