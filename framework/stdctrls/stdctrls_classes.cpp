@@ -10,6 +10,7 @@
 #include "framework/stdctrls/mask_edit.h"
 #include "framework/stdctrls/panel.h"
 #include "framework/stdctrls/radio_button.h"
+#include "framework/stdctrls/scroll_box.h"
 #include "framework/stdctrls/speed_button.h"
 #include "framework/stdctrls/spin_edit.h"
 #include "framework/stdctrls/tree_view.h"
@@ -126,6 +127,9 @@ void RegisterContainers(TClassRegistry& registry) {
       .Property(L"BevelInner", EnumProperty(&TPanel::SetBevelInner, kBevels))
       .Property(L"BevelOuter", EnumProperty(&TPanel::SetBevelOuter, kBevels))
       .Property(L"ShowCaption", BoolProperty(&TPanel::SetShowCaption));
+  registry.Class<TScrollBox>(L"TScrollBox", L"TWinControl")
+      .Property(L"AutoScroll", BoolProperty(&TScrollBox::SetAutoScroll))
+      .Property(L"BorderStyle", EnumProperty(&TScrollBox::SetBorderSingle, TIdentTable<bool>{{L"bsNone", false}, {L"bsSingle", true}}));
 }
 
 void RegisterLists(TClassRegistry& registry) {

@@ -7,6 +7,7 @@
 #include "framework/stdctrls/label.h"
 #include "framework/stdctrls/list_view.h"
 #include "framework/stdctrls/radio_button.h"
+#include "framework/stdctrls/speed_button.h"
 #include "framework/stdctrls/spin_edit.h"
 #include "test_support.h"
 
@@ -31,7 +32,10 @@ TLayout ControlsLayout() {
        {L"TCheckBox", L"cb", L"", {{L"Checked", true}}},
        {L"TPanel", L"pn", L"", {{L"BevelOuter", TIdent{L"bvLowered"}}}},
        {L"TMaskEdit", L"me", L"", {{L"EditMask", L""}}},
-       {L"TTreeView", L"tv", L"", {{L"ShowLines", false}}}}};
+       {L"TTreeView", L"tv", L"", {{L"ShowLines", false}}},
+       {L"TScrollBox", L"sb", L"", {{L"BorderStyle", TIdent{L"bsNone"}}}},
+       {L"TBitBtn", L"bb", L"sb", {{L"Kind", TIdent{L"bkOK"}}, {L"Layout", TIdent{L"blGlyphTop"}}}},
+       {L"TSpeedButton", L"sp", L"sb", {{L"GroupIndex", 1}, {L"Down", true}}}}};
 }
 
 TEST(StdctrlsLayout, EveryControlClassIsCreatedByNameWithItsProperties) {
@@ -62,6 +66,7 @@ TEST(StdctrlsLayout, EveryControlClassIsCreatedByNameWithItsProperties) {
   auto* spin = dynamic_cast<TSpinEdit*>(form->FindComponent(L"ED_numstart"));
   EXPECT_EQ(spin->Value(), 1);
   EXPECT_EQ(spin->Parent(), form->FindComponent(L"sGroupBox1"));
+  EXPECT_TRUE(dynamic_cast<TSpeedButton*>(form->FindComponent(L"sp"))->Down());
 }
 
 }  // namespace

@@ -16,6 +16,7 @@
 #include "framework/stdctrls/panel.h"
 #include "framework/stdctrls/radio_button.h"
 #include "framework/stdctrls/speed_button.h"
+#include "framework/stdctrls/scroll_box.h"
 #include "framework/stdctrls/spin_edit.h"
 #include "framework/stdctrls/tree_view.h"
 #include "framework/utils/timer.h"
@@ -63,7 +64,10 @@ void Fill(TForm* form) {
   Place<TCheckBox>(panel, 10, 10, 150, 19, L"复选框")->SetChecked(true);
   auto* readOnly = Place<TEdit>(panel, 10, 70, 150, 21, L"只读");
   readOnly->SetReadOnly(true);
-  auto* tree = Place<TTreeView>(form, 552, 16, 150, 262);
+  auto* box = Place<TScrollBox>(form, 552, 190, 150, 88);
+  Place<TLabel>(box, 8, 8, 60, 13, L"滚动框");
+  Place<TButton>(box, 8, 120, 75, 25, L"下面");
+  auto* tree = Place<TTreeView>(form, 552, 16, 150, 166);
   TTreeNode& root = tree->Items().Add(L"我的电脑");
   for (const wchar_t* name : {L"C:", L"D:"}) tree->Items().AddChild(&root, name).SetHasChildren(true);
   root.Expand();
