@@ -16,18 +16,9 @@
 #include "framework/application/application.h"
 #include "framework/forms/form.h"
 #include "framework/stdctrls/list_view.h"
+#include "bench/win32_timing.h"
 
 namespace {
-
-double Milliseconds(const std::function<void()>& work) {
-  LARGE_INTEGER frequency, start, stop;
-  QueryPerformanceFrequency(&frequency);
-  QueryPerformanceCounter(&start);
-  work();
-  QueryPerformanceCounter(&stop);
-  return 1000.0 * static_cast<double>(stop.QuadPart - start.QuadPart) /
-         static_cast<double>(frequency.QuadPart);
-}
 
 std::wstring Cell(int row, int column, int round) {
   return std::to_wstring(row) + L"_" + std::to_wstring(column) + L"_" + std::to_wstring(round) + L".txt";

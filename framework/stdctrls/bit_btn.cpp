@@ -3,7 +3,7 @@
 #include "framework/forms/custom_form.h"
 #include "framework/graphics/canvas.h"
 
-TBitBtn::TBitBtn(TComponent* owner) : TButton(owner) {}
+TBitBtn::TBitBtn(TComponent* owner) : TGlyphButton<TButton>(owner) {}
 
 void TBitBtn::SetKind(TBitBtnKind kind) {
   FKind = kind;
@@ -16,26 +16,6 @@ void TBitBtn::SetKind(TBitBtnKind kind) {
     SetCancel(true);
     SetModalResult(mrCancel);
   }
-  Invalidate();
-}
-
-void TBitBtn::SetNumGlyphs(int count) {
-  FGlyph.SetNumGlyphs(count);
-  Invalidate();
-}
-
-void TBitBtn::SetLayout(TButtonLayout layout) {
-  FLayout = layout;
-  Invalidate();
-}
-
-void TBitBtn::SetMargin(int margin) {
-  FMargin = margin;
-  Invalidate();
-}
-
-void TBitBtn::SetSpacing(int spacing) {
-  FSpacing = spacing;
   Invalidate();
 }
 
@@ -55,8 +35,7 @@ void TBitBtn::DrawItem(const DRAWITEMSTRUCT& item) {
   InflateRect(&rect, -2, -2);
   TCanvas canvas;
   PaintOnCanvas(canvas, dc, Font(), Color(), [&] {
-    FGlyph.Draw(canvas, rect, Text(), FLayout, FMargin, FSpacing,
-                disabled ? bsDisabled : (pressed ? bsDown : bsUp));
+    DrawGlyphAndCaption(canvas, rect, disabled ? bsDisabled : (pressed ? bsDown : bsUp));
   });
   if (focused) {
     InflateRect(&rect, -1, -1);
@@ -81,5 +60,5 @@ void TBitBtn::WndProc(TMessage& message) {
     default:
       break;
   }
-  TButton::WndProc(message);
+  TGlyphButton<TButton>::WndProc(message);
 }

@@ -4,26 +4,17 @@
 // cancel role and modal result of a standard dialog button.
 
 #include "framework/stdctrls/button.h"
-#include "framework/stdctrls/button_glyph.h"
+#include "framework/stdctrls/glyph_button.h"
 
 enum TBitBtnKind { bkCustom, bkOK, bkCancel };
 
-class TBitBtn : public TButton {
+class TBitBtn : public TGlyphButton<TButton> {
  public:
   explicit TBitBtn(TComponent* owner);
   std::wstring ClassName() const override { return L"TBitBtn"; }
 
   TBitBtnKind Kind() const { return FKind; }
   void SetKind(TBitBtnKind kind);
-  TBitmap& Glyph() { return FGlyph.Glyph(); }
-  int NumGlyphs() const { return FGlyph.NumGlyphs(); }
-  void SetNumGlyphs(int count);
-  TButtonLayout Layout() const { return FLayout; }
-  void SetLayout(TButtonLayout layout);
-  int Margin() const { return FMargin; }
-  void SetMargin(int margin);
-  int Spacing() const { return FSpacing; }
-  void SetSpacing(int spacing);
 
   void WndProc(TMessage& message) override;
 
@@ -33,8 +24,4 @@ class TBitBtn : public TButton {
 
  private:
   TBitBtnKind FKind = bkCustom;
-  TButtonLayout FLayout = blGlyphLeft;
-  int FMargin = -1;
-  int FSpacing = 4;
-  TButtonGlyph FGlyph;
 };

@@ -2,7 +2,7 @@
 
 #include "framework/controls/win_control.h"
 
-TSpeedButton::TSpeedButton(TComponent* owner) : TGraphicControl(owner) {
+TSpeedButton::TSpeedButton(TComponent* owner) : TGlyphButton<TGraphicControl>(owner) {
   // The click comes from MouseUp, which knows about groups.
   ControlStyle() = TControlStyle{csCaptureMouse, csDoubleClicks};
   SetParentColor(true);
@@ -63,35 +63,15 @@ void TSpeedButton::SetTransparent(bool transparent) {
   Invalidate();
 }
 
-void TSpeedButton::SetNumGlyphs(int count) {
-  FGlyph.SetNumGlyphs(count);
-  Invalidate();
-}
-
-void TSpeedButton::SetLayout(TButtonLayout layout) {
-  FLayout = layout;
-  Invalidate();
-}
-
-void TSpeedButton::SetMargin(int margin) {
-  FMargin = margin;
-  Invalidate();
-}
-
-void TSpeedButton::SetSpacing(int spacing) {
-  FSpacing = spacing;
-  Invalidate();
-}
-
 void TSpeedButton::MouseDown(TMouseButton button, TShiftState shift, int x, int y) {
-  TGraphicControl::MouseDown(button, shift, x, y);
+  TGlyphButton<TGraphicControl>::MouseDown(button, shift, x, y);
   if (button != mbLeft || !Enabled()) return;
   if (!FDown) SetState(bsDown);
   FDragging = true;
 }
 
 void TSpeedButton::MouseMove(TShiftState shift, int x, int y) {
-  TGraphicControl::MouseMove(shift, x, y);
+  TGlyphButton<TGraphicControl>::MouseMove(shift, x, y);
   if (!FDragging) return;
   // Dragged off the button, it shows up (or stays down in its group).
   const bool inside = x >= 0 && y >= 0 && x < Width() && y < Height();
@@ -101,7 +81,7 @@ void TSpeedButton::MouseMove(TShiftState shift, int x, int y) {
 }
 
 void TSpeedButton::MouseUp(TMouseButton button, TShiftState shift, int x, int y) {
-  TGraphicControl::MouseUp(button, shift, x, y);
+  TGlyphButton<TGraphicControl>::MouseUp(button, shift, x, y);
   if (!FDragging || button != mbLeft) return;
   FDragging = false;
   const bool inside = x >= 0 && y >= 0 && x < Width() && y < Height();
@@ -138,7 +118,7 @@ void TSpeedButton::WndProc(TMessage& message) {
     default:
       break;
   }
-  TGraphicControl::WndProc(message);
+  TGlyphButton<TGraphicControl>::WndProc(message);
 }
 
 void TSpeedButton::Paint() {
@@ -158,6 +138,6 @@ void TSpeedButton::Paint() {
     DrawEdge(canvas.Handle(), &frame, pressed ? BDR_SUNKENOUTER : BDR_RAISEDINNER, BF_RECT);
   }
   InflateRect(&rect, -2, -2);
-  FGlyph.Draw(canvas, rect, Text(), FLayout, FMargin, FSpacing, FState);
-  TGraphicControl::Paint();
+  DrawGlyphAndCaption(canvas, rect, FState);
+  TGlyphButton<TGraphicControl>::Paint();
 }

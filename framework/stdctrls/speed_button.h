@@ -4,9 +4,9 @@
 // the group on the same parent; AllowAllUp lets the down one be lifted too.
 
 #include "framework/controls/graphic_control.h"
-#include "framework/stdctrls/button_glyph.h"
+#include "framework/stdctrls/glyph_button.h"
 
-class TSpeedButton : public TGraphicControl {
+class TSpeedButton : public TGlyphButton<TGraphicControl> {
  public:
   explicit TSpeedButton(TComponent* owner);
   std::wstring ClassName() const override { return L"TSpeedButton"; }
@@ -21,15 +21,6 @@ class TSpeedButton : public TGraphicControl {
   void SetFlat(bool flat);
   bool Transparent() const { return FTransparent; }
   void SetTransparent(bool transparent);
-  TBitmap& Glyph() { return FGlyph.Glyph(); }
-  int NumGlyphs() const { return FGlyph.NumGlyphs(); }
-  void SetNumGlyphs(int count);
-  TButtonLayout Layout() const { return FLayout; }
-  void SetLayout(TButtonLayout layout);
-  int Margin() const { return FMargin; }
-  void SetMargin(int margin);
-  int Spacing() const { return FSpacing; }
-  void SetSpacing(int spacing);
   TButtonState State() const { return FState; }
   bool MouseInControl() const { return FMouseInControl; }
 
@@ -52,9 +43,5 @@ class TSpeedButton : public TGraphicControl {
   bool FTransparent = true;
   bool FDragging = false;
   bool FMouseInControl = false;
-  TButtonLayout FLayout = blGlyphLeft;
-  int FMargin = -1;
-  int FSpacing = 4;
   TButtonState FState = bsUp;
-  TButtonGlyph FGlyph;
 };

@@ -56,6 +56,17 @@ const TIdentTable<TButtonLayout> kButtonLayouts{
     {L"blGlyphBottom", blGlyphBottom}};
 const TIdentTable<TBitBtnKind> kBitBtnKinds{{L"bkCustom", bkCustom}, {L"bkOK", bkOK}, {L"bkCancel", bkCancel}};
 
+// The glyph properties of a button class built on TGlyphButton<Base>.
+template <typename Base>
+TClassRegistry::TClassBuilder GlyphProperties(TClassRegistry::TClassBuilder builder) {
+  using G = TGlyphButton<Base>;
+  builder.Property(L"NumGlyphs", IntegerProperty<G>(&G::SetNumGlyphs))
+      .Property(L"Layout", EnumProperty<G>(&G::SetLayout, kButtonLayouts))
+      .Property(L"Margin", IntegerProperty<G>(&G::SetMargin))
+      .Property(L"Spacing", IntegerProperty<G>(&G::SetSpacing));
+  return builder;
+}
+
 TPropertySetter PasswordCharProperty() {
   return CustomProperty<TCustomEdit>([](TCustomEdit& edit, const TPropertyValue& v, TLayoutReader&) {
     const std::wstring text = ValueAsString(v);
@@ -97,22 +108,14 @@ void RegisterButtons(TClassRegistry& registry) {
       .Property(L"Default", BoolProperty(&TButton::SetDefault))
       .Property(L"Cancel", BoolProperty(&TButton::SetCancel))
       .Property(L"ModalResult", IntegerProperty(&TButton::SetModalResult));
-  registry.Class<TBitBtn>(L"TBitBtn", L"TButton")
-      .Property(L"Kind", EnumProperty(&TBitBtn::SetKind, kBitBtnKinds))
-      .Property(L"NumGlyphs", IntegerProperty(&TBitBtn::SetNumGlyphs))
-      .Property(L"Layout", EnumProperty(&TBitBtn::SetLayout, kButtonLayouts))
-      .Property(L"Margin", IntegerProperty(&TBitBtn::SetMargin))
-      .Property(L"Spacing", IntegerProperty(&TBitBtn::SetSpacing));
-  registry.Class<TSpeedButton>(L"TSpeedButton", L"TGraphicControl")
+  GlyphProperties<TButton>(registry.Class<TBitBtn>(L"TBitBtn", L"TButton"))
+      .Property(L"Kind", EnumProperty(&TBitBtn::SetKind, kBitBtnKinds));
+  GlyphProperties<TGraphicControl>(registry.Class<TSpeedButton>(L"TSpeedButton", L"TGraphicControl"))
       .Property(L"GroupIndex", IntegerProperty(&TSpeedButton::SetGroupIndex))
       .Property(L"Down", BoolProperty(&TSpeedButton::SetDown))
       .Property(L"AllowAllUp", BoolProperty(&TSpeedButton::SetAllowAllUp))
       .Property(L"Flat", BoolProperty(&TSpeedButton::SetFlat))
-      .Property(L"Transparent", BoolProperty(&TSpeedButton::SetTransparent))
-      .Property(L"NumGlyphs", IntegerProperty(&TSpeedButton::SetNumGlyphs))
-      .Property(L"Layout", EnumProperty(&TSpeedButton::SetLayout, kButtonLayouts))
-      .Property(L"Margin", IntegerProperty(&TSpeedButton::SetMargin))
-      .Property(L"Spacing", IntegerProperty(&TSpeedButton::SetSpacing));
+      .Property(L"Transparent", BoolProperty(&TSpeedButton::SetTransparent));
   registry.Class<TCheckBox>(L"TCheckBox", L"TWinControl")
       .Property(L"Checked", BoolProperty(&TCheckBox::SetChecked))
       .Property(L"State", EnumProperty(&TCheckBox::SetState, kCheckStates))
