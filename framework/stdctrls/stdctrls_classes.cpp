@@ -15,6 +15,7 @@
 #include "framework/stdctrls/spin_edit.h"
 #include "framework/stdctrls/tree_view.h"
 #include "framework/graphics/image_list.h"
+#include "framework/utils/memory_stream.h"
 
 namespace {
 
@@ -60,7 +61,17 @@ const TIdentTable<TBitBtnKind> kBitBtnKinds{{L"bkCustom", bkCustom}, {L"bkOK", b
 template <typename Base>
 TClassRegistry::TClassBuilder GlyphProperties(TClassRegistry::TClassBuilder builder) {
   using G = TGlyphButton<Base>;
-  builder.Property(L"NumGlyphs", IntegerProperty<G>(&G::SetNumGlyphs))
+  // "Glyph.Data": the glyph strip as the bytes of a BMP file.
+  builder.Property(L"Glyph.Data", CustomProperty<G>([](G& button, const TPropertyValue& v, TLayoutReader&) {
+           const auto* bytes = std::get_if<TBinaryValue>(&v);
+           if (!bytes) throw EReadError(L"Glyph.Data must be binary");
+           TMemoryStream stream;
+           stream.WriteBuffer(bytes->Bytes.data(), bytes->Bytes.size());
+           stream.Seek(0, soBeginning);
+           button.Glyph().LoadFromStream(stream);
+           button.Invalidate();
+         }))
+      .Property(L"NumGlyphs", IntegerProperty<G>(&G::SetNumGlyphs))
       .Property(L"Layout", EnumProperty<G>(&G::SetLayout, kButtonLayouts))
       .Property(L"Margin", IntegerProperty<G>(&G::SetMargin))
       .Property(L"Spacing", IntegerProperty<G>(&G::SetSpacing));

@@ -2,7 +2,9 @@
 
 #include <memory>
 
+#include "framework/stdctrls/bit_btn.h"
 #include "framework/stdctrls/button.h"
+#include "framework/utils/memory_stream.h"
 #include "framework/stdctrls/group_box.h"
 #include "framework/stdctrls/label.h"
 #include "framework/stdctrls/list_view.h"
@@ -12,6 +14,14 @@
 #include "test_support.h"
 
 namespace {
+
+// A glyph strip of two 8x8 pictures, as the bytes of a BMP file.
+TBinaryValue GlyphBytes() {
+  TBitmap glyph(16, 8);
+  TMemoryStream stream;
+  glyph.SaveToStream(stream);
+  return TBinaryValue{stream.Data()};
+}
 
 // A stored window in the shape of the renamer's: the classes by name.
 TLayout ControlsLayout() {
@@ -34,7 +44,7 @@ TLayout ControlsLayout() {
        {L"TMaskEdit", L"me", L"", {{L"EditMask", L""}}},
        {L"TTreeView", L"tv", L"", {{L"ShowLines", false}}},
        {L"TScrollBox", L"sb", L"", {{L"BorderStyle", TIdent{L"bsNone"}}}},
-       {L"TBitBtn", L"bb", L"sb", {{L"Kind", TIdent{L"bkOK"}}, {L"Layout", TIdent{L"blGlyphTop"}}}},
+       {L"TBitBtn", L"bb", L"sb", {{L"Kind", TIdent{L"bkOK"}}, {L"Layout", TIdent{L"blGlyphTop"}}, {L"Glyph.Data", GlyphBytes()}, {L"NumGlyphs", 2}}},
        {L"TSpeedButton", L"sp", L"sb", {{L"GroupIndex", 1}, {L"Down", true}}}}};
 }
 
@@ -67,6 +77,10 @@ TEST(StdctrlsLayout, EveryControlClassIsCreatedByNameWithItsProperties) {
   EXPECT_EQ(spin->Value(), 1);
   EXPECT_EQ(spin->Parent(), form->FindComponent(L"sGroupBox1"));
   EXPECT_TRUE(dynamic_cast<TSpeedButton*>(form->FindComponent(L"sp"))->Down());
+  auto* bit = dynamic_cast<TBitBtn*>(form->FindComponent(L"bb"));
+  EXPECT_EQ(bit->Glyph().Width(), 16);
+  EXPECT_EQ(bit->NumGlyphs(), 2);
+  EXPECT_EQ(bit->Layout(), blGlyphTop);
 }
 
 }  // namespace
