@@ -15,22 +15,13 @@
 #include "app/rename/win32_file_operations.h"
 #include "core/rename/rename_engine.h"
 #include "core/rename/rename_plan.h"
+#include "bench/win32_timing.h"
 
 namespace {
 
 using zelvan::rename::TEntryKind;
 using zelvan::rename::TExtensionMode;
 using zelvan::rename::TRenamePlan;
-
-double Milliseconds(const std::function<void()>& work) {
-  LARGE_INTEGER frequency, start, stop;
-  QueryPerformanceFrequency(&frequency);
-  QueryPerformanceCounter(&start);
-  work();
-  QueryPerformanceCounter(&stop);
-  return 1000.0 * static_cast<double>(stop.QuadPart - start.QuadPart) /
-         static_cast<double>(frequency.QuadPart);
-}
 
 std::wstring MakeFolder(const wchar_t* name, int files) {
   wchar_t temp[MAX_PATH];

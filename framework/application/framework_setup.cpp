@@ -8,6 +8,7 @@ void SetUpFramework() {
   static std::once_flag once;
   std::call_once(once, [] {
     RegisterFrameworkClasses();
+    RegisterStandardControlClasses();
     TDibStorage::Install();
   });
 }

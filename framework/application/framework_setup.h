@@ -7,3 +7,6 @@ void SetUpFramework();
 
 // Registers the framework's own classes in the class registry.
 void RegisterFrameworkClasses();
+
+// Registers the ordinary controls (label, edit, buttons, list view...).
+void RegisterStandardControlClasses();

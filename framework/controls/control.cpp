@@ -182,10 +182,13 @@ void TControl::SetBounds(int left, int top, int width, int height) {
 }
 
 void TControl::StoreBounds(int left, int top, int width, int height) {
+  if (left == FLeft && top == FTop && width == FWidth && height == FHeight) return;
   FLeft = left;
   FTop = top;
   FWidth = width;
   FHeight = height;
+  // Containers that follow their children (scroll boxes) learn of it here.
+  if (FParent) FParent->Perform(CM_CONTROLCHANGE, reinterpret_cast<WPARAM>(this));
 }
 
 RECT TControl::ClientRect() { return RECT{0, 0, FWidth, FHeight}; }
@@ -234,6 +237,7 @@ void TControl::SetVisible(bool visible) {
   Perform(CM_VISIBLECHANGED, visible);
   UpdateShowing();
   if (visible) Invalidate();
+  if (FParent) FParent->Perform(CM_CONTROLCHANGE, reinterpret_cast<WPARAM>(this));
 }
 
 bool TControl::ComputeShowing() const { return FVisible && FParent && FParent->Showing(); }

@@ -42,6 +42,7 @@ constexpr UINT CM_CANCELMODE = CM_BASE + 0x12;          // LParam: the control t
 constexpr UINT CM_RELEASE = CM_BASE + 0x13;             // -                 posted to a form by Release: the form deletes itself
 constexpr UINT CM_TABSTOPCHANGED = CM_BASE + 0x14;      // -                 the control whose TabStop changed
 constexpr UINT CM_CONTROLLISTCHANGE = CM_BASE + 0x15;   // WParam: the control, LParam: 1 inserted, 0 removed   the parent
+constexpr UINT CM_CONTROLCHANGE = CM_BASE + 0x16;       // WParam: the control           the parent, after a child moved, was resized, shown or hidden
 
 // Reflected notifications: the original message's parameters, to the child.
 constexpr UINT CN_BASE = CM_BASE + 0x80;

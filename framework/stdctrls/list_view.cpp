@@ -1,0 +1,140 @@
+#include "framework/stdctrls/list_view.h"
+
+#include "framework/stdctrls/common_controls.h"
+
+namespace {
+
+constexpr DWORD kViewStyles[] = {LVS_ICON, LVS_SMALLICON, LVS_LIST, LVS_REPORT};
+
+}  // namespace
+
+TListView::TListView(TComponent* owner) : TWinControl(owner), FColumns(*this), FItems(*this) {
+  ControlStyle() = TControlStyle{csCaptureMouse, csClickEvents, csDoubleClicks};
+  SetTabStop(true);
+  SetBounds(0, 0, 250, 150);
+}
+
+TListView::~TListView() {
+  // The window goes first: its last notifications still find the rows.
+  Destroying();
+  DestroyHandle();
+}
+
+void TListView::CreateParams(TCreateParams& params) {
+  EnsureCommonControls(ICC_LISTVIEW_CLASSES);
+  TWinControl::CreateParams(params);
+  params.SubClass(WC_LISTVIEWW);
+  params.Style |= kViewStyles[FViewStyle] | LVS_SHAREIMAGELISTS;
+  if (!FMultiSelect) params.Style |= LVS_SINGLESEL;
+  if (!FReadOnly) params.Style |= LVS_EDITLABELS;
+  if (!FHideSelection) params.Style |= LVS_SHOWSELALWAYS;
+  params.ExStyle |= WS_EX_CLIENTEDGE;
+}
+
+void TListView::CreateWnd() {
+  TWinControl::CreateWnd();
+  HWND window = Handle();
+  SendMessageW(window, LVM_SETEXTENDEDLISTVIEWSTYLE, FExStyle, FExStyle);
+  SendMessageW(window, LVM_SETBKCOLOR, 0, static_cast<LPARAM>(ColorToRGB(Color())));
+  SendMessageW(window, LVM_SETTEXTBKCOLOR, 0, static_cast<LPARAM>(ColorToRGB(Color())));
+  SendMessageW(window, LVM_SETTEXTCOLOR, 0, static_cast<LPARAM>(ColorToRGB(Font().Color())));
+  FColumns.InsertAll(window);
+  FItems.InsertAll(window);
+}
+
+void TListView::SetExStyle(DWORD flag, bool on) {
+  FExStyle = on ? (FExStyle | flag) : (FExStyle & ~flag);
+  if (HandleAllocated()) {
+    SendMessageW(Handle(), LVM_SETEXTENDEDLISTVIEWSTYLE, flag, on ? flag : 0);
+  }
+}
+
+void TListView::ChangeStyle() {
+  if (!HandleAllocated()) return;
+  FItems.StoreStates(Handle());
+  RecreateWnd();
+}
+
+void TListView::SetViewStyle(TViewStyle style) {
+  if (style == FViewStyle) return;
+  FViewStyle = style;
+  ChangeStyle();
+}
+
+void TListView::SetMultiSelect(bool value) {
+  if (value == FMultiSelect) return;
+  FMultiSelect = value;
+  ChangeStyle();
+}
+
+void TListView::SetReadOnly(bool value) {
+  if (value == FReadOnly) return;
+  FReadOnly = value;
+  ChangeStyle();
+}
+
+void TListView::SetHideSelection(bool value) {
+  if (value == FHideSelection) return;
+  FHideSelection = value;
+  ChangeStyle();
+}
+
+TListItem* TListView::Selected() {
+  if (!HandleAllocated()) {
+    for (int i = 0; i < FItems.Count(); ++i) {
+      if (FItems[i].Selected()) return &FItems[i];
+    }
+    return nullptr;
+  }
+  const auto index = static_cast<int>(SendMessageW(Handle(), LVM_GETNEXTITEM, static_cast<WPARAM>(-1), LVNI_SELECTED));
+  return index >= 0 && index < FItems.Count() ? &FItems[index] : nullptr;
+}
+
+void TListView::ReflectedNotify(TMessage& message) {
+  const auto* header = reinterpret_cast<const NMHDR*>(message.LParam);
+  switch (header->code) {
+    case LVN_GETDISPINFOW: {
+      auto* info = reinterpret_cast<NMLVDISPINFOW*>(message.LParam);
+      LVITEMW& item = info->item;
+      if (!(item.mask & LVIF_TEXT) || item.iItem < 0 || item.iItem >= FItems.Count()) return;
+      if (!item.pszText || item.cchTextMax <= 0) return;
+      lstrcpynW(item.pszText, FItems[item.iItem].ColumnText(item.iSubItem).c_str(), item.cchTextMax);
+      return;
+    }
+    case LVN_ITEMCHANGED: {
+      const auto* change = reinterpret_cast<const NMLISTVIEW*>(message.LParam);
+      const bool wasSelected = (change->uOldState & LVIS_SELECTED) != 0;
+      const bool selected = (change->uNewState & LVIS_SELECTED) != 0;
+      if ((change->uChanged & LVIF_STATE) && wasSelected != selected && OnSelectItem &&
+          change->iItem >= 0 && change->iItem < FItems.Count()) {
+        OnSelectItem(this, &FItems[change->iItem], selected);
+      }
+      return;
+    }
+    default:
+      return;
+  }
+}
+
+void TListView::WndProc(TMessage& message) {
+  switch (message.Msg) {
+    case CN_NOTIFY:
+      ReflectedNotify(message);
+      return;
+    case CM_COLORCHANGED:
+      if (HandleAllocated()) {
+        SendMessageW(Handle(), LVM_SETBKCOLOR, 0, static_cast<LPARAM>(ColorToRGB(Color())));
+        SendMessageW(Handle(), LVM_SETTEXTBKCOLOR, 0, static_cast<LPARAM>(ColorToRGB(Color())));
+        Invalidate();
+      }
+      break;
+    case CM_FONTCHANGED:
+      if (HandleAllocated()) {
+        SendMessageW(Handle(), LVM_SETTEXTCOLOR, 0, static_cast<LPARAM>(ColorToRGB(Font().Color())));
+      }
+      break;
+    default:
+      break;
+  }
+  TWinControl::WndProc(message);
+}

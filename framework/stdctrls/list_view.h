@@ -1,0 +1,67 @@
+#pragma once
+// TListView: the platform's list view, mostly in report view: columns,
+// rows with a caption and sub-items, item data, selection, check boxes,
+// grid lines, flat scroll bars. Rows keep their texts in the framework and
+// the window asks for them (LVN_GETDISPINFOW), so they outlive the window.
+
+#include <windows.h>
+#include <commctrl.h>
+
+#include "framework/controls/win_control.h"
+#include "framework/stdctrls/list_columns.h"
+#include "framework/stdctrls/list_items.h"
+
+enum TViewStyle { vsIcon, vsSmallIcon, vsList, vsReport };
+
+using TLVSelectItemEvent = std::function<void(TObject* sender, TListItem* item, bool selected)>;
+
+class TListView : public TWinControl {
+ public:
+  explicit TListView(TComponent* owner);
+  ~TListView() override;
+  std::wstring ClassName() const override { return L"TListView"; }
+
+  TListColumns& Columns() { return FColumns; }
+  TListItems& Items() { return FItems; }
+  TViewStyle ViewStyle() const { return FViewStyle; }
+  void SetViewStyle(TViewStyle style);
+  bool Checkboxes() const { return ExStyle(LVS_EX_CHECKBOXES); }
+  void SetCheckboxes(bool value) { SetExStyle(LVS_EX_CHECKBOXES, value); }
+  bool RowSelect() const { return ExStyle(LVS_EX_FULLROWSELECT); }
+  void SetRowSelect(bool value) { SetExStyle(LVS_EX_FULLROWSELECT, value); }
+  bool GridLines() const { return ExStyle(LVS_EX_GRIDLINES); }
+  void SetGridLines(bool value) { SetExStyle(LVS_EX_GRIDLINES, value); }
+  // Asks the platform for flat scroll bars (LVS_EX_FLATSB).
+  bool FlatScrollBars() const { return ExStyle(LVS_EX_FLATSB); }
+  void SetFlatScrollBars(bool value) { SetExStyle(LVS_EX_FLATSB, value); }
+  bool MultiSelect() const { return FMultiSelect; }
+  void SetMultiSelect(bool value);
+  bool ReadOnly() const { return FReadOnly; }
+  void SetReadOnly(bool value);
+  bool HideSelection() const { return FHideSelection; }
+  void SetHideSelection(bool value);
+  // The first selected row, or null.
+  TListItem* Selected();
+
+  TLVSelectItemEvent OnSelectItem;
+
+  void WndProc(TMessage& message) override;
+
+ protected:
+  void CreateParams(TCreateParams& params) override;
+  void CreateWnd() override;
+
+ private:
+  bool ExStyle(DWORD flag) const { return (FExStyle & flag) != 0; }
+  void SetExStyle(DWORD flag, bool on);
+  void ReflectedNotify(TMessage& message);
+  void ChangeStyle();
+
+  TListColumns FColumns;
+  TListItems FItems;
+  TViewStyle FViewStyle = vsIcon;
+  DWORD FExStyle = 0;
+  bool FMultiSelect = false;
+  bool FReadOnly = false;
+  bool FHideSelection = true;
+};

@@ -1,0 +1,39 @@
+#pragma once
+// TScrollBox: a container whose scroll bars follow its children. With
+// AutoScroll, the ranges cover the children wherever they are, the bars show
+// only when the children do not fit, and scrolling moves the children.
+
+#include "framework/controls/win_control.h"
+
+class TScrollBox : public TWinControl {
+ public:
+  static constexpr int kLineStep = 8;
+
+  explicit TScrollBox(TComponent* owner);
+  std::wstring ClassName() const override { return L"TScrollBox"; }
+
+  bool AutoScroll() const { return FAutoScroll; }
+  void SetAutoScroll(bool value);
+  bool BorderSingle() const { return FBorderSingle; }
+  void SetBorderSingle(bool value);
+  // Scroll positions: how far the children are moved up and left.
+  int HorzPosition() const { return FPosition.x; }
+  int VertPosition() const { return FPosition.y; }
+  void ScrollTo(int horz, int vert);
+  // Sets the ranges from the children now (done on every change of them).
+  void UpdateScrollBars();
+
+  void WndProc(TMessage& message) override;
+
+ protected:
+  void CreateParams(TCreateParams& params) override;
+
+ private:
+  void Scroll(int bar, int code);
+  SIZE ChildExtent() const;
+
+  bool FAutoScroll = true;
+  bool FBorderSingle = true;
+  bool FUpdating = false;
+  POINT FPosition{0, 0};
+};

@@ -1,0 +1,150 @@
+#include "framework/stdctrls/tree_view.h"
+
+#include "framework/graphics/image_list.h"
+#include "framework/stdctrls/common_controls.h"
+
+TTreeView::TTreeView(TComponent* owner) : TWinControl(owner), FItems(*this) {
+  ControlStyle() = TControlStyle{csCaptureMouse, csClickEvents, csDoubleClicks};
+  SetTabStop(true);
+  SetBounds(0, 0, 121, 97);
+}
+
+TTreeView::~TTreeView() {
+  // The window goes first: its last notifications still find the nodes.
+  Destroying();
+  DestroyHandle();
+}
+
+void TTreeView::CreateParams(TCreateParams& params) {
+  EnsureCommonControls(ICC_TREEVIEW_CLASSES);
+  TWinControl::CreateParams(params);
+  params.SubClass(WC_TREEVIEWW);
+  if (FShowLines) params.Style |= TVS_HASLINES;
+  if (FShowRoot) params.Style |= TVS_LINESATROOT;
+  if (FShowButtons) params.Style |= TVS_HASBUTTONS;
+  if (!FReadOnly) params.Style |= TVS_EDITLABELS;
+  params.Style |= TVS_SHOWSELALWAYS;
+  params.ExStyle |= WS_EX_CLIENTEDGE;
+}
+
+void TTreeView::CreateWnd() {
+  TWinControl::CreateWnd();
+  HWND window = Handle();
+  if (FImages) {
+    SendMessageW(window, TVM_SETIMAGELIST, TVSIL_NORMAL, reinterpret_cast<LPARAM>(FImages->Handle()));
+  }
+  FItems.InsertAll(window);
+}
+
+void TTreeView::ChangeStyle() { RecreateWnd(); }
+
+void TTreeView::SetShowLines(bool value) {
+  if (value == FShowLines) return;
+  FShowLines = value;
+  ChangeStyle();
+}
+
+void TTreeView::SetShowRoot(bool value) {
+  if (value == FShowRoot) return;
+  FShowRoot = value;
+  ChangeStyle();
+}
+
+void TTreeView::SetShowButtons(bool value) {
+  if (value == FShowButtons) return;
+  FShowButtons = value;
+  ChangeStyle();
+}
+
+void TTreeView::SetReadOnly(bool value) {
+  if (value == FReadOnly) return;
+  FReadOnly = value;
+  ChangeStyle();
+}
+
+void TTreeView::SetImages(TImageList* images) {
+  if (FImages) FImages->RemoveFreeNotification(this);
+  FImages = images;
+  if (images) images->FreeNotification(this);
+  if (HandleAllocated()) {
+    SendMessageW(Handle(), TVM_SETIMAGELIST, TVSIL_NORMAL,
+                 reinterpret_cast<LPARAM>(images ? images->Handle() : nullptr));
+  }
+}
+
+void TTreeView::Notification(TComponent* component, TOperation operation) {
+  TWinControl::Notification(component, operation);
+  if (operation == opRemove && component == FImages) SetImages(nullptr);
+}
+
+TTreeNode* TTreeView::Selected() {
+  if (!HandleAllocated()) return nullptr;
+  TVITEMW item{};
+  item.mask = TVIF_PARAM | TVIF_HANDLE;
+  item.hItem = reinterpret_cast<HTREEITEM>(SendMessageW(Handle(), TVM_GETNEXTITEM, TVGN_CARET, 0));
+  if (!item.hItem || !SendMessageW(Handle(), TVM_GETITEMW, 0, reinterpret_cast<LPARAM>(&item))) return nullptr;
+  return NodeOf(item);
+}
+
+void TTreeView::SetSelected(TTreeNode* node) {
+  if (node) {
+    node->SetSelected(true);
+  } else if (HandleAllocated()) {
+    SendMessageW(Handle(), TVM_SELECTITEM, TVGN_CARET, 0);
+  }
+}
+
+bool TTreeView::CanExpand(TTreeNode& node) {
+  bool allow = true;
+  if (OnExpanding) OnExpanding(this, &node, allow);
+  // A node that turned out to have no children loses its button.
+  if (allow && node.Count() == 0 && node.HasChildren()) node.SetHasChildren(false);
+  return allow;
+}
+
+void TTreeView::ExpandNode(TTreeNode& node) {
+  if (!CanExpand(node)) return;
+  node.FExpanded = true;
+  if (node.ItemId()) ExpandItem(node.ItemId());
+}
+
+void TTreeView::ExpandItem(HTREEITEM item) {
+  // Some platforms tell the parent of a first expansion even when code asks for it.
+  FExpandingByCode = true;
+  SendMessageW(Handle(), TVM_EXPAND, TVE_EXPAND, reinterpret_cast<LPARAM>(item));
+  FExpandingByCode = false;
+}
+
+void TTreeView::ReflectedNotify(TMessage& message) {
+  const auto* header = reinterpret_cast<const NMHDR*>(message.LParam);
+  const auto* tree = reinterpret_cast<const NMTREEVIEWW*>(message.LParam);
+  switch (header->code) {
+    case TVN_ITEMEXPANDINGW:
+      if (tree->action == TVE_EXPAND && NodeOf(tree->itemNew) && !FExpandingByCode) {
+        message.Result = CanExpand(*NodeOf(tree->itemNew)) ? FALSE : TRUE;
+      }
+      return;
+    case TVN_ITEMEXPANDEDW:
+      if (TTreeNode* node = NodeOf(tree->itemNew)) node->FExpanded = tree->action == TVE_EXPAND;
+      return;
+    case TVN_SELCHANGEDW:
+      if (OnChange) OnChange(this, NodeOf(tree->itemNew));
+      return;
+    default:
+      return;
+  }
+}
+
+void TTreeView::WndProc(TMessage& message) {
+  switch (message.Msg) {
+    case CN_NOTIFY:
+      return ReflectedNotify(message);
+    case WM_DESTROY:
+      TWinControl::WndProc(message);
+      FItems.ForgetItems();
+      return;
+    default:
+      break;
+  }
+  TWinControl::WndProc(message);
+}

@@ -1,0 +1,167 @@
+#include <gtest/gtest.h>
+
+#include <memory>
+
+#include "framework/stdctrls/list_view.h"
+#include "test_support.h"
+
+namespace {
+
+std::wstring CellText(TListView& view, int row, int column) {
+  wchar_t buffer[64] = {};
+  LVITEMW item{};
+  item.iSubItem = column;
+  item.pszText = buffer;
+  item.cchTextMax = 64;
+  SendMessageW(view.Handle(), LVM_GETITEMTEXTW, static_cast<WPARAM>(row), reinterpret_cast<LPARAM>(&item));
+  return buffer;
+}
+
+// The window's rows, cell by cell, as the platform reports them.
+std::vector<std::vector<std::wstring>> WindowRows(TListView& view) {
+  std::vector<std::vector<std::wstring>> rows;
+  const auto count = static_cast<int>(SendMessageW(view.Handle(), LVM_GETITEMCOUNT, 0, 0));
+  for (int row = 0; row < count; ++row) {
+    rows.emplace_back();
+    for (int column = 0; column < view.Columns().Count(); ++column) {
+      rows.back().push_back(CellText(view, row, column));
+    }
+  }
+  return rows;
+}
+
+using TRows = std::vector<std::vector<std::wstring>>;
+
+struct TListFixture {
+  std::unique_ptr<TForm> Form{NewForm(500, 300)};
+  TListView* View = new TListView(Form.get());
+  explicit TListFixture(bool parentFirst = true) {
+    View->SetViewStyle(vsReport);
+    if (parentFirst) View->SetParent(Form.get());
+    const std::pair<const wchar_t*, int> columns[] = {{L"No.", 32}, {L"原文件 名", 190}, {L"改名后", 196}, {L"结果", 40}};
+    for (const auto& [caption, width] : columns) {
+      TListColumn& column = View->Columns().Add();
+      column.SetCaption(caption);
+      column.SetWidth(width);
+    }
+  }
+  void Fill(const TRows& rows) {
+    for (const auto& cells : rows) {
+      TListItem& item = View->Items().Add();
+      item.SetCaption(cells[0]);
+      for (size_t i = 1; i < cells.size(); ++i) item.AddSubItem(cells[i]);
+    }
+  }
+};
+
+TEST(ListView, ColumnsReachTheHeader) {
+  for (bool parentFirst : {true, false}) {
+    TListFixture f(parentFirst);
+    f.View->SetParent(f.Form.get());
+    HWND header = reinterpret_cast<HWND>(SendMessageW(f.View->Handle(), LVM_GETHEADER, 0, 0));
+    ASSERT_EQ(SendMessageW(header, HDM_GETITEMCOUNT, 0, 0), 4);
+    const int widths[] = {32, 190, 196, 40};
+    for (int i = 0; i < 4; ++i) {
+      EXPECT_EQ(SendMessageW(f.View->Handle(), LVM_GETCOLUMNWIDTH, i, 0), widths[i]);
+      wchar_t text[32] = {};
+      LVCOLUMNW column{};
+      column.mask = LVCF_TEXT;
+      column.pszText = text;
+      column.cchTextMax = 32;
+      SendMessageW(f.View->Handle(), LVM_GETCOLUMNW, i, reinterpret_cast<LPARAM>(&column));
+      EXPECT_EQ(std::wstring(text), f.View->Columns()[i].Caption());
+    }
+    EXPECT_EQ(GetWindowLongPtrW(f.View->Handle(), GWL_STYLE) & LVS_TYPEMASK, LVS_REPORT);
+  }
+}
+
+TEST(ListView, RowsAreReadBackCellByCell) {
+  const TRows rows{{L"1", L"a.txt", L"新1.txt", L"√"}, {L"2", L"b.txt", L"", L""}, {L"3", L"目录", L"新3", L"×"}};
+  struct TCase {
+    const char* What;
+    std::function<void(TListFixture&)> Act;
+    TRows Expected;
+  } cases[] = {
+      {"filled with a window", [&](TListFixture& f) { f.Fill(rows); }, rows},
+      {"filled before the window", [&](TListFixture& f) { f.View->SetParent(nullptr); f.Fill(rows); f.View->SetParent(f.Form.get()); }, rows},
+      {"window made again", [&](TListFixture& f) { f.Fill(rows); f.View->RecreateWnd(); }, rows},
+      {"one column rewritten", [&](TListFixture& f) {
+         f.Fill(rows);
+         f.View->Items().BeginUpdate();
+         for (int i = 0; i < f.View->Items().Count(); ++i) f.View->Items()[i].SetSubItem(1, L"r" + std::to_wstring(i));
+         f.View->Items().EndUpdate();
+       }, {{L"1", L"a.txt", L"r0", L"√"}, {L"2", L"b.txt", L"r1", L""}, {L"3", L"目录", L"r2", L"×"}}},
+      {"a sub-item set past the others", [&](TListFixture& f) {
+         f.View->Items().Add().SetSubItem(2, L"结果");
+       }, {{L"", L"", L"", L"结果"}}},
+      {"middle row deleted", [&](TListFixture& f) { f.Fill(rows); f.View->Items().Delete(1); }, {rows[0], rows[2]}},
+      {"cleared", [&](TListFixture& f) { f.Fill(rows); f.View->Items().Clear(); }, {}},
+  };
+  for (const TCase& c : cases) {
+    TListFixture f;
+    c.Act(f);
+    EXPECT_EQ(WindowRows(*f.View), c.Expected) << c.What;
+    EXPECT_EQ(f.View->Items().Count(), static_cast<int>(c.Expected.size())) << c.What;
+  }
+}
+
+TEST(ListView, SelectionChecksAndDataBelongToTheRows) {
+  TListFixture f;
+  f.View->SetCheckboxes(true);
+  f.Fill({{L"1"}, {L"2"}, {L"3"}});
+  int marker = 7;
+  f.View->Items()[2].SetData(&marker);
+  std::vector<std::pair<int, bool>> selections;
+  f.View->OnSelectItem = [&](TObject*, TListItem* item, bool selected) { selections.emplace_back(item->Index(), selected); };
+  f.View->Items()[1].SetSelected(true);
+  f.View->Items()[2].SetSelected(true);  // single selection: row 1 goes
+  EXPECT_EQ(selections, (std::vector<std::pair<int, bool>>{{1, true}, {1, false}, {2, true}}));
+  EXPECT_EQ(f.View->Selected(), &f.View->Items()[2]);
+  EXPECT_EQ(SendMessageW(f.View->Handle(), LVM_GETNEXTITEM, static_cast<WPARAM>(-1), LVNI_SELECTED), 2);
+  f.View->Items()[0].SetChecked(true);
+  EXPECT_TRUE(f.View->Items()[0].Checked());
+  EXPECT_FALSE(f.View->Items()[1].Checked());
+  f.View->SetMultiSelect(true);  // the window is made again: states stay
+  EXPECT_TRUE(f.View->Items()[0].Checked());
+  EXPECT_EQ(f.View->Selected(), &f.View->Items()[2]);
+  EXPECT_EQ(f.View->Items()[2].Data(), &marker);
+  LVITEMW item{};
+  item.mask = LVIF_PARAM;
+  item.iItem = 2;
+  SendMessageW(f.View->Handle(), LVM_GETITEMW, 0, reinterpret_cast<LPARAM>(&item));
+  EXPECT_EQ(reinterpret_cast<TListItem*>(item.lParam), &f.View->Items()[2]);
+}
+
+TEST(ListView, ExtendedStylesIncludingFlatScrollBarsReachTheWindow) {
+  TListFixture f;
+  struct TCase {
+    void (TListView::*Set)(bool);
+    DWORD Flag;
+  } cases[] = {{&TListView::SetFlatScrollBars, LVS_EX_FLATSB},
+               {&TListView::SetRowSelect, LVS_EX_FULLROWSELECT},
+               {&TListView::SetGridLines, LVS_EX_GRIDLINES},
+               {&TListView::SetCheckboxes, LVS_EX_CHECKBOXES}};
+  for (const TCase& c : cases) {
+    (f.View->*c.Set)(true);
+    EXPECT_TRUE(SendMessageW(f.View->Handle(), LVM_GETEXTENDEDLISTVIEWSTYLE, 0, 0) & c.Flag) << c.Flag;
+    f.View->RecreateWnd();
+    EXPECT_TRUE(SendMessageW(f.View->Handle(), LVM_GETEXTENDEDLISTVIEWSTYLE, 0, 0) & c.Flag) << c.Flag;
+    (f.View->*c.Set)(false);
+    EXPECT_FALSE(SendMessageW(f.View->Handle(), LVM_GETEXTENDEDLISTVIEWSTYLE, 0, 0) & c.Flag) << c.Flag;
+  }
+}
+
+TEST(ListView, UpdatesHoldPaintingBack) {
+  TListFixture f;
+  f.View->Items().BeginUpdate();
+  f.View->Items().BeginUpdate();
+  f.Fill({{L"1"}});
+  f.View->Items().EndUpdate();
+  EXPECT_TRUE(f.View->Items().Updating());
+  f.View->Items().EndUpdate();
+  EXPECT_FALSE(f.View->Items().Updating());
+  RECT update{};
+  EXPECT_TRUE(GetUpdateRect(f.View->Handle(), &update, FALSE));  // painted anew afterwards
+}
+
+}  // namespace
