@@ -33,7 +33,7 @@ void Put16(std::vector<uint8_t>& data, uint16_t value) {
 
 // Reading is the core's reader; its error becomes the framework's read error.
 std::unique_ptr<TWorkingBitmap> ReadBmp(const std::vector<uint8_t>& file) {
-  zelvan::io::TMemoryStream stream(file);
+  zelvan::io::TMemoryView stream(file.data(), file.size());  // no second copy of the file
   try {
     return zelvan::image::ReadBmp(stream);
   } catch (const zelvan::image::EInvalidGraphic& error) {
