@@ -10,7 +10,7 @@
 
 #include "core/store/skin_files.h"
 #include "core/store/skin_store.h"
-#include "tests/core/image/png_writer.h"
+#include "tools/common/png_writer.h"
 #include "tests/core/store/skin_fixture.h"
 #include "tools/skinpack/skin_pack.h"
 
@@ -26,7 +26,7 @@ std::vector<uint8_t> GradientBmp(int width, int height) {
 }
 
 std::vector<uint8_t> GradientPng(int width, int height) {
-  image::testing::PngRecipe recipe;
+  png::PngRecipe recipe;
   recipe.width = static_cast<uint32_t>(width);
   recipe.height = static_cast<uint32_t>(height);
   recipe.colorType = 6;
@@ -37,7 +37,7 @@ std::vector<uint8_t> GradientPng(int width, int height) {
     }
     recipe.rows.push_back(row);
   }
-  return image::testing::WritePng(recipe);
+  return png::WritePng(recipe);
 }
 
 struct BenchSkin {

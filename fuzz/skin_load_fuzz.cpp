@@ -12,7 +12,7 @@
 #include "core/store/skin_store.h"
 #include "core/store/stored_skins.h"
 #include "core/text/str_to_int.h"
-#include "tests/core/image/png_writer.h"
+#include "tools/common/png_writer.h"
 #include "tests/core/store/skin_fixture.h"
 #include "tools/skinpack/skin_pack.h"
 
@@ -25,13 +25,13 @@ std::vector<TArchiveFile> Images() {
   using namespace zelvan::store::testing;
   std::vector<uint32_t> pixels(64 * 32, 0x808080);
   pixels[65] = 0xFF00FF;
-  zelvan::image::testing::PngRecipe png;
+  zelvan::png::PngRecipe png;
   png.width = 2;
   png.colorType = 6;
   png.rows = {{255, 255, 255, 0, 255, 0, 0, 128}};
   return {{"MASTER.BMP", WriteBmp({64, 32, 24, {}, pixels})},
           {"A.BMP", SolidBmp(9, 6, 0x204080)},
-          {"B.PNG", zelvan::image::testing::WritePng(png)},
+          {"B.PNG", zelvan::png::WritePng(png)},
           {"C.JPG", SolidJpeg(8, 8, 0x10E010)}};
 }
 

@@ -6,13 +6,13 @@
 
 #include "core/io/stream.h"
 #include "framework/graphics/bitmap.h"
-#include "tests/core/image/png_writer.h"
+#include "tools/common/png_writer.h"
 
 namespace {
 
 using zelvan::image::TPNGGraphic;
-using zelvan::image::testing::PngRecipe;
-using zelvan::image::testing::WritePng;
+using zelvan::png::PngRecipe;
+using zelvan::png::WritePng;
 
 std::unique_ptr<TPNGGraphic> Decode(const PngRecipe& recipe) {
   zelvan::io::TMemoryStream stream(WritePng(recipe));

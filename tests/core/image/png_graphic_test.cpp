@@ -7,14 +7,14 @@
 #include <iterator>
 
 #include "core/image/graphic_error.h"
-#include "tests/core/image/png_writer.h"
+#include "tools/common/png_writer.h"
 
 namespace zelvan::image {
 namespace {
 
-using testing::BigEndian16;
-using testing::PngRecipe;
-using testing::WritePng;
+using png::BigEndian16;
+using png::PngRecipe;
+using png::WritePng;
 
 std::unique_ptr<TPNGGraphic> Load(const std::vector<uint8_t>& bytes) {
   auto png = std::make_unique<TPNGGraphic>();
@@ -190,7 +190,7 @@ TEST(PngErrors, EachFailureHasItsFixedMessage) {
   namespace m = messages;
   const auto valid = WritePng(SmallRgb());
   std::vector<uint8_t> notIhdrFirst(valid.begin(), valid.begin() + 8);
-  const auto gama = testing::Chunk("gAMA", {0, 0, 0xB1, 0x8F});
+  const auto gama = png::Chunk("gAMA", {0, 0, 0xB1, 0x8F});
   notIhdrFirst.insert(notIhdrFirst.end(), gama.begin(), gama.end());
   notIhdrFirst.insert(notIhdrFirst.end(), valid.begin() + 8, valid.end());
 
@@ -203,7 +203,7 @@ TEST(PngErrors, EachFailureHasItsFixedMessage) {
   std::vector<uint8_t> idatTooLong = valid;
   idatTooLong[33] = 0x7F;  // IDAT length field follows the 25-byte IHDR chunk
   std::vector<uint8_t> noImageData(valid.begin(), valid.begin() + 33);
-  const auto iend = testing::Chunk("IEND", {});
+  const auto iend = png::Chunk("IEND", {});
   noImageData.insert(noImageData.end(), iend.begin(), iend.end());
 
   const struct {
@@ -251,7 +251,7 @@ TEST(PngErrors, DamagedZlibDataIsACompressionError) {
   const uint32_t length = (uint32_t{file[idat]} << 24) | (file[idat + 1] << 16) | (file[idat + 2] << 8) | file[idat + 3];
   std::vector<uint8_t> data(file.begin() + idat + 8, file.begin() + idat + 8 + length);
   data[0] = 0x00;
-  const auto chunk = testing::Chunk("IDAT", data);
+  const auto chunk = png::Chunk("IDAT", data);
   std::copy(chunk.begin(), chunk.end(), file.begin() + idat);
   EXPECT_EQ(LoadError(file), messages::kCompressionError);
 }

@@ -2,7 +2,7 @@
 
 #include "core/image/bitmap32.h"
 #include "core/text/str_to_int.h"
-#include "tests/core/image/png_writer.h"
+#include "tools/common/png_writer.h"
 #include "tests/core/store/skin_fixture.h"
 
 namespace zelvan::store {
@@ -21,11 +21,11 @@ std::vector<uint8_t> MasterBmp() {
 
 // A 2 x 1 RGBA PNG: opaque white and half-transparent red.
 std::vector<uint8_t> TwoPixelPng() {
-  image::testing::PngRecipe recipe;
+  png::PngRecipe recipe;
   recipe.width = 2;
   recipe.colorType = 6;
   recipe.rows = {{255, 255, 255, 0, 255, 0, 0, 128}};
-  return image::testing::WritePng(recipe);
+  return png::WritePng(recipe);
 }
 
 const char* const kSkin =

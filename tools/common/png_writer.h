@@ -1,12 +1,13 @@
 #pragma once
-// Builds PNG files for the reader's tests, so each fixture says in code what
-// it holds: chunks with their CRCs, zlib data, the five filters and Adam7.
+// Builds PNG files: the skin generator's images, and the reader's test
+// fixtures, which say in code what they hold (chunks with their CRCs, zlib
+// data, the five filters, Adam7).
 
 #include <cstdint>
 #include <string>
 #include <vector>
 
-namespace zelvan::image::testing {
+namespace zelvan::png {
 
 struct PngRecipe {
   uint32_t width = 1, height = 1;
@@ -30,4 +31,4 @@ int BitsPerPixel(uint8_t colorType, uint8_t depth);
 
 std::vector<uint8_t> BigEndian16(std::initializer_list<unsigned> values);
 
-}  // namespace zelvan::image::testing
+}  // namespace zelvan::png
