@@ -87,6 +87,8 @@ struct TsGeneralData {
   TColor GlowColor = kClNone;
   uint8_t HotGlowSize = 0;
   uint8_t GlowSize = 0;
+
+  bool operator==(const TsGeneralData&) const = default;
 };
 
 enum TacImgType : int16_t { itisaBorder = 0, itisaTexture = 1, itisaGlyph = 2, itisaGlow = 3, itisaPngGlyph = 4 };
@@ -147,6 +149,8 @@ struct TsSkinData {
   int16_t BIMinGlowMargin = 0;
   bool UseAeroBluring = false;
   TColor ExtShadowColor = 0;
+
+  bool operator==(const TsSkinData&) const = default;
 };
 
 // 85 fields: 76 16-bit, then nine 32-bit; -1 wherever the section or part is missing.
@@ -179,6 +183,8 @@ struct TConstantSkinData {
   int32_t ComboBtnIndex = -1, ComboBtnBorder = -1, ComboBtnBG = -1, ComboBtnBGHot = -1, ComboGlyph = -1;
   int32_t GripRightBottom = -1, GripHorizontal = -1, GripVertical = -1;
   int32_t IndexWebBtn = -1;
+
+  bool operator==(const TConstantSkinData&) const = default;
 };
 
 }  // namespace zelvan::store
