@@ -5,6 +5,7 @@
 // the sections; the files.
 #include "tools/skingen/air_skin.h"
 
+#include <algorithm>
 #include <cstdio>
 #include <functional>
 #include <map>
@@ -527,7 +528,7 @@ void AirBuilder::Forms() {
   HotColors(kWhite, kText);
   // Rounded top corners and side lines that meet the form's frame, a hairline below.
   Border("BORDERSMASK", States(2, 16, 16, [&](Image& img, int s) {
-           Fill(img, Minus(RoundRing(0, 0, Px(16), Px(24), Px(5), Px(1)), RoundRect(0, Px(15), Px(16), Px(24), 0)),
+           Fill(img, Minus(RoundRing(0, 0, Px(16), Px(24), Px(5), Px(1)), RoundRect(0, Px(16), Px(16), Px(24), 0)),
                 Solid(frame[s]));
            Fill(img, RoundRect(Px(1), Px(15), Px(15), Px(16), 0), Solid(kLineSoft));
          }),
@@ -706,25 +707,25 @@ void AirBuilder::Menus() {
   Border("BORDERSMASK", States(1, 6, 3, [](Image& img, int) {
            Fill(img, RoundRect(0, Px(1), Px(6), Px(2), 0), Solid(kLineSoft));
          }),
-         1, 1, 1, 1, 1);
+         1, 1, 1, 1, 5);
   ini_.Section("DIVIDER");
   ini_.Key("STATES", 1);
   Border("BORDERSMASK", States(1, 2, 6, [](Image& img, int) {
            Fill(img, RoundRect(0, 0, Px(1), Px(6), 0), Solid(kLine));
            Fill(img, RoundRect(Px(1), 0, Px(2), Px(6), 0), Solid(kWhite));
          }),
-         1, 1, 1, 1, 1);
+         1, 1, 1, 1, 5);
 }
 
 void AirBuilder::ScrollBars() {
-  // Tracks: a pale rail along the middle, a little darker while hot.
-  auto rail = [](bool vertical, Rgba line) {
-    Image img(vertical ? 16 : 4, vertical ? 4 : 16);
-    Fill(img, RoundRect(0, 0, Px(img.Width()), Px(img.Height()), 0), Solid(kTrack));
-    if (vertical) {
-      Fill(img, RoundRect(Px(7), 0, Px(9), Px(4), 0), Solid(line));
-    } else {
-      Fill(img, RoundRect(0, Px(7), Px(4), Px(9), 0), Solid(line));
+  // Tracks: a shallow groove, darker at its edges, a shade deeper while hot.
+  auto rail = [](bool vertical, Rgba edge) {
+    const int across = 17;
+    Image img(vertical ? across : 1, vertical ? 1 : across);
+    for (int i = 0; i < across; ++i) {
+      const int fromEdge = std::min(i, across - 1 - i);
+      const Rgba c = Mix(edge, kTrack, std::min(fromEdge, 4), 4);
+      img.At(vertical ? i : 0, vertical ? 0 : i) = c;
     }
     return img;
   };
@@ -736,8 +737,8 @@ void AirBuilder::ScrollBars() {
     HotColors(kTrack, kText);
     ini_.Key("IMAGEPERCENT", 100);
     ini_.Key("HOTIMAGEPERCENT", 100);
-    Texture("PATTERN", rail(v, Hex(0xEBEDF0)), 0);
-    Texture("HOTPATTERN", rail(v, Hex(0xDDE1E6)), 0);
+    Texture("PATTERN", rail(v, Hex(0xE9EBEE)), 0);
+    Texture("HOTPATTERN", rail(v, Hex(0xDDE0E5)), 0);
   }
   ini_.Section("SCROLLBAR2H");
   ini_.Key("PARENTCLASS", "SCROLLBAR1H");
