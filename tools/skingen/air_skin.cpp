@@ -306,13 +306,16 @@ Strip Thumb(bool vertical) {
   });
 }
 
-// A soft halo behind the hot close button: stacked translucent plates.
-Image CloseGlow(int w, int h, int margin) {
+// The hot close button with a soft halo around it, for the glow window that
+// the engine lays over the button: stacked translucent plates, then the button.
+Image CloseGlow(const Image& hotButton, int margin) {
+  const int w = hotButton.Width(), h = hotButton.Height();
   Image img(w + 2 * margin, h + 2 * margin);
   for (int k = margin; k >= 1; --k) {
-    Fill(img, RoundRect(Px(margin - k), Px(margin - k), Px(margin + w + k), Px(margin + h + k), Px(2 + k)),
-         Solid(Hex(0xE0402F, 26)));
+    Fill(img, RoundRect(Px(margin - k), Px(margin - k), Px(margin + w + k), Px(margin + h + k), Px(1 + k)),
+         Solid(Hex(0xE0402F, 40)));
   }
+  img.Paste(hotButton, margin, margin);
   return img;
 }
 
@@ -450,8 +453,8 @@ void AirBuilder::Global() {
   ini_.Key("BILEFT", 2);
   ini_.Key("BITOP", 0);
   ini_.Key("BIKEEPHUE", 2);  // the red close button stays red under a hue change
-  ini_.Key("BICONCLOSEGLOW", 8);
-  ini_.Key("BICONCLOSEGLOWMARGIN", 2);
+  ini_.Key("BICONCLOSEGLOW", 4);
+  ini_.Key("BICONCLOSEGLOWMARGIN", 0);
   ini_.Key("BICONMAXGLOW", 0);
   ini_.Key("BICONMAXGLOWMARGIN", 0);
   ini_.Key("BICONMINGLOW", 0);
@@ -485,9 +488,10 @@ void AirBuilder::Global() {
           if (state) Fill(img, RoundRect(Px(1), Px(1), Px(23), Px(19), Px(3)),
                           Solid(state == 1 ? Hex(0xE1E5EA) : Hex(0xCDD2D9)));
         }));
-  // The glow is pushed to a layered window: a PNG with alpha of its own.
-  extra_.push_back({"CLOSEGLOW.PNG", ImagePng(CloseGlow(30, 20, 8))});
-  ini_.Key("BICONCLOSEGLOW0", "!CLOSEGLOW.PNG!1!0!3");
+  // The glow is pushed to a layered window: a PNG with alpha of its own,
+  // cut in nine around the button so the halo keeps its width.
+  extra_.push_back({"CLOSEGLOW.PNG", ImagePng(CloseGlow(CaptionButton(Caption::Close, 30, 20, 10).states[1], 4))});
+  ini_.Key("BICONCLOSEGLOW0", "!CLOSEGLOW.PNG!1!0!3!4!4!4!4!1");
 
   auto dots = [](int w, int h) {
     return States(1, w, h, [](Image& img, int) {

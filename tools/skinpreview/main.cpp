@@ -100,9 +100,13 @@ class Sheet {
     Control({x + 60, top, x + 300, top + 24}, "EDIT", 1, "D:\\PHOTOS\\2026");
     Combo({x + 310, top, x + 466, top + 24});
     // A group of radio buttons and a check box.
+    // The frame starts half a caption down; the caption sits on a patch of the parent.
     const TRect group{x, top + 36, x + 220, top + 130};
-    paint_.Item(bmp_, group, "GROUPBOX", 0);
-    Label(group.Left + 10, group.Top + 8, "RENAME", "GROUPBOX", 0);
+    paint_.Item(bmp_, {group.Left, group.Top + 6, group.Right, group.Bottom}, "GROUPBOX", 0);
+    const TRect patch{group.Left + 6, group.Top, group.Left + 16 + TextWidth("RENAME"), group.Top + 13};
+    FillRect(bmp_, patch, FormColor());
+    paint_.Item(bmp_, patch, "CHECKBOX", 0);
+    Label(patch.Left + 5, group.Top + 3, "RENAME", "GROUPBOX", 0);
     Check(group.Left + 12, group.Top + 26, "RADIOCHECKED", 0, "FILES");
     Check(group.Left + 12, group.Top + 48, "RADIOUNCHECKED", 1, "FOLDERS");
     Check(group.Left + 12, group.Top + 70, "BOXCHECKED", 0, "KEEP EXTENSION");
@@ -295,7 +299,11 @@ class Sheet {
       if (x_ + width > kSheetWidth - 16) NewLine();
       rowHeight_ = std::max(rowHeight_, 80);
       DrawText(bmp_, x_ + 8, y_ + 6, name, kInk);
-      paint_.Tile(bmp_, {x_ + 8, y_ + 18, x_ + 104, y_ + 74}, static_cast<int>(i));
+      // Strips are shown at the size of the bar they fill, other textures as a patch.
+      int w = 96, h = 56;
+      if (m.R.Width() <= 4 && m.R.Height() >= 12) h = m.R.Height();
+      if (m.R.Height() <= 4 && m.R.Width() >= 12) w = m.R.Width();
+      paint_.Tile(bmp_, {x_ + 8, y_ + 18, x_ + 8 + w, y_ + 18 + h}, static_cast<int>(i));
       x_ += width;
     }
     NewLine();
