@@ -678,8 +678,9 @@ void AirBuilder::Menus() {
   Border("BORDERSMASK", States(1, 8, 8, [](Image& img, int) { PlateAll(img, 0, Hex(0xB8BEC7), kWhite); }), 3, 3, 3,
          3, 1);
 
+  // The selected item is a rounded plate; the popup shows around it.
   ini_.Section("MENUITEM");
-  Transparent(true, false);
+  Transparent(true, true);
   Colors(kWhite, kText);
   HotColors(kAccentTint, kText);
   Border("BORDERSMASK", States(3, 12, 12, [](Image& img, int s) {
