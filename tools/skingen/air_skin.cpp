@@ -729,7 +729,7 @@ void AirBuilder::ScrollBars() {
     Image img(vertical ? across : 1, vertical ? 1 : across);
     for (int i = 0; i < across; ++i) {
       const int fromEdge = std::min(i, across - 1 - i);
-      const Rgba c = Mix(edge, kTrack, std::min(fromEdge, 4), 4);
+      const Rgba c = Mix(edge, kTrack, std::min(fromEdge, 2), 2);
       img.At(vertical ? i : 0, vertical ? 0 : i) = c;
     }
     return img;
@@ -742,8 +742,8 @@ void AirBuilder::ScrollBars() {
     HotColors(kTrack, kText);
     ini_.Key("IMAGEPERCENT", 100);
     ini_.Key("HOTIMAGEPERCENT", 100);
-    Texture("PATTERN", rail(v, Hex(0xE9EBEE)), 0);
-    Texture("HOTPATTERN", rail(v, Hex(0xDDE0E5)), 0);
+    Texture("PATTERN", rail(v, Hex(0xECEEF1)), 0);
+    Texture("HOTPATTERN", rail(v, Hex(0xE2E5E9)), 0);
   }
   ini_.Section("SCROLLBAR2H");
   ini_.Key("PARENTCLASS", "SCROLLBAR1H");
