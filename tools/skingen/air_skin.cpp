@@ -8,7 +8,6 @@
 #include <algorithm>
 #include <cstdio>
 #include <functional>
-#include <map>
 #include <stdexcept>
 #include <utility>
 
@@ -641,6 +640,11 @@ void AirBuilder::Controls() {
   ini_.Section("SPEEDBUTTON");
   ini_.Key("PARENTCLASS", "TOOLBUTTON");
   ini_.Section("SPEEDBUTTON_SMALL");
+  ini_.Key("PARENTCLASS", "TOOLBUTTON");
+  // Buttons of tool bars in wrapped standard windows look like ours.
+  ini_.Section("TB_BTN");
+  ini_.Key("PARENTCLASS", "TOOLBUTTON");
+  ini_.Section("TB_MENUBTN");
   ini_.Key("PARENTCLASS", "TOOLBUTTON");
   ini_.Section("WEBBUTTON");
   Transparent(true, true);
