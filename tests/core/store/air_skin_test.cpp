@@ -21,8 +21,8 @@ using testing::SkinHarness;
 // or from its archive.
 struct AirSkin : SkinHarness {
   explicit AirSkin(bool packed) {
-    const std::string dir = ZELVAN_SKINS;
-    settings.SkinDirectory = std::u16string(dir.begin(), dir.end());
+    const std::string skins = ZELVAN_SKINS;
+    settings.SkinDirectory = std::u16string(skins.begin(), skins.end());
     // In preview mode an existing folder wins over the archive beside it.
     settings.PreviewMode = !packed;
     Load("Air");
