@@ -193,8 +193,10 @@ void ItemPainter::Item(TWorkingBitmap& sheet, const TRect& rect, const std::stri
   Frame(sheet, rect, skin_.gd[static_cast<size_t>(index)].BorderIndex, state);
   const int glyph = skin_.GetMaskIndex(index, section, "GLYPHMASK");
   if (glyph >= 0) {
-    Glyph(sheet, (rect.Left + rect.Right - StateWidth(glyph)) / 2, (rect.Top + rect.Bottom - StateHeight(glyph)) / 2,
-          glyph, state);
+    // A glyph in a wide item (the arrow of a combo box) sits at its right end.
+    const int w = StateWidth(glyph);
+    const int x = rect.Width() > 3 * w ? rect.Right - w - 6 : (rect.Left + rect.Right - w) / 2;
+    Glyph(sheet, x, (rect.Top + rect.Bottom - StateHeight(glyph)) / 2, glyph, state);
   }
 }
 
