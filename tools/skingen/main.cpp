@@ -17,9 +17,11 @@ int main(int argc, char** argv) {
   try {
     const std::string out = argv[1];
     const auto files = zelvan::skingen::GenerateAir();
-    zelvan::skinpack::WriteSkinFolder(files, zelvan::text::Utf8ToUtf16(out + "/Air"));
+    const std::u16string folder = zelvan::text::Utf8ToUtf16(out + "/Air");
+    zelvan::skinpack::WriteSkinFolder(files, folder);
+    // Packed from the folder as "skinpack pack" packs it, so both give the same archive.
     if (!zelvan::store::WriteWholeFile(zelvan::text::Utf8ToUtf16(out + "/Air.asz"),
-                                       zelvan::skinpack::PackSkinFiles(files))) {
+                                       zelvan::skinpack::PackSkinFiles(zelvan::skinpack::ReadSkinFolder(folder)))) {
       throw std::runtime_error("Cannot write " + out + "/Air.asz");
     }
     std::printf("Air: %zu files written to %s/Air and %s/Air.asz\n", files.size(), out.c_str(), out.c_str());
