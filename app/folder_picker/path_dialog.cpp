@@ -125,13 +125,16 @@ void TPathDialogForm::AnchorControls() {
 
 void TPathDialogForm::GenerateButtons() {
   FRootBox->SetColor(clAppWorkSpace);
+  // The buttons fill the box's client width, which its window knows.
+  FRootBox->HandleNeeded();
+  const int buttonWidth = FRootBox->ClientWidth();
   const HIMAGELIST largeIcons = SystemImageList(true);
   for (size_t i = 0; i < std::size(kRootButtons); ++i) {
     const TacRootFolder root = kRootButtons[i];
     auto* button = dynamic_cast<TSpeedButton*>(TClassRegistry::Instance().Create(FClasses.RootButton, this));
     if (!button) throw Exception(L"The root buttons' class is not a speed button");
     button->SetParent(FRootBox);
-    button->SetBounds(0, static_cast<int>(i) * kRootButtonHeight, FRootBox->ClientWidth(), kRootButtonHeight);
+    button->SetBounds(0, static_cast<int>(i) * kRootButtonHeight, buttonWidth, kRootButtonHeight);
     button->SetAnchors(TAnchors{akLeft, akTop, akRight});
     button->SetFlat(true);
     button->SetLayout(blGlyphTop);
@@ -143,8 +146,9 @@ void TPathDialogForm::GenerateButtons() {
       if (largeIcons && icon >= 0) {
         TBitmap& glyph = button->Glyph();
         glyph.SetSize(kIconSize, kIconSize);
-        // The bottom-left pixel's colour is the glyph's transparent colour.
-        glyph.Canvas().Brush().SetColor(clFuchsia);
+        // Drawn over the box's own colour, so the icon's soft edges blend into
+        // it; that colour (the bottom-left pixel) is also the transparent one.
+        glyph.Canvas().Brush().SetColor(ColorToRGB(clAppWorkSpace));
         glyph.Canvas().FillRect(RECT{0, 0, kIconSize, kIconSize});
         ImageList_Draw(largeIcons, icon, glyph.Canvas().Handle(), 0, 0, ILD_TRANSPARENT);
       }
