@@ -189,7 +189,8 @@ void TPathDialogForm::CreateClick() {
   std::wstring name;
   for (unsigned n = 1;; ++n) {
     name = parent + PickerText(psNewFolder) + std::to_wstring(n);
-    if (!DirectoryExists(name)) break;
+    // A file of that name would make the folder impossible: it is passed over too.
+    if (!DirectoryExists(name) && !FileExists(name)) break;
   }
   CreateDirectoryW(name.c_str(), nullptr);
   if (!DirectoryExists(name)) {

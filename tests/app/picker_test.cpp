@@ -8,6 +8,7 @@
 #include "framework/stdctrls/bit_btn.h"
 #include "framework/stdctrls/scroll_box.h"
 #include "framework/stdctrls/speed_button.h"
+#include "framework/system/exception.h"
 #include "framework/system/file_names.h"
 #include "framework/system/wide_text.h"
 #include "test_support.h"
@@ -30,7 +31,11 @@ struct TPickerFixture {
     Edit->OnChange = [this](TObject*) { ++Changes; };
     Edit->OnAfterDialog = [this](TObject*, std::wstring&, bool&) { Closed = true; };
   }
-  ~TPickerFixture() { TDirectoryEdit::OnPickerShowing() = nullptr; }
+  ~TPickerFixture() {
+    TDirectoryEdit::OnPickerShowing() = nullptr;
+    SetCurrentDirectoryW(FStartFolder.c_str());
+  }
+  std::wstring FStartFolder = ExpandFileName(L".");
 
   // The user clicks the edit's button; the steps run while the picker is open.
   void RunPicker(std::deque<std::function<bool()>> steps) {
@@ -135,6 +140,63 @@ TEST(FolderPicker, CreateMakesTheNextNewFolderAndEscapeEndsOnlyTheRenaming) {
   // Cancelled: the text and its change event are untouched.
   EXPECT_EQ(f.Edit->Text(), temp.Path());
   EXPECT_EQ(f.Changes, 0);
+  // Opening the picker made the edit's folder the process's current one.
+  EXPECT_TRUE(SameFileName(ExpandFileName(L"."), temp.Path())) << WideToUtf8(ExpandFileName(L"."));
+}
+
+TEST(FolderPicker, FailuresAreToldInAMessageBoxAndThePickerStaysOpen) {
+  TTempFolder temp;
+  const std::wstring parent = temp.Make(L"parent");
+  temp.Make(L"parent\\a");
+  temp.Make(L"parent\\b");
+  temp.File(L"parent\\New folder1");  // a file: the next free name is New folder2
+  std::vector<std::wstring> boxes;
+  Application->SetMessageBoxHook([&](HWND, const std::wstring& text, const std::wstring&, UINT) {
+    boxes.push_back(text);
+    return IDOK;
+  });
+  TPickerFixture f;
+  f.Edit->SetRoot(temp.Path());
+  f.Edit->SetText(parent);
+  f.Edit->SetNoChangeDir(true);  // the process's current folder could not be removed
+  bool madeSecond = false, openAfterErrors = false;
+  f.RunPicker({
+      f.WhenShown([&] { PostClick(f.Picker->CreateButton().Handle()); }),
+      [&] {
+        if (!f.Tree().IsEditing()) return false;
+        madeSecond = DirectoryExists(parent + L"\\New folder2");
+        // Renaming it onto a sibling's name is refused by the shell.
+        HWND editor = reinterpret_cast<HWND>(SendMessageW(f.Tree().Handle(), TVM_GETEDITCONTROL, 0, 0));
+        SetWindowTextW(editor, L"a");
+        PostKey(editor, VK_RETURN);
+        return true;
+      },
+      [&] {
+        if (f.Tree().IsEditing() || boxes.empty()) return false;
+        // The selected folder vanishes before Create is pressed.
+        f.Tree().SetPath(parent);
+        RemoveDirectoryW((parent + L"\\New folder2").c_str());
+        RemoveDirectoryW((parent + L"\\a").c_str());
+        RemoveDirectoryW((parent + L"\\b").c_str());
+        DeleteFileW((parent + L"\\New folder1").c_str());
+        RemoveDirectoryW(parent.c_str());
+        PostClick(f.Picker->CreateButton().Handle());
+        return true;
+      },
+      [&] {
+        if (boxes.size() < 2) return false;
+        openAfterErrors = f.Picker->Showing();
+        PostClick(f.Picker->CancelButton().Handle());
+        return true;
+      },
+  });
+  Application->SetMessageBoxHook(nullptr);
+  EXPECT_TRUE(madeSecond);
+  ASSERT_EQ(boxes.size(), 2u);
+  EXPECT_EQ(boxes[0], L"Rename to a failed");
+  EXPECT_EQ(boxes[1], L"Directory " + parent + L"\\New folder1 can`t be created!");
+  EXPECT_TRUE(openAfterErrors);
+  EXPECT_THROW(f.Tree().SetPath(L"Q:\\no\\such"), Exception);
 }
 
 TEST(FolderPicker, ANewFolderRenamedInPlaceIsRenamedOnDiskAndConfirmed) {
