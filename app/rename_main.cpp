@@ -187,27 +187,19 @@ void TForm1::FillList() {
   items.EndUpdate();
 }
 
-void TForm1::ShowNewNames() {
+void TForm1::ShowCells(int subItem, const std::optional<std::u16string> TPlanRow::*field) {
   TListItems& items = lv_Files->Items();
   const auto& rows = FPlan.Rows();
   items.BeginUpdate();
   for (int i = 0; i < items.Count() && i < static_cast<int>(rows.size()); ++i) {
-    items[i].SetSubItem(1, rows[static_cast<size_t>(i)].NewName ? U16ToWide(*rows[static_cast<size_t>(i)].NewName)
-                                                                 : std::wstring());
+    const auto& value = rows[static_cast<size_t>(i)].*field;
+    items[i].SetSubItem(subItem, value ? U16ToWide(*value) : std::wstring());
   }
   items.EndUpdate();
 }
 
-void TForm1::ShowResults() {
-  TListItems& items = lv_Files->Items();
-  const auto& rows = FPlan.Rows();
-  items.BeginUpdate();
-  for (int i = 0; i < items.Count() && i < static_cast<int>(rows.size()); ++i) {
-    const auto& result = rows[static_cast<size_t>(i)].Result;
-    items[i].SetSubItem(2, result ? U16ToWide(*result) : std::wstring());
-  }
-  items.EndUpdate();
-}
+void TForm1::ShowNewNames() { ShowCells(1, &TPlanRow::NewName); }
+void TForm1::ShowResults() { ShowCells(2, &TPlanRow::Result); }
 
 bool TForm1::Ready() const { return FReady && !ComponentState().Contains(csDestroying); }
 

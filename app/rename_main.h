@@ -5,6 +5,7 @@
 // window owns the rename plan and drives the rename passes from its buttons.
 
 #include <functional>
+#include <optional>
 #include <string>
 
 #include "app/rename/win32_file_operations.h"
@@ -61,6 +62,8 @@ class TForm1 : public TForm {
   // The layout is read and the window is not going away: handlers may act.
   bool Ready() const;
   void FillList();
+  // Writes one value of every plan row into its list row's sub-item.
+  void ShowCells(int subItem, const std::optional<std::u16string> zelvan::rename::TPlanRow::*field);
   void ShowNewNames();
   void ShowResults();
 
