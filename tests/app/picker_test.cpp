@@ -321,6 +321,8 @@ TEST(DirectoryEdit, DroppedFilesFillTheTextAFileStandingForItsFolder) {
       {{folderA, folderB}, false, L"", folderA},  // only the first without MultipleDirs
       {{folderA, file}, true, L"", folderA + L";" + fileFolder},
       {{folderB}, true, L"x", L"x;" + folderB},
+      // A long name is taken whole: cut short it would name another folder.
+      {{L"C:\\" + std::wstring(300, L'长')}, false, L"", L"C:\\" + std::wstring(300, L'长')},
   };
   TPickerFixture f;
   f.Edit->SetAcceptFiles(true);
@@ -332,5 +334,5 @@ TEST(DirectoryEdit, DroppedFilesFillTheTextAFileStandingForItsFolder) {
     SendMessageW(f.Edit->Handle(), WM_DROPFILES, reinterpret_cast<WPARAM>(DropOf(c.Names)), 0);
     EXPECT_EQ(f.Edit->Text(), c.After) << WideToUtf8(c.Names[0]);
   }
-  EXPECT_EQ(drops, 5);
+  EXPECT_EQ(drops, 6);
 }
