@@ -56,45 +56,40 @@ void FillTexture(TWorkingBitmap& canvas, TRect& rect, const TWorkingBitmap* patt
   const int rightOfLeft = Clamp(std::min<int64_t>(int64_t{rect.Left} + tw, rect.Right));
   const int aboveBottom = Clamp(std::max<int64_t>(int64_t{rect.Bottom} - th, rect.Top));
   const int leftOfRight = Clamp(std::max<int64_t>(int64_t{rect.Right} - tw, rect.Left));
-  const TRect top{rect.Left, rect.Top, rect.Right, belowTop};
-  const TRect left{rect.Left, rect.Top, rightOfLeft, rect.Bottom};
+  auto paint = [&](const TRect& band, bool stretch) {
+    if (stretch)
+      StretchNearest(canvas, band, *source, tile);
+    else
+      TileBlock(canvas, band, *source, tile);
+  };
   switch (mode) {
     case tmTile:
-      TileBlock(canvas, rect, *source, tile);
-      rect.Right = kRectCovered;
-      break;
     case tmStretch:
-      StretchNearest(canvas, rect, *source, tile);
+      paint(rect, mode == tmStretch);
       rect.Right = kRectCovered;
       break;
     case tmTopRow:
     case tmStretchTop:
-      if (mode == tmTopRow)
-        TileBlock(canvas, top, *source, tile);
-      else
-        StretchNearest(canvas, top, *source, tile);
+      paint({rect.Left, rect.Top, rect.Right, belowTop}, mode == tmStretchTop);
       rect.Top = belowTop;
       break;
     case tmLeftColumn:
     case tmStretchLeft:
-      if (mode == tmLeftColumn)
-        TileBlock(canvas, left, *source, tile);
-      else
-        StretchNearest(canvas, left, *source, tile);
+      paint({rect.Left, rect.Top, rightOfLeft, rect.Bottom}, mode == tmStretchLeft);
       rect.Left = rightOfLeft;
       break;
     case tmBottomRow:
-      TileBlock(canvas, {rect.Left, aboveBottom, rect.Right, rect.Bottom}, *source, tile);
+      paint({rect.Left, aboveBottom, rect.Right, rect.Bottom}, false);
       rect.Bottom = aboveBottom;
       break;
     case tmWholeRows: {
       const int64_t rows = (int64_t{rect.Bottom} - rect.Top) / th;
-      TileBlock(canvas, {rect.Left, rect.Top, rect.Right, Clamp(rect.Top + rows * th)}, *source, tile);
+      paint({rect.Left, rect.Top, rect.Right, Clamp(rect.Top + rows * th)}, false);
       rect.Right = kRectCovered;
       break;
     }
     default:
-      TileBlock(canvas, {leftOfRight, rect.Top, rect.Right, rect.Bottom}, *source, tile);
+      paint({leftOfRight, rect.Top, rect.Right, rect.Bottom}, false);
       rect.Right = leftOfRight;
       break;
   }
