@@ -2,15 +2,15 @@
 
 #include <cstring>
 
+#include "core/image/bitmap32.h"
 #include "core/paint/blit_region.h"
 
 namespace zelvan::paint {
 namespace {
 
-using image::TPixelFormat;
 using image::TWorkingBitmap;
 
-bool Is32(const TWorkingBitmap& b) { return b.PixelFormat() == TPixelFormat::pf32bit; }
+using image::Is32;
 
 bool Inside(const TRect& r, const TWorkingBitmap& b) {
   return r.Left >= 0 && r.Top >= 0 && r.Left < r.Right && r.Top < r.Bottom && r.Right <= b.Width() &&

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cstdint>
 
+#include "core/image/bitmap32.h"
 #include "core/paint/blend_kernels.h"
 #include "core/paint/blit_region.h"
 #include "core/paint/block_transfer.h"
@@ -14,11 +15,10 @@
 namespace zelvan::paint {
 namespace {
 
-using image::TPixelFormat;
 using image::TWorkingBitmap;
 using store::TsMaskData;
 
-bool Is32(const TWorkingBitmap& b) { return b.PixelFormat() == TPixelFormat::pf32bit; }
+using image::Is32;
 
 // A w x h rect at point, its far edges held inside the int range.
 TRect RectAt(TPoint point, int width, int height) {

@@ -19,10 +19,9 @@
 namespace zelvan::paint {
 namespace {
 
-using image::TPixelFormat;
 using image::TWorkingBitmap;
 
-bool Is32(const TWorkingBitmap& b) { return b.PixelFormat() == TPixelFormat::pf32bit; }
+using image::Is32;
 
 uint8_t* Bytes(uint32_t* p) { return reinterpret_cast<uint8_t*>(p); }
 const uint8_t* Bytes(const uint32_t* p) { return reinterpret_cast<const uint8_t*>(p); }

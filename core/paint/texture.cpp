@@ -5,6 +5,7 @@
 #include <cstring>
 #include <exception>
 
+#include "core/image/bitmap32.h"
 #include "core/paint/block_transfer.h"
 #include "core/paint/fill.h"
 #include "core/paint/image_part.h"
@@ -13,10 +14,9 @@
 namespace zelvan::paint {
 namespace {
 
-using image::TPixelFormat;
 using image::TWorkingBitmap;
 
-bool Is32(const TWorkingBitmap& b) { return b.PixelFormat() == TPixelFormat::pf32bit; }
+using image::Is32;
 
 int Clamp(int64_t v) { return static_cast<int>(std::clamp<int64_t>(v, INT32_MIN, INT32_MAX)); }
 
