@@ -17,6 +17,8 @@ std::unique_ptr<TWorkingBitmap> CloneBmpFormat(const TWorkingBitmap& bitmap);
 // A full copy: format, palette and pixels.
 std::unique_ptr<TWorkingBitmap> CopyBitmap(const TWorkingBitmap& bitmap);
 
+inline bool Is32(const TWorkingBitmap& bitmap) { return bitmap.PixelFormat() == TPixelFormat::pf32bit; }
+
 // One pixel of a 32-bit bitmap; the caller keeps (x, y) inside it.
 inline uint32_t GetPixel32(const TWorkingBitmap& bitmap, int x, int y) { return bitmap.Row32(y)[x]; }
 inline void SetPixel32(TWorkingBitmap& bitmap, int x, int y, uint32_t value) { bitmap.Row32(y)[x] = value; }

@@ -43,4 +43,12 @@ TBlitRegion ClipBlitRects(const image::TWorkingBitmap& destination, const TRect&
                   static_cast<int>(std::min<int64_t>(height, INT32_MAX)));
 }
 
+TBlitRegion ClipBlitRectsWithMask(const image::TWorkingBitmap& destination, const TRect& destinationRect,
+                                  const image::TWorkingBitmap& source, const TRect& sourceRect, int maskOffset) {
+  TBlitRegion r = ClipBlitRects(destination, destinationRect, source, sourceRect);
+  const int64_t maskRows = int64_t{source.Height()} - r.SrcY - maskOffset;
+  if (maskRows < r.Height) r.Height = static_cast<int>(std::max<int64_t>(maskRows, 0));
+  return r;
+}
+
 }  // namespace zelvan::paint

@@ -27,4 +27,9 @@ TBlitRegion ClipBlit(const image::TWorkingBitmap& destination, TPoint destinatio
 TBlitRegion ClipBlitRects(const image::TWorkingBitmap& destination, const TRect& destinationRect,
                           const image::TWorkingBitmap& source, const TRect& sourceRect);
 
+// ClipBlitRects for a picture whose mask lies maskOffset rows below it: cut
+// further so that the mask rows lie inside the source too.
+TBlitRegion ClipBlitRectsWithMask(const image::TWorkingBitmap& destination, const TRect& destinationRect,
+                                  const image::TWorkingBitmap& source, const TRect& sourceRect, int maskOffset);
+
 }  // namespace zelvan::paint

@@ -27,9 +27,14 @@ inline bool operator==(const TRect& a, const TRect& b) {
 
 inline TRect OffsetRect(const TRect& r, int dx, int dy) { return {r.Left + dx, r.Top + dy, r.Right + dx, r.Bottom + dy}; }
 
+// The common part of a and b; may come out empty.
+inline TRect IntersectRects(const TRect& a, const TRect& b) {
+  return {std::max(a.Left, b.Left), std::max(a.Top, b.Top), std::min(a.Right, b.Right), std::min(a.Bottom, b.Bottom)};
+}
+
 // The part of r inside a width x height bitmap; may come out empty.
 inline TRect ClipToSize(const TRect& r, int width, int height) {
-  return {std::max(r.Left, 0), std::max(r.Top, 0), std::min(r.Right, width), std::min(r.Bottom, height)};
+  return IntersectRects(r, {0, 0, width, height});
 }
 
 }  // namespace zelvan::paint

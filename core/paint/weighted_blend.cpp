@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <vector>
 
+#include "core/image/bitmap32.h"
 #include "core/paint/blend_kernels.h"
 #include "core/paint/blit_region.h"
 #include "core/paint/system_colors.h"
@@ -10,10 +11,9 @@
 namespace zelvan::paint {
 namespace {
 
-using image::TPixelFormat;
 using image::TWorkingBitmap;
 
-bool Is32(const TWorkingBitmap& b) { return b.PixelFormat() == TPixelFormat::pf32bit; }
+using image::Is32;
 bool SameSize(const TWorkingBitmap& a, const TWorkingBitmap& b) {
   return a.Width() == b.Width() && a.Height() == b.Height();
 }

@@ -3,6 +3,7 @@
 #include <mutex>
 
 #include "framework/graphics/dib_storage.h"
+#include "framework/graphics/paint_platform_hooks.h"
 
 void SetUpFramework() {
   static std::once_flag once;
@@ -10,5 +11,7 @@ void SetUpFramework() {
     RegisterFrameworkClasses();
     RegisterStandardControlClasses();
     TDibStorage::Install();
+    // The core's painters take system colours and gradients from the platform.
+    zelvan::framework::InstallPaintPlatformHooks();
   });
 }

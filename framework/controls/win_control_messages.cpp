@@ -129,7 +129,11 @@ void TWinControl::PaintHandler(TMessage& message) {
       if (active) EndPaint(window, &ps);
     }
   } end{ownPaint, FHandle, ps};
+  // A platform class may narrow the clipping to its own part (an edit to its
+  // text rectangle); the graphic children are painted with the clip as it was.
+  const int saved = SaveDC(dc);
   PaintWindow(dc);
+  RestoreDC(dc, saved);
   PaintControls(dc);
 }
 

@@ -100,6 +100,11 @@ void TCustomEdit::WndProc(TMessage& message) {
       // Text set while the control has no window never reaches EN_CHANGE.
       NoteTextChange();
       break;
+    case WM_SETTEXT:
+      // Multi-line edits send no EN_CHANGE for a text set from outside.
+      TWinControl::WndProc(message);
+      NoteTextChange();
+      return;
     case CM_ENTER:
       if (FAutoSelect && HandleAllocated() && !(GetKeyState(VK_LBUTTON) & 0x8000)) SelectAll();
       break;

@@ -4,6 +4,7 @@
 #include "framework/stdctrls/bit_btn.h"
 #include "framework/stdctrls/button.h"
 #include "framework/stdctrls/check_box.h"
+#include "framework/stdctrls/combo_edit.h"
 #include "framework/stdctrls/group_box.h"
 #include "framework/stdctrls/label.h"
 #include "framework/stdctrls/list_view.h"
@@ -106,6 +107,12 @@ void RegisterLabelsAndEdits(TClassRegistry& registry) {
   registry.AbstractClass(L"TCustomMaskEdit", L"TCustomEdit")
       .Property(L"EditMask", StringProperty(&TCustomMaskEdit::SetEditMask));
   registry.Class<TMaskEdit>(L"TMaskEdit", L"TCustomMaskEdit");
+  registry.AbstractClass(L"TCustomComboEdit", L"TCustomMaskEdit")
+      .Property(L"ShowButton", BoolProperty(&TCustomComboEdit::SetShowButton))
+      .Property(L"ClickKey", IntegerProperty(&TCustomComboEdit::SetClickKey))
+      .Property(L"ReadOnly", BoolProperty(&TCustomComboEdit::SetReadOnly))
+      .Property(L"DirectInput", BoolProperty(&TCustomComboEdit::SetDirectInput))
+      .Property(L"OnButtonClick", EventProperty(&TCustomComboEdit::OnButtonClick));
   registry.Class<TSpinEdit>(L"TSpinEdit", L"TCustomEdit")
       .Property(L"MinValue", IntegerProperty(&TSpinEdit::SetMinValue))
       .Property(L"MaxValue", IntegerProperty(&TSpinEdit::SetMaxValue))
@@ -165,7 +172,10 @@ void RegisterLists(TClassRegistry& registry) {
       .Property(L"ReadOnly", BoolProperty(&TTreeView::SetReadOnly))
       .Property(L"Images", ComponentProperty<TTreeView, TImageList>(&TTreeView::SetImages))
       .Property(L"OnExpanding", EventProperty(&TTreeView::OnExpanding))
-      .Property(L"OnChange", EventProperty(&TTreeView::OnChange));
+      .Property(L"Indent", IntegerProperty(&TTreeView::SetIndent))
+      .Property(L"OnChange", EventProperty(&TTreeView::OnChange))
+      .Property(L"OnEditing", EventProperty(&TTreeView::OnEditing))
+      .Property(L"OnEdited", EventProperty(&TTreeView::OnEdited));
 }
 
 }  // namespace

@@ -81,18 +81,42 @@ void TTreeNode::Collapse() {
 bool TTreeNode::Selected() const { return FOwner.Selected() == this; }
 
 void TTreeNode::SetSelected(bool selected) {
-  if (!FItem) return;
+  if (!FItem) {
+    if (selected) {
+      FOwner.FSelectionWanted = this;
+    } else if (FOwner.FSelectionWanted == this) {
+      FOwner.FSelectionWanted = nullptr;
+    }
+    return;
+  }
   SendMessageW(FOwner.Handle(), TVM_SELECTITEM, TVGN_CARET,
                selected ? reinterpret_cast<LPARAM>(FItem) : 0);
 }
 
 void TTreeNode::DeleteChildren() {
+  // A selection kept for the next window must not outlive its node.
+  for (TTreeNode* node = FOwner.FSelectionWanted; node; node = node->FParent) {
+    if (node->FParent == this || (FIsRoot && !node->FParent)) {
+      FOwner.FSelectionWanted = nullptr;
+      break;
+    }
+  }
   if (FOwner.HandleAllocated()) {
     for (auto& child : FChildren) {
       if (child->FItem) SendMessageW(FOwner.Handle(), TVM_DELETEITEM, 0, reinterpret_cast<LPARAM>(child->FItem));
     }
   }
   FChildren.clear();
+}
+
+bool TTreeNode::EditText() {
+  if (!FItem) return false;
+  FOwner.SetFocus();
+  return SendMessageW(FOwner.Handle(), TVM_EDITLABELW, 0, reinterpret_cast<LPARAM>(FItem)) != 0;
+}
+
+void TTreeNode::MakeVisible() {
+  if (FItem) SendMessageW(FOwner.Handle(), TVM_ENSUREVISIBLE, 0, reinterpret_cast<LPARAM>(FItem));
 }
 
 TTreeNode& TTreeNodes::AddChild(TTreeNode* parent, const std::wstring& text) {

@@ -43,6 +43,10 @@ class TTreeNode {
   bool Selected() const;
   void SetSelected(bool selected);
   void DeleteChildren();
+  // Starts editing the caption in place (the tree takes the focus).
+  bool EditText();
+  // Scrolls and expands the parents so that the node can be seen.
+  void MakeVisible();
 
  private:
   friend class TTreeNodes;

@@ -33,8 +33,28 @@ void TTreeView::CreateWnd() {
   if (FImages) {
     SendMessageW(window, TVM_SETIMAGELIST, TVSIL_NORMAL, reinterpret_cast<LPARAM>(FImages->Handle()));
   }
+  if (FIndent > 0) SendMessageW(window, TVM_SETINDENT, static_cast<WPARAM>(FIndent), 0);
   FItems.InsertAll(window);
+  if (TTreeNode* wanted = FSelectionWanted) {
+    FSelectionWanted = nullptr;
+    wanted->SetSelected(true);
+  }
 }
+
+void TTreeView::SetIndent(int indent) {
+  FIndent = indent;
+  if (HandleAllocated() && indent > 0) SendMessageW(Handle(), TVM_SETINDENT, static_cast<WPARAM>(indent), 0);
+}
+
+bool TTreeView::IsEditing() {
+  return HandleAllocated() && SendMessageW(Handle(), TVM_GETEDITCONTROL, 0, 0) != 0;
+}
+
+void TTreeView::EndEditing(bool cancel) {
+  if (IsEditing()) SendMessageW(Handle(), TVM_ENDEDITLABELNOW, cancel ? TRUE : FALSE, 0);
+}
+
+void TTreeView::Edited(TTreeNode& node, const std::wstring& text) { node.SetText(text); }
 
 void TTreeView::ChangeStyle() { RecreateWnd(); }
 
@@ -78,7 +98,7 @@ void TTreeView::Notification(TComponent* component, TOperation operation) {
 }
 
 TTreeNode* TTreeView::Selected() {
-  if (!HandleAllocated()) return nullptr;
+  if (!HandleAllocated()) return FSelectionWanted;
   TVITEMW item{};
   item.mask = TVIF_PARAM | TVIF_HANDLE;
   item.hItem = reinterpret_cast<HTREEITEM>(SendMessageW(Handle(), TVM_GETNEXTITEM, TVGN_CARET, 0));
@@ -91,6 +111,8 @@ void TTreeView::SetSelected(TTreeNode* node) {
     node->SetSelected(true);
   } else if (HandleAllocated()) {
     SendMessageW(Handle(), TVM_SELECTITEM, TVGN_CARET, 0);
+  } else {
+    FSelectionWanted = nullptr;
   }
 }
 
@@ -130,6 +152,25 @@ void TTreeView::ReflectedNotify(TMessage& message) {
     case TVN_SELCHANGEDW:
       if (OnChange) OnChange(this, NodeOf(tree->itemNew));
       return;
+    case TVN_BEGINLABELEDITW: {
+      const auto* info = reinterpret_cast<const NMTVDISPINFOW*>(message.LParam);
+      bool allow = !FReadOnly;
+      if (allow && OnEditing) OnEditing(this, NodeOf(info->item), allow);
+      message.Result = allow ? FALSE : TRUE;
+      return;
+    }
+    case TVN_ENDLABELEDITW: {
+      const auto* info = reinterpret_cast<const NMTVDISPINFOW*>(message.LParam);
+      TTreeNode* node = NodeOf(info->item);
+      // The node sets its own caption; FALSE keeps the platform from writing
+      // the typed text over what Edited decided.
+      message.Result = FALSE;
+      if (!node || !info->item.pszText) return;  // cancelled
+      std::wstring text = info->item.pszText;
+      if (OnEdited) OnEdited(this, node, text);
+      Edited(*node, text);
+      return;
+    }
     default:
       return;
   }
@@ -140,6 +181,8 @@ void TTreeView::WndProc(TMessage& message) {
     case CN_NOTIFY:
       return ReflectedNotify(message);
     case WM_DESTROY:
+      // The selection goes over to the next window.
+      if (!ComponentState().Contains(csDestroying)) FSelectionWanted = Selected();
       TWinControl::WndProc(message);
       FItems.ForgetItems();
       return;

@@ -1,7 +1,9 @@
 #pragma once
 // TTreeView: the platform's tree view. Nodes with text and image indexes,
 // children on demand (OnExpanding fills a node when it is first opened,
-// whether the user or the code opens it), and a selection change event.
+// whether the user or the code opens it), a selection change event, and
+// captions edited in place (OnEditing may refuse, OnEdited may change the
+// text; Edited decides what the node keeps).
 
 #include <windows.h>
 #include <commctrl.h>
@@ -13,6 +15,8 @@ class TImageList;
 
 using TTVExpandingEvent = std::function<void(TObject* sender, TTreeNode* node, bool& allowExpansion)>;
 using TTVChangedEvent = std::function<void(TObject* sender, TTreeNode* node)>;
+using TTVEditingEvent = std::function<void(TObject* sender, TTreeNode* node, bool& allowEdit)>;
+using TTVEditedEvent = std::function<void(TObject* sender, TTreeNode* node, std::wstring& text)>;
 
 class TTreeView : public TWinControl {
  public:
@@ -21,6 +25,7 @@ class TTreeView : public TWinControl {
   std::wstring ClassName() const override { return L"TTreeView"; }
 
   TTreeNodes& Items() { return FItems; }
+  // Without a window the selection is kept and given to the window made next.
   TTreeNode* Selected();
   void SetSelected(TTreeNode* node);
   bool ShowLines() const { return FShowLines; }
@@ -33,9 +38,19 @@ class TTreeView : public TWinControl {
   void SetReadOnly(bool value);
   TImageList* Images() const { return FImages; }
   void SetImages(TImageList* images);
+  // Pixels each level is indented by; 0 keeps the platform's.
+  int Indent() const { return FIndent; }
+  void SetIndent(int indent);
+
+  // A caption is being edited in place now.
+  bool IsEditing();
+  // Ends the editing of a caption: accepted, or cancelled.
+  void EndEditing(bool cancel);
 
   TTVExpandingEvent OnExpanding;
   TTVChangedEvent OnChange;
+  TTVEditingEvent OnEditing;
+  TTVEditedEvent OnEdited;
 
   // Asks OnExpanding whether the node may open (it may add the children first).
   virtual bool CanExpand(TTreeNode& node);
@@ -49,6 +64,9 @@ class TTreeView : public TWinControl {
  protected:
   void CreateParams(TCreateParams& params) override;
   void CreateWnd() override;
+  // An edit of the node's caption ended with `text` (OnEdited already ran):
+  // the node takes it. Overrides may refuse (keep the old caption) or raise.
+  virtual void Edited(TTreeNode& node, const std::wstring& text);
 
  private:
   static TTreeNode* NodeOf(const TVITEMW& item) { return reinterpret_cast<TTreeNode*>(item.lParam); }
@@ -61,5 +79,8 @@ class TTreeView : public TWinControl {
   bool FShowButtons = true;
   bool FReadOnly = false;
   TImageList* FImages = nullptr;
+  int FIndent = 0;
+  friend class TTreeNode;
+  TTreeNode* FSelectionWanted = nullptr;
   bool FExpandingByCode = false;
 };

@@ -154,3 +154,48 @@ TEST(TreeView, NodesOutliveTheWindowWithTextsImagesAndData) {
 }
 
 }  // namespace
+
+TEST(TreeView, ASelectionMadeWithoutAWindowIsTheNewWindowsSelection) {
+  auto form = std::unique_ptr<TForm>(NewForm(300, 300));
+  auto* tree = new TTreeView(form.get());
+  TTreeNode& first = tree->Items().Add(L"一");
+  TTreeNode& second = tree->Items().Add(L"二");
+  second.SetSelected(true);
+  EXPECT_EQ(tree->Selected(), &second);
+  tree->SetParent(form.get());  // the window is made now
+  EXPECT_EQ(tree->Selected(), &second);
+  tree->RecreateWnd();
+  tree->HandleNeeded();
+  EXPECT_EQ(tree->Selected(), &second);
+  // Deleted before the window: nothing stays selected.
+  auto* other = new TTreeView(form.get());
+  other->Items().Add(L"x").SetSelected(true);
+  other->Items().Clear();
+  EXPECT_EQ(other->Selected(), nullptr);
+  other->SetParent(form.get());
+  EXPECT_EQ(other->Selected(), nullptr);
+  EXPECT_FALSE(first.Selected());
+}
+
+TEST(TreeView, ACaptionEditedInPlaceTakesWhatOnEditedMakesOfIt) {
+  TTreeFixture f;
+  TTreeNode& node = f.Top(L"旧");
+  f.Tree->OnEdited = [](TObject*, TTreeNode*, std::wstring& text) { text += L"!"; };
+  struct TCase {
+    const char* What;
+    WORD Key;
+    std::wstring Typed;
+    std::wstring Caption;
+  } cases[] = {{"accepted with Enter", VK_RETURN, L"新", L"新!"}, {"cancelled with Escape", VK_ESCAPE, L"别", L"新!"}};
+  for (const TCase& c : cases) {
+    ASSERT_TRUE(node.EditText()) << c.What;
+    EXPECT_TRUE(f.Tree->IsEditing());
+    HWND editor = reinterpret_cast<HWND>(SendMessageW(f.Tree->Handle(), TVM_GETEDITCONTROL, 0, 0));
+    SetWindowTextW(editor, c.Typed.c_str());
+    SendMessageW(editor, WM_KEYDOWN, c.Key, 0);
+    Pump();
+    EXPECT_FALSE(f.Tree->IsEditing()) << c.What;
+    EXPECT_EQ(node.Text(), c.Caption) << c.What;
+    EXPECT_EQ(ChildTexts(f.Tree->Handle(), nullptr), TTexts{c.Caption}) << c.What;
+  }
+}

@@ -1,0 +1,119 @@
+// The main window with a folder of N files under Wine: the time from setting
+// the folder text to the whole list shown (listing, names computed, rows
+// written, window painted), and the time of one keystroke in the prefix box
+// (every new name recomputed and rewritten, list painted). For scale, the
+// same run times a bare reference: FindFirstFileW listing plus list view
+// messages with the texts stored in the window. Best of several rounds.
+// Usage: bench_main_window_win32 [files (10000)] [rounds (3)]
+#include <windows.h>
+#include <commctrl.h>
+
+#include <algorithm>
+#include <cstdio>
+#include <string>
+
+#include "app/rename_main.h"
+#include "bench/win32_timing.h"
+#include "framework/application/application.h"
+#include "framework/stdctrls/custom_edit.h"
+#include "framework/stdctrls/list_view.h"
+#include "app/folder_picker/directory_edit.h"
+
+namespace {
+
+void Paint(HWND window) {
+  InvalidateRect(window, nullptr, TRUE);
+  UpdateWindow(window);
+}
+
+// Lists the folder and fills a plain report list with the names.
+double BareListing(const std::wstring& folder, HWND list) {
+  return Milliseconds([&] {
+    SendMessageW(list, WM_SETREDRAW, FALSE, 0);
+    SendMessageW(list, LVM_DELETEALLITEMS, 0, 0);
+    WIN32_FIND_DATAW data;
+    HANDLE find = FindFirstFileW((folder + L"\\*.*").c_str(), &data);
+    int row = 0;
+    do {
+      if (data.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) continue;
+      std::wstring number = std::to_wstring(row + 1);
+      LVITEMW item{};
+      item.mask = LVIF_TEXT;
+      item.iItem = row;
+      item.pszText = number.data();
+      SendMessageW(list, LVM_INSERTITEMW, 0, reinterpret_cast<LPARAM>(&item));
+      item.iSubItem = 1;
+      item.pszText = data.cFileName;
+      SendMessageW(list, LVM_SETITEMTEXTW, static_cast<WPARAM>(row), reinterpret_cast<LPARAM>(&item));
+      std::wstring newName = L"p" + number + L".txt";
+      item.iSubItem = 2;
+      item.pszText = newName.data();
+      SendMessageW(list, LVM_SETITEMTEXTW, static_cast<WPARAM>(row), reinterpret_cast<LPARAM>(&item));
+      ++row;
+    } while (FindNextFileW(find, &data));
+    FindClose(find);
+    SendMessageW(list, WM_SETREDRAW, TRUE, 0);
+    Paint(list);
+  });
+}
+
+}  // namespace
+
+int wmain(int argc, wchar_t** argv) {
+  const int files = argc > 1 ? _wtoi(argv[1]) : 10000;
+  const int rounds = argc > 2 ? _wtoi(argv[2]) : 3;
+  Application->Initialize();
+
+  wchar_t temp[MAX_PATH];
+  GetTempPathW(MAX_PATH, temp);
+  const std::wstring folder = std::wstring(temp) + L"zelvan_bench_main_" + std::to_wstring(GetCurrentProcessId());
+  CreateDirectoryW(folder.c_str(), nullptr);
+  for (int i = 0; i < files; ++i) {
+    HANDLE file = CreateFileW((folder + L"\\file" + std::to_wstring(i) + L".txt").c_str(), GENERIC_WRITE, 0, nullptr,
+                              CREATE_ALWAYS, 0, nullptr);
+    CloseHandle(file);
+  }
+
+  auto* form = new TForm1(Application);
+  form->Show();
+  Application->ProcessMessages();
+  HWND list = form->lv_Files->Handle();
+  HWND plain = CreateWindowExW(0, WC_LISTVIEWW, L"", WS_CHILD | WS_VISIBLE | LVS_REPORT, 0, 0, 481, 201,
+                               form->Handle(), nullptr, nullptr, nullptr);
+  for (int column = 0; column < 4; ++column) {
+    LVCOLUMNW info{};
+    info.mask = LVCF_WIDTH;
+    info.cx = 100;
+    SendMessageW(plain, LVM_INSERTCOLUMNW, static_cast<WPARAM>(column), reinterpret_cast<LPARAM>(&info));
+  }
+  ShowWindow(plain, SW_HIDE);
+
+  double listing = 1e300, keystroke = 1e300, bare = 1e300;
+  for (int round = 0; round < rounds; ++round) {
+    form->ED_dir->SetText(L"");
+    Application->ProcessMessages();
+    listing = std::min(listing, Milliseconds([&] {
+                         form->ED_dir->SetText(folder);
+                         Paint(list);
+                       }));
+    form->ED_fn->SetFocus();
+    SendMessageW(form->ED_fn->Handle(), EM_SETSEL, 1000, 1000);
+    keystroke = std::min(keystroke, Milliseconds([&] {
+                           SendMessageW(form->ED_fn->Handle(), WM_CHAR, L'a' + round, 1);
+                           Paint(list);
+                         }));
+    ShowWindow(plain, SW_SHOW);
+    bare = std::min(bare, BareListing(folder, plain));
+    ShowWindow(plain, SW_HIDE);
+  }
+  const bool complete = form->lv_Files->Items().Count() == files;
+  std::printf("main window, folder of %d files (best of %d)%s\n", files, rounds, complete ? "" : "  LIST INCOMPLETE");
+  std::printf("  folder text -> list shown: %9.1f ms   bare listing + list messages %9.1f ms   ratio %.2f\n", listing,
+              bare, listing / bare);
+  std::printf("  one keystroke in prefix:   %9.1f ms   (aim: under 50 ms)\n", keystroke);
+
+  delete form;
+  for (int i = 0; i < files; ++i) DeleteFileW((folder + L"\\file" + std::to_wstring(i) + L".txt").c_str());
+  RemoveDirectoryW(folder.c_str());
+  return complete ? 0 : 1;
+}

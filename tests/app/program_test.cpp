@@ -1,0 +1,140 @@
+// The built program in a process of its own, driven from outside through
+// window messages only, as another program (or a user) would.
+#include <gtest/gtest.h>
+#include <windows.h>
+#include <commctrl.h>
+
+#include <functional>
+
+#include <string>
+#include <vector>
+
+#include "framework/system/file_names.h"
+#include "framework/system/wide_text.h"
+#include "user_actions.h"
+
+namespace {
+
+// The program's path as this process sees it (the build gives a host path).
+std::wstring ProgramPath() {
+  std::wstring path = Utf8ToWide(ZELVAN_PROGRAM);
+  if (!path.empty() && path[0] == L'/') {
+    for (wchar_t& c : path) {
+      if (c == L'/') c = L'\\';
+    }
+    path = L"Z:" + path;
+  }
+  return path;
+}
+
+struct TChildSearch {
+  std::wstring ClassName;
+  std::wstring Text;
+  HWND Found = nullptr;
+};
+
+BOOL CALLBACK FindChild(HWND window, LPARAM data) {
+  auto* search = reinterpret_cast<TChildSearch*>(data);
+  wchar_t className[64] = {};
+  wchar_t text[64] = {};
+  GetClassNameW(window, className, 64);
+  GetWindowTextW(window, text, 64);
+  if (search->ClassName == className && (search->Text.empty() || search->Text == text)) {
+    search->Found = window;
+    return FALSE;
+  }
+  return TRUE;
+}
+
+HWND Child(HWND parent, const std::wstring& className, const std::wstring& text = L"") {
+  TChildSearch search{className, text};
+  EnumChildWindows(parent, FindChild, reinterpret_cast<LPARAM>(&search));
+  return search.Found;
+}
+
+// A list view cell of another process: the item and its text buffer live in
+// that process's memory.
+std::wstring RemoteCell(HANDLE process, HWND list, int row, int column) {
+  struct TRemote {
+    LVITEMW Item;
+    wchar_t Text[260];
+  };
+  auto* remote = static_cast<TRemote*>(
+      VirtualAllocEx(process, nullptr, sizeof(TRemote), MEM_COMMIT | MEM_RESERVE, PAGE_READWRITE));
+  TRemote local{};
+  local.Item.iSubItem = column;
+  local.Item.cchTextMax = 260;
+  local.Item.pszText = remote->Text;
+  SIZE_T moved = 0;
+  WriteProcessMemory(process, remote, &local, sizeof(local), &moved);
+  SendMessageW(list, LVM_GETITEMTEXTW, static_cast<WPARAM>(row), reinterpret_cast<LPARAM>(&remote->Item));
+  ReadProcessMemory(process, remote, &local, sizeof(local), &moved);
+  VirtualFreeEx(process, remote, 0, MEM_RELEASE);
+  local.Text[259] = 0;
+  return local.Text;
+}
+
+bool WaitFor(const std::function<bool()>& done, int timeoutMs) {
+  for (int waited = 0; waited < timeoutMs; waited += 50) {
+    if (done()) return true;
+    Sleep(50);
+  }
+  return done();
+}
+
+}  // namespace
+
+TEST(Program, RenamesAFolderDrivenFromOutsideThroughWindowMessages) {
+  TTempFolder temp;
+  const std::wstring folder = temp.Make(L"相册");
+  for (const wchar_t* name : {L"x.jpg", L"y.jpg", L"z.jpg"}) {
+    HANDLE file = CreateFileW((folder + L"\\" + name).c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr);
+    CloseHandle(file);
+  }
+
+  std::wstring commandLine = L"\"" + ProgramPath() + L"\"";
+  STARTUPINFOW startup{};
+  startup.cb = sizeof(startup);
+  PROCESS_INFORMATION process{};
+  ASSERT_TRUE(CreateProcessW(nullptr, commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup,
+                             &process))
+      << WideToUtf8(commandLine);
+  // A failed check never leaves the program running.
+  struct TEnd {
+    PROCESS_INFORMATION& process;
+    ~TEnd() {
+      if (WaitForSingleObject(process.hProcess, 0) == WAIT_TIMEOUT) TerminateProcess(process.hProcess, 1);
+      CloseHandle(process.hThread);
+      CloseHandle(process.hProcess);
+    }
+  } end{process};
+
+  HWND main = nullptr, folderBox = nullptr, list = nullptr, rename = nullptr;
+  WaitFor(
+      [&] {
+        main = FindWindowW(L"TForm1", L"Zelvan批量改名");
+        if (!main || !IsWindowVisible(main)) return false;
+        folderBox = Child(main, L"TDirectoryEdit");
+        list = Child(main, L"TListView");
+        rename = Child(main, L"TButton", L"开始改名");
+        return folderBox && list && rename;
+      },
+      20000);
+  ASSERT_TRUE(main && folderBox && list && rename) << "the main window did not appear";
+  SendMessageW(folderBox, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(folder.c_str()));
+  EXPECT_TRUE(WaitFor([&] { return SendMessageW(list, LVM_GETITEMCOUNT, 0, 0) == 3; }, 5000));
+  EXPECT_EQ(RemoteCell(process.hProcess, list, 0, 2), L"相册1.jpg");
+
+  SendMessageW(rename, BM_CLICK, 0, 0);
+  EXPECT_TRUE(WaitFor([&] { return RemoteCell(process.hProcess, list, 2, 3) == L"√"; }, 5000));
+  for (const wchar_t* name : {L"相册1.jpg", L"相册2.jpg", L"相册3.jpg"}) {
+    EXPECT_TRUE(FileExists(folder + L"\\" + name)) << WideToUtf8(name);
+  }
+  EXPECT_FALSE(IsWindowEnabled(rename));
+
+  PostMessageW(main, WM_CLOSE, 0, 0);
+  EXPECT_EQ(WaitForSingleObject(process.hProcess, 20000), WAIT_OBJECT_0);
+  DWORD exitCode = 1;
+  GetExitCodeProcess(process.hProcess, &exitCode);
+  EXPECT_EQ(exitCode, 0u);
+}
