@@ -3,30 +3,22 @@
 #include <algorithm>
 #include <cctype>
 
+#include "core/paint/cache_info.h"
 #include "core/paint/color.h"
 #include "core/paint/gradient_paint.h"
+#include "core/paint/image_part.h"
+#include "core/paint/mask_painting.h"
+#include "core/paint/texture.h"
 
 namespace zelvan::skinpreview {
 
 namespace {
 
-using paint::kKeyPixel;
 using paint::SwapRedBlue;
 
 uint32_t Pixel(TColor c) { return 0xFF000000u | SwapRedBlue(c & 0xFFFFFF); }
 
 bool Inside(const TWorkingBitmap& b, int x, int y) { return x >= 0 && y >= 0 && x < b.Width() && y < b.Height(); }
-
-// Per channel: D := ((D - S) * M + S * 256) >> 8, M being the mask's channel.
-uint32_t MaskBlend(uint32_t d, uint32_t s, uint32_t m) {
-  uint32_t out = 0xFF000000u;
-  for (int shift = 0; shift <= 16; shift += 8) {
-    const int dc = static_cast<int>((d >> shift) & 255), sc = static_cast<int>((s >> shift) & 255),
-              mc = static_cast<int>((m >> shift) & 255);
-    out |= static_cast<uint32_t>(((dc - sc) * mc + sc * 256) >> 8) << shift;
-  }
-  return out;
-}
 
 uint32_t Mix(uint32_t a, uint32_t b, int percentA) {
   uint32_t out = 0xFF000000u;
@@ -37,54 +29,17 @@ uint32_t Mix(uint32_t a, uint32_t b, int percentA) {
   return out;
 }
 
-// Which source column (or row) of a state image of size s with margins lo
-// and hi serves the destination position p of a span n.
-int NineSliceSource(int p, int n, int s, int lo, int hi, bool stretch, bool* centre) {
-  if (n < lo + hi) {  // margins shrink, the far one taking the odd pixel
-    const int e = lo + hi - n;
-    lo = std::max(0, lo - e / 2);
-    hi = std::max(0, hi - e / 2 - (e & 1));
-  }
-  *centre = false;
-  if (p < lo) return p;
-  if (p >= n - hi) return s - (n - p);
-  *centre = true;
-  const int cs = s - lo - hi, cn = n - lo - hi;
-  if (cs <= 0) return -1;
-  return lo + (stretch ? (p - lo) * cs / std::max(1, cn) : (p - lo) % cs);
-}
+// The sheet is its own parent: key pixels of frames and glyphs leave it as it is.
+paint::TCacheInfo SheetAsParent(TWorkingBitmap& sheet) { return {&sheet, 0, 0, paint::kKeyColor, true}; }
 
 }  // namespace
 
-const TWorkingBitmap* ItemPainter::Source(const store::TsMaskData& m) const {
-  return m.Bmp ? m.Bmp.get() : skin_.MasterBitmap.get();
-}
-
 int ItemPainter::StateWidth(int part) const {
-  if (!skin_.IsValidImgIndex(part)) return 0;
-  const auto& m = skin_.ma[static_cast<size_t>(part)];
-  return m.R.Width() / std::max<int>(1, m.ImageCount);
+  return skin_.IsValidImgIndex(part) ? paint::StateWidth(skin_.ma[static_cast<size_t>(part)]) : 0;
 }
 
 int ItemPainter::StateHeight(int part) const {
-  if (!skin_.IsValidImgIndex(part)) return 0;
-  const auto& m = skin_.ma[static_cast<size_t>(part)];
-  return m.R.Height() / (std::max<int>(0, m.MaskType) + 1);
-}
-
-// One source pixel onto the sheet: key pixels leave the sheet as it is (the
-// parent shows), masked pictures blend by their mask, others are copied.
-void ItemPainter::Blit(TWorkingBitmap& sheet, int dx, int dy, const store::TsMaskData& m, const TWorkingBitmap& src,
-                       int sx, int sy, int h) const {
-  if (!Inside(sheet, dx, dy) || !Inside(src, sx, sy)) return;
-  const uint32_t s = src.Row32(sy)[sx];
-  if (s == kKeyPixel) return;
-  uint32_t& d = sheet.Row32(dy)[dx];
-  if (m.MaskType > 0 && Inside(src, sx, sy + h)) {
-    d = MaskBlend(d, s, src.Row32(sy + h)[sx]);
-  } else {
-    d = s | 0xFF000000u;
-  }
+  return skin_.IsValidImgIndex(part) ? paint::StateHeight(skin_.ma[static_cast<size_t>(part)]) : 0;
 }
 
 void ItemPainter::Background(TWorkingBitmap& sheet, const TRect& rect, int section, int state) const {
@@ -118,52 +73,23 @@ void ItemPainter::Background(TWorkingBitmap& sheet, const TRect& rect, int secti
 }
 
 void ItemPainter::Frame(TWorkingBitmap& sheet, const TRect& rect, int part, int state) const {
-  if (!skin_.IsValidImgIndex(part) || rect.Width() < 2 || rect.Height() < 2) return;
-  const auto& m = skin_.ma[static_cast<size_t>(part)];
-  if (state == 0 && (m.DrawMode & 2)) return;
-  const TWorkingBitmap* src = Source(m);
-  const int w = StateWidth(part), h = StateHeight(part);
-  if (!src || w <= 0 || h <= 0) return;
-  const int sx0 = m.R.Left + std::min(state, std::max<int>(1, m.ImageCount) - 1) * w;
-  const bool stretch = m.DrawMode & 1, centre = m.DrawMode & 4;
-  for (int y = 0; y < rect.Height(); ++y) {
-    bool midY = false;
-    const int sy = NineSliceSource(y, rect.Height(), h, skin_.MaskWidthTop(part), skin_.MaskWidthBottom(part), stretch,
-                                   &midY);
-    if (sy < 0) continue;
-    for (int x = 0; x < rect.Width(); ++x) {
-      bool midX = false;
-      const int sx = NineSliceSource(x, rect.Width(), w, skin_.MaskWidthLeft(part), skin_.MaskWidthRight(part),
-                                     stretch, &midX);
-      if (sx < 0 || (midX && midY && !centre)) continue;
-      Blit(sheet, rect.Left + x, rect.Top + y, m, *src, sx0 + sx, m.R.Top + sy, h);
-    }
-  }
+  if (!skin_.IsValidImgIndex(part)) return;
+  paint::DrawMaskRect(sheet, rect, true, state, skin_.ma[static_cast<size_t>(part)], SheetAsParent(sheet));
 }
 
 void ItemPainter::Glyph(TWorkingBitmap& sheet, int x, int y, int part, int state) const {
   if (!skin_.IsValidImgIndex(part)) return;
-  const auto& m = skin_.ma[static_cast<size_t>(part)];
-  const TWorkingBitmap* src = Source(m);
-  const int w = StateWidth(part), h = StateHeight(part);
-  if (!src || w <= 0 || h <= 0) return;
-  const int sx0 = m.R.Left + std::min(state, std::max<int>(1, m.ImageCount) - 1) * w;
-  for (int j = 0; j < h; ++j) {
-    for (int i = 0; i < w; ++i) Blit(sheet, x + i, y + j, m, *src, sx0 + i, m.R.Top + j, h);
-  }
+  paint::DrawMaskGlyph(sheet, {x, y}, state, SheetAsParent(sheet), skin_.ma[static_cast<size_t>(part)], 1);
 }
 
 void ItemPainter::Tile(TWorkingBitmap& sheet, const TRect& rect, int part) const {
   if (!skin_.IsValidImgIndex(part)) return;
   const auto& m = skin_.ma[static_cast<size_t>(part)];
-  const TWorkingBitmap* src = Source(m);
-  const int w = m.ImgType == store::itisaTexture ? m.R.Width() : StateWidth(part);
-  const int h = m.ImgType == store::itisaTexture ? m.R.Height() : StateHeight(part);
-  if (!src || w <= 0 || h <= 0) return;
-  for (int y = rect.Top; y < rect.Bottom; ++y) {
-    for (int x = rect.Left; x < rect.Right; ++x) {
-      Blit(sheet, x, y, m, *src, m.R.Left + (x - rect.Left) % w, m.R.Top + (y - rect.Top) % h, h);
-    }
+  TRect left = rect;
+  if (m.MaskType > 0) {
+    paint::FillMaskedTexture(sheet, left, SheetAsParent(sheet), m.DrawMode, m);
+  } else {
+    paint::FillTexture(sheet, left, nullptr, m.DrawMode, m);
   }
 }
 

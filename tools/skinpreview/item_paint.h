@@ -1,8 +1,7 @@
 #pragma once
-// Painting skin items onto the preview sheet: section backgrounds, nine-slice
-// frames, glyphs and textures, with the mask-blend and key-colour rules of the
-// engine's item painting. Kept to what a preview needs, per pixel; the
-// engine's own painters replace it once they exist.
+// Painting skin items onto the preview sheet with the engine's own painters
+// (nine-slice frames, glyphs, textures); section backgrounds are mixed here
+// from colour, gradient and texture by their percentages.
 
 #include <string>
 
@@ -39,10 +38,6 @@ class ItemPainter {
   int StateHeight(int part) const;
 
  private:
-  const TWorkingBitmap* Source(const store::TsMaskData& m) const;
-  void Blit(TWorkingBitmap& sheet, int dx, int dy, const store::TsMaskData& m, const TWorkingBitmap& src, int sx,
-            int sy, int h) const;
-
   const store::TsSkinStore& skin_;
 };
 
