@@ -1,44 +1,21 @@
-// The skin "Air": a light theme with one accent colour.
-//
-// Index: palette; the description writer; the master bitmap (strips placed on
-// shelves, picture rows above their mask rows); glyph and frame drawing;
-// the sections; the files.
+// The skin "Air": a light theme with one accent colour. The pictures are in
+// air_images.cpp; here the description is written section by section and the
+// pictures are placed in the master bitmap or files of their own.
 #include "tools/skingen/air_skin.h"
 
 #include <algorithm>
 #include <cstdio>
-#include <functional>
-#include <stdexcept>
+#include <tuple>
 #include <utility>
 
-#include "tools/common/png_writer.h"
-#include "tools/skingen/jpeg_writer.h"
-#include "tools/skingen/raster.h"
+#include "tools/skingen/air_images.h"
+#include "tools/skingen/master_bitmap.h"
 
 namespace zelvan::skingen {
 
 namespace {
 
-// ---- Palette -------------------------------------------------------------
-
-constexpr Rgba kAccent = Hex(0x1F63C6);       // the one accent colour
-constexpr Rgba kAccentHot = Hex(0x2E74D8);
-constexpr Rgba kAccentDown = Hex(0x1A53A6);
-constexpr Rgba kAccentTint = Hex(0xE8F0FC);   // hot plates
-constexpr Rgba kAccentTint2 = Hex(0xD3E2F8);  // pressed plates
-constexpr Rgba kAccentLine = Hex(0x8FB3E8);
-constexpr Rgba kText = Hex(0x1B1F24);
-constexpr Rgba kTextSoft = Hex(0x5A626C);
-constexpr Rgba kWindow = Hex(0xF3F4F6);
-constexpr Rgba kWhite = Hex(0xFFFFFF);
-constexpr Rgba kLine = Hex(0xC4C9D1);
-constexpr Rgba kLineSoft = Hex(0xDCDFE4);
-constexpr Rgba kLineStrong = Hex(0x8C949E);
-constexpr Rgba kTrack = Hex(0xF5F6F8);
-constexpr Rgba kGlyph = Hex(0x2B3036);
-constexpr Rgba kClose = Hex(0xC42B1C);
-constexpr Rgba kCloseDown = Hex(0xA32215);
-constexpr Rgba kNone{};
+using namespace air;
 
 std::string Ref(Rgba c) { return std::to_string(c.r | (c.g << 8) | (c.b << 16)); }
 
@@ -52,8 +29,6 @@ std::string Gradient(std::vector<std::tuple<Rgba, Rgba, int>> pieces) {
   return s;
 }
 
-// ---- Description ---------------------------------------------------------
-
 class Description {
  public:
   void Section(const std::string& name) { text_ += (text_.empty() ? "[" : "\r\n[") + name + "]\r\n"; }
@@ -65,295 +40,6 @@ class Description {
  private:
   std::string text_;
 };
-
-// ---- Master bitmap -------------------------------------------------------
-
-struct Strip {
-  std::vector<Image> states;  // all of one size
-  int maskType = 1;           // 1: a mask row below the pictures; 0: key colour only
-  // Pixels covered less than this are the key colour: frames need whole key
-  // pixels in their corners, where the painter shows the parent instead.
-  int keyBelow = 1;
-};
-
-struct Placed {
-  int l, t, r, b;
-};
-
-class Master {
- public:
-  static constexpr int kWidth = 384;
-  static constexpr int kGap = 2;
-
-  Placed Place(const Strip& strip) {
-    const int sw = strip.states.front().Width(), sh = strip.states.front().Height();
-    const int w = sw * static_cast<int>(strip.states.size()), h = sh * (strip.maskType + 1);
-    if (w > kWidth) throw std::logic_error("strip wider than the master bitmap");
-    if (x_ + w > kWidth) {
-      x_ = 0;
-      y_ = shelfBottom_ + kGap;
-    }
-    const Placed at{x_, y_, x_ + w, y_ + h};
-    strips_.push_back({strip, at});
-    x_ += w + kGap;
-    shelfBottom_ = std::max(shelfBottom_, at.b);
-    return at;
-  }
-
-  // RGBA rows: picture pixels opaque, uncovered ones the key colour with
-  // alpha 0, masks gray (255 = see-through) below their pictures.
-  std::vector<std::vector<uint8_t>> Rows() const {
-    const int height = shelfBottom_;
-    std::vector<std::vector<uint8_t>> rows(static_cast<size_t>(height));
-    for (auto& row : rows) {
-      row.resize(kWidth * 4);
-      for (int x = 0; x < kWidth; ++x) SetKey(row, x);
-    }
-    for (const auto& [strip, at] : strips_) {
-      const int sw = strip.states.front().Width(), sh = strip.states.front().Height();
-      for (size_t i = 0; i < strip.states.size(); ++i) {
-        const Image& img = strip.states[i];
-        for (int y = 0; y < sh; ++y) {
-          for (int x = 0; x < sw; ++x) {
-            const Rgba p = img.At(x, y);
-            const int dx = at.l + static_cast<int>(i) * sw + x;
-            auto& row = rows[static_cast<size_t>(at.t + y)];
-            if (p.a < strip.keyBelow || (strip.maskType == 0 && p.a < 128)) {
-              SetKey(row, dx);
-            } else {
-              Set(row, dx, {p.r, p.g, p.b, 255});
-            }
-            if (strip.maskType == 1) {
-              const uint8_t m = static_cast<uint8_t>(p.a < strip.keyBelow ? 255 : 255 - p.a);
-              Set(rows[static_cast<size_t>(at.t + sh + y)], dx, {m, m, m, 255});
-            }
-          }
-        }
-      }
-    }
-    return rows;
-  }
-
- private:
-  static void Set(std::vector<uint8_t>& row, int x, Rgba c) {
-    const size_t i = static_cast<size_t>(x) * 4;
-    row[i] = c.r;
-    row[i + 1] = c.g;
-    row[i + 2] = c.b;
-    row[i + 3] = c.a;
-  }
-  static void SetKey(std::vector<uint8_t>& row, int x) { Set(row, x, {255, 0, 255, 0}); }
-
-  std::vector<std::pair<Strip, Placed>> strips_;
-  int x_ = 0, y_ = 0, shelfBottom_ = 0;
-};
-
-std::string Fixed4(int v) {
-  char buf[8];
-  std::snprintf(buf, sizeof buf, "%04d", v);
-  return buf;
-}
-
-std::string RectColumns(const Placed& p) {
-  return Fixed4(p.l) + ',' + Fixed4(p.t) + ',' + Fixed4(p.r) + ',' + Fixed4(p.b);
-}
-
-// ---- Drawing -------------------------------------------------------------
-
-using Painter = std::function<void(Image&, int state)>;
-
-Strip States(int count, int w, int h, const Painter& paint, int maskType = 1) {
-  Strip s;
-  s.maskType = maskType;
-  for (int i = 0; i < count; ++i) {
-    Image img(w, h);
-    paint(img, i);
-    s.states.push_back(std::move(img));
-  }
-  return s;
-}
-
-// A rounded rectangle with a 1-pixel border, filled when fill has alpha.
-void Plate(Image& img, int l, int t, int r, int b, int radius, Rgba border, Rgba fill) {
-  if (fill.a) Fill(img, RoundRect(Px(l), Px(t), Px(r), Px(b), radius), Solid(fill));
-  if (border.a) Fill(img, RoundRing(Px(l), Px(t), Px(r), Px(b), radius, Px(1)), Solid(border));
-}
-
-void PlateAll(Image& img, int radius, Rgba border, Rgba fill) {
-  Plate(img, 0, 0, img.Width(), img.Height(), radius, border, fill);
-}
-
-// Caption-button glyphs, centred on (cx, cy) in units, s pixels across.
-enum class Caption { Close, Max, Norm, Min, Help };
-
-void CaptionGlyph(Image& img, Caption kind, int cx, int cy, int s, Rgba c) {
-  const int h = Px(s) / 2;
-  switch (kind) {
-    case Caption::Close:
-      Fill(img, Polyline({{cx - h + 6, cy - h + 6}, {cx + h - 6, cy + h - 6}}, 20), Solid(c));
-      Fill(img, Polyline({{cx - h + 6, cy + h - 6}, {cx + h - 6, cy - h + 6}}, 20), Solid(c));
-      break;
-    case Caption::Max:
-      Fill(img, RoundRing(cx - h, cy - h, cx + h, cy + h, 12, Px(1)), Solid(c));
-      break;
-    case Caption::Norm: {
-      const int o = Px(2);
-      const Shape front = RoundRect(cx - h, cy - h + o, cx + h - o, cy + h, 10);
-      Fill(img, Minus(RoundRing(cx - h + o, cy - h, cx + h, cy + h - o, 10, Px(1)), front), Solid(c));
-      Fill(img, RoundRing(cx - h, cy - h + o, cx + h - o, cy + h, 10, Px(1)), Solid(c));
-      break;
-    }
-    case Caption::Min:
-      Fill(img, RoundRect(cx - h, cy, cx + h, cy + Px(1), 0), Solid(c));
-      break;
-    case Caption::Help: {
-      const int u = Px(s) / 10;  // a tenth of the glyph
-      Fill(img,
-           Polyline({{cx - 3 * u, cy - 2 * u},
-                     {cx - 2 * u, cy - 4 * u},
-                     {cx, cy - 5 * u},
-                     {cx + 2 * u, cy - 4 * u},
-                     {cx + 3 * u, cy - 2 * u},
-                     {cx + 2 * u, cy},
-                     {cx, cy + u},
-                     {cx, cy + 2 * u + 4}},
-                    20),
-           Solid(c));
-      Fill(img, Disk(cx, cy + 4 * u + 4, 13), Solid(c));
-      break;
-    }
-  }
-}
-
-Strip CaptionButton(Caption kind, int w, int h, int glyph) {
-  return States(3, w, h, [=](Image& img, int state) {
-    const bool close = kind == Caption::Close;
-    const Rgba plate = state == 0 ? kNone : close ? (state == 1 ? kClose : kCloseDown)
-                                               : (state == 1 ? Hex(0xE1E5EA) : Hex(0xCDD2D9));
-    if (plate.a) Fill(img, RoundRect(0, 0, Px(w), Px(h), 0), Solid(plate));
-    const Rgba ink = close && state > 0 ? kWhite : kGlyph;
-    CaptionGlyph(img, kind, Px(w) / 2, Px(h) / 2, glyph, ink);
-  });
-}
-
-// Check boxes: 0 unchecked, 1 checked, 2 grayed; states normal, hot, pressed.
-Strip CheckBox(int size, int look) {
-  return States(3, size, size, [=](Image& img, int state) {
-    const int radius = size > 14 ? Px(3) : 40;
-    const int e = size - 1;  // box from pixel 1 to size - 1 (1 px of air on each side but the bottom right)
-    const Rgba border[] = {kLineStrong, kAccent, kAccentDown};
-    const Rgba fill[] = {kWhite, Hex(0xF0F5FD), kAccentTint2};
-    const Rgba on[] = {kAccent, kAccentHot, kAccentDown};
-    if (look == 1) {
-      Plate(img, 1, 1, e, e, radius, on[state], on[state]);
-      const int u = Px(size) / 16;  // one sixteenth of the box
-      Fill(img, Polyline({{4 * u + 8, 8 * u + 3}, {7 * u, 11 * u - 5}, {12 * u - 4, 5 * u + 6}}, Px(size) / 9),
-           Solid(kWhite));
-    } else {
-      Plate(img, 1, 1, e, e, radius, border[state], fill[state]);
-      if (look == 2) {
-        const int q = size / 4 + 1;
-        Fill(img, RoundRect(Px(q), Px(q), Px(size - q), Px(size - q), 16), Solid(on[state]));
-      }
-    }
-  });
-}
-
-Strip Radio(int size, int look) {
-  return States(3, size, size, [=](Image& img, int state) {
-    const int c = Px(size) / 2, r = Px(size) / 2 - Px(1);
-    const Rgba border[] = {kLineStrong, kAccent, kAccentDown};
-    const Rgba fill[] = {kWhite, Hex(0xF0F5FD), kAccentTint2};
-    const Rgba on[] = {kAccent, kAccentHot, kAccentDown};
-    if (look == 1) {
-      Fill(img, Disk(c, c, r), Solid(on[state]));
-      Fill(img, Disk(c, c, Px(size) / 6), Solid(kWhite));
-    } else {
-      Fill(img, Disk(c, c, r), Solid(fill[state]));
-      Fill(img, Ring(c, c, r, Px(1)), Solid(border[state]));
-      if (look == 2) Fill(img, Disk(c, c, Px(size) / 6), Solid(on[state]));
-    }
-  });
-}
-
-// A chevron pointing up (0), down (1), left (2) or right (3).
-void Chevron(Image& img, int dir, int span, Rgba c) {
-  const int cx = Px(img.Width()) / 2, cy = Px(img.Height()) / 2;
-  const int a = Px(span) / 2, b = Px(span) / 4;
-  std::vector<std::pair<int, int>> pts;
-  switch (dir) {
-    case 0: pts = {{cx - a, cy + b}, {cx, cy - b}, {cx + a, cy + b}}; break;
-    case 1: pts = {{cx - a, cy - b}, {cx, cy + b}, {cx + a, cy - b}}; break;
-    case 2: pts = {{cx + b, cy - a}, {cx - b, cy}, {cx + b, cy + a}}; break;
-    default: pts = {{cx - b, cy - a}, {cx + b, cy}, {cx - b, cy + a}}; break;
-  }
-  Fill(img, Polyline(pts, 22), Solid(c));
-}
-
-// A scroll-bar thumb: a pill along the bar, slim at rest and wider when used.
-Strip Thumb(bool vertical) {
-  const int across = 17, along = 16;
-  return States(3, vertical ? across : along, vertical ? along : across, [=](Image& img, int state) {
-    const int half = state == 0 ? 40 : 56;  // 5 and 7 pixels thick
-    const Rgba c = state == 0 ? Hex(0xBFC5CD) : state == 1 ? Hex(0x9AA2AD) : Hex(0x7C8591);
-    const int mid = Px(across) / 2, end = Px(2);
-    if (vertical) {
-      Fill(img, RoundRect(mid - half, end, mid + half, Px(along) - end, half), Solid(c));
-    } else {
-      Fill(img, RoundRect(end, mid - half, Px(along) - end, mid + half, half), Solid(c));
-    }
-  });
-}
-
-// The hot close button with a soft halo around it, for the glow window that
-// the engine lays over the button: stacked translucent plates, then the button.
-Image CloseGlow(const Image& hotButton, int margin) {
-  const int w = hotButton.Width(), h = hotButton.Height();
-  Image img(w + 2 * margin, h + 2 * margin);
-  for (int k = margin; k >= 1; --k) {
-    Fill(img, RoundRect(Px(margin - k), Px(margin - k), Px(margin + w + k), Px(margin + h + k), Px(1 + k)),
-         Solid(Hex(0xE0402F, 40)));
-  }
-  img.Paste(hotButton, margin, margin);
-  return img;
-}
-
-// A flat, faintly grained paper for form backgrounds (a JPEG texture).
-std::vector<uint8_t> Paper(int size) {
-  std::vector<uint8_t> rgb(static_cast<size_t>(size * size * 3));
-  uint32_t seed = 0x41697221;  // fixed: the same grain every run
-  for (size_t i = 0; i < rgb.size(); i += 3) {
-    seed = seed * 1664525u + 1013904223u;
-    const int n = static_cast<int>((seed >> 24) % 3) - 1;  // -1, 0 or 1
-    rgb[i] = static_cast<uint8_t>(kWindow.r + n);
-    rgb[i + 1] = static_cast<uint8_t>(kWindow.g + n);
-    rgb[i + 2] = static_cast<uint8_t>(kWindow.b + n);
-  }
-  return EncodeJpeg(rgb, size, size, 92);
-}
-
-std::vector<uint8_t> RgbaPng(const std::vector<std::vector<uint8_t>>& rows, int width) {
-  png::PngRecipe recipe;
-  recipe.width = static_cast<uint32_t>(width);
-  recipe.height = static_cast<uint32_t>(rows.size());
-  recipe.colorType = 6;
-  recipe.rows = rows;
-  recipe.filters = {1};
-  return png::WritePng(recipe);
-}
-
-std::vector<uint8_t> ImagePng(const Image& img) {
-  std::vector<std::vector<uint8_t>> rows(static_cast<size_t>(img.Height()));
-  for (int y = 0; y < img.Height(); ++y) {
-    for (int x = 0; x < img.Width(); ++x) {
-      const Rgba p = img.At(x, y);
-      rows[static_cast<size_t>(y)].insert(rows[static_cast<size_t>(y)].end(), {p.r, p.g, p.b, p.a});
-    }
-  }
-  return RgbaPng(rows, img.Width());
-}
-
-// ---- The skin ------------------------------------------------------------
 
 class AirBuilder {
  public:
@@ -786,6 +472,7 @@ void AirBuilder::ScrollBars() {
     Border("BORDERSMASK", Thumb(v), v ? 8 : 6, v ? 6 : 8, v ? 8 : 6, v ? 6 : 8, 5);
   }
 }
+
 
 }  // namespace
 
