@@ -4,7 +4,7 @@
 #include <utility>
 
 #include "tools/common/png_writer.h"
-#include "tools/skingen/jpeg_writer.h"
+#include "tools/common/jpeg_writer.h"
 
 namespace zelvan::skingen::air {
 
@@ -177,7 +177,7 @@ std::vector<uint8_t> Paper(int size) {
     rgb[i + 1] = static_cast<uint8_t>(kWindow.g + n);
     rgb[i + 2] = static_cast<uint8_t>(kWindow.b + n);
   }
-  return EncodeJpeg(rgb, size, size, 92);
+  return jpeg::EncodeJpeg(rgb, size, size, 92);
 }
 
 std::vector<uint8_t> RgbaPng(const std::vector<std::vector<uint8_t>>& rows, int width) {

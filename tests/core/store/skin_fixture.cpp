@@ -1,12 +1,11 @@
 #include "tests/core/store/skin_fixture.h"
 
-#include <jpeglib.h>
-
 #include <fstream>
 #include <random>
 #include <stdexcept>
 
 #include "core/text/utf.h"
+#include "tools/common/jpeg_writer.h"
 
 namespace fs = std::filesystem;
 
@@ -66,35 +65,13 @@ std::vector<uint8_t> SolidBmp(int width, int height, uint32_t rgb) {
 }
 
 std::vector<uint8_t> SolidJpeg(int width, int height, uint32_t rgb) {
-  jpeg_compress_struct cinfo{};
-  jpeg_error_mgr error{};
-  cinfo.err = jpeg_std_error(&error);
-  jpeg_create_compress(&cinfo);
-  unsigned char* buffer = nullptr;
-  unsigned long size = 0;
-  jpeg_mem_dest(&cinfo, &buffer, &size);
-  cinfo.image_width = static_cast<JDIMENSION>(width);
-  cinfo.image_height = static_cast<JDIMENSION>(height);
-  cinfo.input_components = 3;
-  cinfo.in_color_space = JCS_RGB;
-  jpeg_set_defaults(&cinfo);
-  jpeg_set_quality(&cinfo, 95, TRUE);
-  jpeg_start_compress(&cinfo, TRUE);
-  std::vector<uint8_t> row(static_cast<size_t>(width) * 3);
-  for (int x = 0; x < width; ++x) {
-    row[3 * x] = static_cast<uint8_t>(rgb >> 16);
-    row[3 * x + 1] = static_cast<uint8_t>(rgb >> 8);
-    row[3 * x + 2] = static_cast<uint8_t>(rgb);
+  std::vector<uint8_t> pixels(static_cast<size_t>(width) * static_cast<size_t>(height) * 3);
+  for (size_t i = 0; i < pixels.size(); i += 3) {
+    pixels[i] = static_cast<uint8_t>(rgb >> 16);
+    pixels[i + 1] = static_cast<uint8_t>(rgb >> 8);
+    pixels[i + 2] = static_cast<uint8_t>(rgb);
   }
-  while (cinfo.next_scanline < cinfo.image_height) {
-    JSAMPROW line = row.data();
-    jpeg_write_scanlines(&cinfo, &line, 1);
-  }
-  jpeg_finish_compress(&cinfo);
-  jpeg_destroy_compress(&cinfo);
-  std::vector<uint8_t> out(buffer, buffer + size);
-  free(buffer);
-  return out;
+  return jpeg::EncodeJpeg(pixels, width, height, 95);
 }
 
 TempFolder::TempFolder() {

@@ -1,11 +1,11 @@
-#include "tools/skingen/jpeg_writer.h"
+#include "tools/common/jpeg_writer.h"
 
 #include <cstdio>
 #include <cstdlib>
 
 #include <jpeglib.h>
 
-namespace zelvan::skingen {
+namespace zelvan::jpeg {
 
 std::vector<uint8_t> EncodeJpeg(const std::vector<uint8_t>& rgb, int width, int height, int quality) {
   jpeg_compress_struct cinfo{};
@@ -36,4 +36,4 @@ std::vector<uint8_t> EncodeJpeg(const std::vector<uint8_t>& rgb, int width, int 
   return out;
 }
 
-}  // namespace zelvan::skingen
+}  // namespace zelvan::jpeg

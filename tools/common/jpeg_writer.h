@@ -5,8 +5,8 @@
 #include <cstdint>
 #include <vector>
 
-namespace zelvan::skingen {
+namespace zelvan::jpeg {
 
 std::vector<uint8_t> EncodeJpeg(const std::vector<uint8_t>& rgb, int width, int height, int quality);
 
-}  // namespace zelvan::skingen
+}  // namespace zelvan::jpeg
