@@ -1,7 +1,5 @@
 #include "app/folder_picker/path_dialog.h"
 
-#include <cwctype>
-
 #include "app/folder_picker/directory_edit.h"
 #include "app/folder_picker/picker_strings.h"
 #include "app/folder_picker/shell_item.h"

@@ -59,6 +59,21 @@ TComPtr<IShellFolder> BindFolder(PCIDLIST_ABSOLUTE item) {
   return TComPtr<IShellFolder>(folder);
 }
 
+// The item's name and attributes as the folder that holds it tells them.
+std::wstring NameIn(IShellFolder& holder, PCUITEMID_CHILD child) {
+  STRRET name{};
+  if (FAILED(holder.GetDisplayNameOf(child, SHGDN_NORMAL, &name))) return {};
+  wchar_t buffer[MAX_PATH] = {};
+  if (FAILED(StrRetToBufW(&name, child, buffer, MAX_PATH))) return {};
+  return buffer;
+}
+
+SFGAOF AttributesIn(IShellFolder& holder, PCUITEMID_CHILD child, SFGAOF mask) {
+  SFGAOF attributes = mask;
+  if (FAILED(holder.GetAttributesOf(1, &child, &attributes))) return 0;
+  return attributes & mask;
+}
+
 }  // namespace
 
 void EnsureShellReady() {
@@ -128,11 +143,7 @@ std::wstring TShellItem::DisplayName() const {
   } else {
     holder = ParentOf(FList, child);
   }
-  STRRET name{};
-  if (FAILED(holder->GetDisplayNameOf(child, SHGDN_NORMAL, &name))) return {};
-  wchar_t buffer[MAX_PATH] = {};
-  if (FAILED(StrRetToBufW(&name, child, buffer, MAX_PATH))) return {};
-  return buffer;
+  return NameIn(*holder, child);
 }
 
 std::wstring TShellItem::FileSystemPath() const {
@@ -156,13 +167,11 @@ SFGAOF TShellItem::Attributes(SFGAOF mask) const {
   if (ILIsEmpty(FList)) return mask & (SFGAO_FOLDER | SFGAO_HASSUBFOLDER);  // the desktop
   PCUITEMID_CHILD child = nullptr;
   TComPtr<IShellFolder> parent = ParentOf(FList, child);
-  SFGAOF attributes = mask;
-  if (FAILED(parent->GetAttributesOf(1, &child, &attributes))) return 0;
-  return attributes & mask;
+  return AttributesIn(*parent, child, mask);
 }
 
-std::vector<TShellItem> TShellItem::SubFolders() const {
-  std::vector<TShellItem> result;
+std::vector<TShellChild> TShellItem::SubFolders() const {
+  std::vector<TShellChild> result;
   if (!FList) return result;
   TComPtr<IShellFolder> folder = BindFolder(FList);
   IEnumIDList* enumerator = nullptr;
@@ -180,8 +189,10 @@ std::vector<TShellItem> TShellItem::SubFolders() const {
     return SUCCEEDED(order) && static_cast<short>(HRESULT_CODE(order)) < 0;
   });
   result.reserve(children.size());
+  // Names and attributes come from the folder already bound for the listing.
   for (PITEMID_CHILD item : children) {
-    result.emplace_back(ILCombine(FList, item));
+    result.push_back(TShellChild{TShellItem(ILCombine(FList, item)), NameIn(*folder, item),
+                                 AttributesIn(*folder, item, SFGAO_HASSUBFOLDER) != 0});
     ILFree(item);
   }
   return result;

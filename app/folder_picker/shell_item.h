@@ -11,6 +11,8 @@
 #include <string>
 #include <vector>
 
+struct TShellChild;
+
 // An absolute item identifier list, owned.
 class TShellItem {
  public:
@@ -42,12 +44,20 @@ class TShellItem {
   // The attributes of `mask` (SFGAO_*) the shell reports for the item.
   SFGAOF Attributes(SFGAOF mask) const;
   // The sub-folders, hidden ones included, in the shell's own order.
-  std::vector<TShellItem> SubFolders() const;
+  std::vector<TShellChild> SubFolders() const;
   // Renames the item through the shell; returns the renamed item.
   TShellItem Rename(const std::wstring& newName, HWND owner) const;
 
  private:
   PIDLIST_ABSOLUTE FList = nullptr;
+};
+
+// A sub-folder as its folder lists it: the item, its display name, and
+// whether it has sub-folders of its own.
+struct TShellChild {
+  TShellItem Item;
+  std::wstring Name;
+  bool HasSubFolders = false;
 };
 
 // The shell's image list of system icons, small or large (owned by the shell).

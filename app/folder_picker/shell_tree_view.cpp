@@ -1,7 +1,5 @@
 #include "app/folder_picker/shell_tree_view.h"
 
-#include <cwctype>
-
 #include "framework/system/exception.h"
 #include "framework/system/file_names.h"
 
@@ -58,11 +56,12 @@ std::wstring TShellTreeView::FolderOf(const TTreeNode* node) const {
   return item ? item->FileSystemPath() : std::wstring();
 }
 
-TTreeNode& TShellTreeView::AddFolderNode(TTreeNode* parent, TShellItem item, const std::wstring& caption) {
+TTreeNode& TShellTreeView::AddFolderNode(TTreeNode* parent, TShellItem item, const std::wstring& caption,
+                                         bool hasChildren) {
   TTreeNode& node = Items().AddChild(parent, caption);
   node.SetImageIndex(item.IconIndex(false));
   node.SetSelectedIndex(item.IconIndex(true));
-  node.SetHasChildren((item.Attributes(SFGAO_HASSUBFOLDER) & SFGAO_HASSUBFOLDER) != 0);
+  node.SetHasChildren(hasChildren);
   auto folder = std::make_unique<TFolderNode>();
   folder->Item = std::move(item);
   FFolders[&node] = std::move(folder);
@@ -80,7 +79,8 @@ void TShellTreeView::SetRoot(const TacRoot& root) {
     TShellItem item = named ? TShellItem::SpecialFolder(RootFolderCsidl(*named))
                             : TShellItem::Parse(ExpandFileName(root));
     const std::wstring caption = named ? item.DisplayName() : LastComponent(root);
-    TTreeNode& node = AddFolderNode(nullptr, std::move(item), caption);
+    const bool hasChildren = item.Attributes(SFGAO_HASSUBFOLDER) != 0;
+    TTreeNode& node = AddFolderNode(nullptr, std::move(item), caption, hasChildren);
     node.Expand();
     node.SetSelected(true);
   } catch (const Exception& e) {
@@ -95,10 +95,8 @@ void TShellTreeView::ListChildren(TTreeNode& node) {
   if (found == FFolders.end() || found->second->Listed) return;
   found->second->Listed = true;
   TWaitCursor wait;
-  std::vector<TShellItem> children = found->second->Item.SubFolders();
-  for (TShellItem& child : children) {
-    const std::wstring caption = child.DisplayName();
-    AddFolderNode(&node, std::move(child), caption);
+  for (TShellChild& child : found->second->Item.SubFolders()) {
+    AddFolderNode(&node, std::move(child.Item), child.Name, child.HasSubFolders);
   }
 }
 
@@ -175,7 +173,7 @@ void TShellTreeView::Edited(TTreeNode& node, const std::wstring& text) {
   auto found = FFolders.find(&node);
   if (found == FFolders.end() || text.empty() || text == node.Text()) return;
   // A folder the shell will not rename keeps its caption.
-  if (!(found->second->Item.Attributes(SFGAO_CANRENAME) & SFGAO_CANRENAME)) return;
+  if (!found->second->Item.Attributes(SFGAO_CANRENAME)) return;
   TShellItem renamed;
   try {
     renamed = found->second->Item.Rename(text, Handle());

@@ -49,7 +49,7 @@ class TShellTreeView : public TTreeView {
     TShellItem Item;
     bool Listed = false;
   };
-  TTreeNode& AddFolderNode(TTreeNode* parent, TShellItem item, const std::wstring& caption);
+  TTreeNode& AddFolderNode(TTreeNode* parent, TShellItem item, const std::wstring& caption, bool hasChildren);
   void ListChildren(TTreeNode& node);
   void ForgetDescendants(TTreeNode& node);
 
