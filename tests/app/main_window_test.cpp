@@ -277,9 +277,13 @@ TEST(MainWindow, TheWindowHasItsDesignedSizeAndTheButtonsTheirJobs) {
   wchar_t caption[64] = {};
   GetWindowTextW(f.Form->Handle(), caption, 64);
   EXPECT_STREQ(caption, L"Zelvan批量改名");
-  // Controls of the group box sit in its client area.
-  EXPECT_EQ(GetParent(f.Form->ED_fn->Handle()), f.Form->ED_fn->Parent()->Handle());
+  // Controls of the group box sit at their places in its client area.
   EXPECT_EQ(f.Form->ED_fn->Parent()->Name(), L"sGroupBox1");
+  RECT edit{};
+  GetWindowRect(f.Form->ED_fn->Handle(), &edit);
+  MapWindowPoints(nullptr, f.Form->ED_fn->Parent()->Handle(), reinterpret_cast<POINT*>(&edit), 2);
+  EXPECT_EQ(edit.left, 50);
+  EXPECT_EQ(edit.top, 21);
   EXPECT_EQ(SendMessageW(f.Form->ED_dir->Handle(), EM_GETLIMITTEXT, 0, 0), 255);
 
   f.Click(*f.Form->sButton1);
