@@ -14,6 +14,7 @@
 #include <string>
 
 #include "app/rename_main.h"
+#include "bench/win32_folder.h"
 #include "bench/win32_timing.h"
 #include "framework/application/application.h"
 #include "framework/stdctrls/custom_edit.h"
@@ -66,15 +67,7 @@ int wmain(int argc, wchar_t** argv) {
   const int rounds = argc > 2 ? _wtoi(argv[2]) : 3;
   Application->Initialize();
 
-  wchar_t temp[MAX_PATH];
-  GetTempPathW(MAX_PATH, temp);
-  const std::wstring folder = std::wstring(temp) + L"zelvan_bench_main_" + std::to_wstring(GetCurrentProcessId());
-  CreateDirectoryW(folder.c_str(), nullptr);
-  for (int i = 0; i < files; ++i) {
-    HANDLE file = CreateFileW((folder + L"\\file" + std::to_wstring(i) + L".txt").c_str(), GENERIC_WRITE, 0, nullptr,
-                              CREATE_ALWAYS, 0, nullptr);
-    CloseHandle(file);
-  }
+  const std::wstring folder = MakeFolder(L"zelvan_bench_main_window", files);
 
   auto* form = new TForm1(Application);
   form->Show();
@@ -115,7 +108,6 @@ int wmain(int argc, wchar_t** argv) {
   std::printf("  one keystroke in prefix:   %9.1f ms   (aim: under 50 ms)\n", keystroke);
 
   delete form;
-  for (int i = 0; i < files; ++i) DeleteFileW((folder + L"\\file" + std::to_wstring(i) + L".txt").c_str());
-  RemoveDirectoryW(folder.c_str());
+  RemoveFolder(folder);
   return complete ? 0 : 1;
 }

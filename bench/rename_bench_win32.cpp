@@ -15,6 +15,7 @@
 #include "app/rename/win32_file_operations.h"
 #include "core/rename/rename_engine.h"
 #include "core/rename/rename_plan.h"
+#include "bench/win32_folder.h"
 #include "bench/win32_timing.h"
 
 namespace {
@@ -22,33 +23,6 @@ namespace {
 using zelvan::rename::TEntryKind;
 using zelvan::rename::TExtensionMode;
 using zelvan::rename::TRenamePlan;
-
-std::wstring MakeFolder(const wchar_t* name, int files) {
-  wchar_t temp[MAX_PATH];
-  GetTempPathW(MAX_PATH, temp);
-  const std::wstring folder = std::wstring(temp) + name;
-  CreateDirectoryW(folder.c_str(), nullptr);
-  for (int i = 0; i < files; ++i) {
-    const std::wstring path = folder + L"\\photo_" + std::to_wstring(i) + L".jpg";
-    HANDLE file = CreateFileW(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr);
-    if (file != INVALID_HANDLE_VALUE) CloseHandle(file);
-  }
-  return folder;
-}
-
-void RemoveFolder(const std::wstring& folder) {
-  WIN32_FIND_DATAW data;
-  HANDLE find = FindFirstFileW((folder + L"\\*.*").c_str(), &data);
-  if (find != INVALID_HANDLE_VALUE) {
-    do {
-      if (!(data.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY)) {
-        DeleteFileW((folder + L"\\" + data.cFileName).c_str());
-      }
-    } while (FindNextFileW(find, &data));
-    FindClose(find);
-  }
-  RemoveDirectoryW(folder.c_str());
-}
 
 std::u16string Text(const std::wstring& text) {
   return std::u16string(reinterpret_cast<const char16_t*>(text.c_str()), text.size());
