@@ -101,6 +101,7 @@ void TsSkinStore::InitConstantIndexes() {
   }
   c.IndexWebBtn = GetSkinIndex("WEBBUTTON");
   InitMaskIndexes();
+  ConstantIndexesComputed();
 }
 
 }  // namespace zelvan::store

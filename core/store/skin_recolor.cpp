@@ -13,9 +13,11 @@ namespace {
 
 constexpr TColor kNotGiven = static_cast<TColor>(-1);
 
+// -1 ("none") and the key colour ("no colour") are markers, not colours:
+// turned by hue they would become real colours.
 template <class Change>
 void ChangeColor(TColor& c, Change change) {
-  if (c != kNotGiven) c = change(c);
+  if (c != kNotGiven && c != paint::kKeyColor) c = change(c);
 }
 
 template <class Change>
@@ -31,8 +33,8 @@ void ChangeGradient(paint::TsGradArray& g, Change change) {
   }
 }
 
-// Every colour of the sections and the two recoloured global ones; a -1
-// ("none") is left as it is.
+// Every colour of the sections and the two recoloured global ones; markers
+// are left as they are.
 template <class Change>
 void ChangeSkinColors(TsSkinStore& store, Change change) {
   for (TsGeneralData& g : store.gd) {
@@ -48,8 +50,8 @@ void ChangeSkinColors(TsSkinStore& store, Change change) {
       ChangeGradient(s.GradientArray, change);
     }
   }
-  store.SkinData->Shadow1Color = change(store.SkinData->Shadow1Color);
-  store.SkinData->BorderColor = change(store.SkinData->BorderColor);
+  ChangeColor(store.SkinData->Shadow1Color, change);
+  ChangeColor(store.SkinData->BorderColor, change);
 }
 
 struct TKeptPiece {

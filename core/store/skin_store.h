@@ -21,7 +21,7 @@ enum TacSkinTypes { stUnpacked, stPacked, stAllSkins };
 class TsSkinStore {
  public:
   TsSkinStore(TSkinServices services, TSkinSettings& settings);
-  ~TsSkinStore();
+  virtual ~TsSkinStore();
   TsSkinStore(const TsSkinStore&) = delete;
   TsSkinStore& operator=(const TsSkinStore&) = delete;
 
@@ -64,6 +64,9 @@ class TsSkinStore {
   // Index resolution after a load (constant_indexes.cpp).
   void InitConstantIndexes();
   void InitMaskIndexes();
+  // Called at the end of every constant-index computation (the manager
+  // recomputes its shadow templates there).
+  virtual void ConstantIndexesComputed() {}
 
   // Loading (skin_reload.cpp). Errors of a load propagate to the caller.
   std::u16string GetFullSkinDirectory() const;

@@ -10,9 +10,6 @@ namespace {
 
 const TIdentTable<TAnchorKind> kAnchors{
     {L"akLeft", akLeft}, {L"akTop", akTop}, {L"akRight", akRight}, {L"akBottom", akBottom}};
-const TIdentTable<TFontStyle> kFontStyles{
-    {L"fsBold", fsBold}, {L"fsItalic", fsItalic}, {L"fsUnderline", fsUnderline},
-    {L"fsStrikeOut", fsStrikeOut}};
 const TIdentTable<TFormBorderStyle> kBorderStyles{
     {L"bsNone", bsNone}, {L"bsSingle", bsSingle}, {L"bsSizeable", bsSizeable},
     {L"bsDialog", bsDialog}, {L"bsToolWindow", bsToolWindow}, {L"bsSizeToolWin", bsSizeToolWin}};
@@ -23,17 +20,12 @@ const TIdentTable<TPosition> kPositions{
     {L"poDesigned", poDesigned}, {L"poDefault", poDefault}, {L"poDefaultPosOnly", poDefaultPosOnly},
     {L"poDefaultSizeOnly", poDefaultSizeOnly}, {L"poScreenCenter", poScreenCenter}};
 
-// "Font.Name", "Font.Height"... of a control.
-template <typename F>
-TPropertySetter FontProperty(F apply) {
-  return CustomProperty<TControl>(
-      [apply](TControl& c, const TPropertyValue& v, TLayoutReader&) { apply(c.Font(), v); });
-}
-
 void RegisterControls(TClassRegistry& registry) {
   registry.AbstractClass(L"TComponent", L"")
       .Property(L"Tag", IntegerProperty(&TComponent::SetTag));
-  registry.AbstractClass(L"TControl", L"TComponent")
+  auto control = registry.AbstractClass(L"TControl", L"TComponent");
+  AddFontProperties(control, L"Font", [](TComponent& c) -> TFont& { return ComponentAs<TControl>(c).Font(); });
+  control
       .Property(L"Left", IntegerProperty(&TControl::SetLeft))
       .Property(L"Top", IntegerProperty(&TControl::SetTop))
       .Property(L"Width", IntegerProperty(&TControl::SetWidth))
@@ -48,16 +40,6 @@ void RegisterControls(TClassRegistry& registry) {
       .Property(L"ParentColor", BoolProperty(&TControl::SetParentColor))
       .Property(L"ParentFont", BoolProperty(&TControl::SetParentFont))
       .Property(L"Anchors", SetProperty(&TControl::SetAnchors, kAnchors))
-      .Property(L"Font.Name", FontProperty([](TFont& f, const TPropertyValue& v) { f.SetName(ValueAsString(v)); }))
-      .Property(L"Font.Height", FontProperty([](TFont& f, const TPropertyValue& v) { f.SetHeight(static_cast<int>(ValueAsInteger(v))); }))
-      .Property(L"Font.Size", FontProperty([](TFont& f, const TPropertyValue& v) { f.SetSize(static_cast<int>(ValueAsInteger(v))); }))
-      .Property(L"Font.Color", FontProperty([](TFont& f, const TPropertyValue& v) { f.SetColor(ValueAsColor(v)); }))
-      .Property(L"Font.Charset", FontProperty([](TFont& f, const TPropertyValue& v) { f.SetCharset(static_cast<BYTE>(ValueAsInteger(v))); }))
-      .Property(L"Font.Style", FontProperty([](TFont& f, const TPropertyValue& v) {
-        TFontStyles styles;
-        for (const std::wstring& item : ValueAsSet(v)) styles.Include(IdentToValue(item, kFontStyles));
-        f.SetStyle(styles);
-      }))
       .Property(L"OnClick", EventProperty(&TControl::OnClick))
       .Property(L"OnDblClick", EventProperty(&TControl::OnDblClick))
       .Property(L"OnMouseEnter", EventProperty(&TControl::OnMouseEnter))

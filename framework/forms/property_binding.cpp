@@ -43,3 +43,24 @@ TColor ValueAsColor(const TPropertyValue& value) {
   if (auto color = IdentToColor(ValueAsIdent(value))) return *color;
   throw EReadError(L"Invalid colour " + ValueAsIdent(value));
 }
+
+void AddFontProperties(TClassRegistry::TClassBuilder& builder, const std::wstring& prefix,
+                       std::function<TFont&(TComponent&)> font) {
+  static const TIdentTable<TFontStyle> kFontStyles{
+      {L"fsBold", fsBold}, {L"fsItalic", fsItalic}, {L"fsUnderline", fsUnderline}, {L"fsStrikeOut", fsStrikeOut}};
+  const auto property = [&](const wchar_t* name, std::function<void(TFont&, const TPropertyValue&)> apply) {
+    builder.Property(prefix + L"." + name, [font, apply](TComponent& c, const TPropertyValue& v, TLayoutReader&) {
+      apply(font(c), v);
+    });
+  };
+  property(L"Name", [](TFont& f, const TPropertyValue& v) { f.SetName(ValueAsString(v)); });
+  property(L"Height", [](TFont& f, const TPropertyValue& v) { f.SetHeight(static_cast<int>(ValueAsInteger(v))); });
+  property(L"Size", [](TFont& f, const TPropertyValue& v) { f.SetSize(static_cast<int>(ValueAsInteger(v))); });
+  property(L"Color", [](TFont& f, const TPropertyValue& v) { f.SetColor(ValueAsColor(v)); });
+  property(L"Charset", [](TFont& f, const TPropertyValue& v) { f.SetCharset(static_cast<BYTE>(ValueAsInteger(v))); });
+  property(L"Style", [](TFont& f, const TPropertyValue& v) {
+    TFontStyles styles;
+    for (const std::wstring& item : ValueAsSet(v)) styles.Include(IdentToValue(item, kFontStyles));
+    f.SetStyle(styles);
+  });
+}

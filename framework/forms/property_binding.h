@@ -14,6 +14,7 @@
 #include "framework/forms/class_registry.h"
 #include "framework/forms/layout_reader.h"
 #include "framework/graphics/color.h"
+#include "framework/graphics/font.h"
 #include "framework/system/set.h"
 
 int64_t ValueAsInteger(const TPropertyValue& value);
@@ -109,3 +110,8 @@ TPropertySetter ComponentProperty(void (C::*setter)(T*)) {
     });
   });
 }
+
+// "<prefix>.Name", ".Height", ".Size", ".Color", ".Charset" and ".Style" of a
+// font the component holds ("Font", "MenuSupport.ExtraLineFont").
+void AddFontProperties(TClassRegistry::TClassBuilder& builder, const std::wstring& prefix,
+                       std::function<TFont&(TComponent&)> font);

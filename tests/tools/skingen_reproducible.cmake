@@ -1,4 +1,4 @@
-# cmake -DSKINGEN=... -DSKINPREVIEW=... -DOUT=... -DSKINS=... -P skingen_reproducible.cmake
+# cmake -DSKINGEN=... -DSKINPREVIEW=... -DOUT=... -DSKINS=... -DSHADOWS=... -P skingen_reproducible.cmake
 file(REMOVE_RECURSE "${OUT}")
 file(MAKE_DIRECTORY "${OUT}")
 execute_process(COMMAND "${SKINGEN}" "${OUT}" RESULT_VARIABLE rc OUTPUT_QUIET)
@@ -23,6 +23,18 @@ foreach(name IN LISTS made)
     message(FATAL_ERROR "skins/${name} differs from what the tools make now: "
                         "run skingen skins, then skinpreview skins Air skins/Air.preview.png")
   endif()
+endforeach()
+# The engine's built-in shadows, kept beside its resource script.
+execute_process(COMMAND "${SKINGEN}" shadows "${OUT}" RESULT_VARIABLE rc OUTPUT_QUIET)
+if(NOT rc EQUAL 0)
+  message(FATAL_ERROR "skingen shadows failed: ${rc}")
+endif()
+foreach(name ACSHDA.png ACSHDI.png)
+  execute_process(COMMAND ${CMAKE_COMMAND} -E compare_files "${OUT}/${name}" "${SHADOWS}/${name}" RESULT_VARIABLE differ)
+  if(NOT differ EQUAL 0)
+    message(FATAL_ERROR "skin/resources/${name} differs from what skingen makes now: run skingen shadows skin/resources")
+  endif()
+  list(APPEND made ${name})
 endforeach()
 list(LENGTH made count)
 message(STATUS "${count} files regenerate byte for byte")

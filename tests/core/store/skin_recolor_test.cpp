@@ -58,6 +58,19 @@ TEST(SkinRecolor, HueKeepsTheTitleBarButtonsThatTheSkinNames) {
   }
 }
 
+TEST(SkinRecolor, MarkersStayWhatTheyMean) {
+  for (const int saturation : {0, 40}) {
+    SkinHarness h;
+    h.settings.HueOffset = 120;
+    h.settings.Saturation = saturation;
+    h.WriteSkin("Keys", "[GLOBALINFO]\nVERSION=8\nBORDERCOLOR=$FF00FF\n[EDIT]\nCOLOR=$FF00FF\nHOTCOLOR=$FF00FF\n");
+    h.Load("Keys");
+    EXPECT_EQ(h.Section("EDIT").Color, paint::kKeyColor) << "the key colour means no colour";
+    EXPECT_EQ(h.Section("EDIT").HotColor, paint::kKeyColor);
+    EXPECT_EQ(h.store.SkinData->BorderColor, paint::kKeyColor);
+  }
+}
+
 TEST(SkinRecolor, SaturationIsTakenModulo101) {
   auto load = [](int saturation) {
     SkinHarness h;

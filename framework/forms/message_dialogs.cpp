@@ -1,0 +1,3 @@
+#include "framework/forms/message_dialogs.h"
+
+bool UseTaskDialogs = true;

@@ -1,0 +1,11 @@
+#include "skin/store/manager_seams.h"
+
+void RemoveAllGlows() {}
+void ResetMenuBorderWidth(TsSkinManager&) {}
+void ReskinExistingMenus(TsSkinManager&) {}
+bool TrySkinWindow(HWND) { return false; }
+void WindowDestroyed(HWND) {}
+void InstallApplicationHook(TsSkinManager&) {}
+void RemoveApplicationHook(TsSkinManager&) {}
+bool SkinDataMouseAbove(LRESULT) { return false; }
+void RemoveExtendedBorders(TsSkinManager&) {}

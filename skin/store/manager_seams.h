@@ -1,0 +1,27 @@
+#pragma once
+// Where later pieces of the engine plug into the skin manager. Each does
+// nothing yet; the piece that builds the behaviour fills its body in.
+
+#include <windows.h>
+
+class TsSkinManager;
+
+// Glow effects of hot controls: drop every one.
+void RemoveAllGlows();
+// Popup-menu skinning: forget the measured menu border so it is measured again.
+void ResetMenuBorderWidth(TsSkinManager& manager);
+// Popup-menu skinning: skin the menus that exist already.
+void ReskinExistingMenus(TsSkinManager& manager);
+// Automatic window skinning: decide for a new top-level or activated window;
+// true when it was taken care of.
+bool TrySkinWindow(HWND window);
+// Automatic window skinning: a window is going away.
+void WindowDestroyed(HWND window);
+// Application window hook of the default manager (taskbar window, hand-over).
+void InstallApplicationHook(TsSkinManager& manager);
+void RemoveApplicationHook(TsSkinManager& manager);
+// Common skin data answer of SKC_GET_SKIN_DATA: whether the mouse is still
+// over the control it belongs to.
+bool SkinDataMouseAbove(LRESULT skinData);
+// Extended borders of every form of this manager are taken down.
+void RemoveExtendedBorders(TsSkinManager& manager);
