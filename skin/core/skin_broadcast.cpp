@@ -22,7 +22,7 @@ void BroadcastToChildren(TWinControl* container, TMessage& message) {
     if (Gone(child)) return;
     auto* windowed = dynamic_cast<TWinControl*>(child);
     if (!windowed || !windowed->HandleAllocated()) {
-      if (!windowed) message.Result = child->Perform(message.Msg, message.WParam, message.LParam);
+      message.Result = child->Perform(message.Msg, message.WParam, message.LParam);
       continue;
     }
     if (QuerySkinCommand(windowed->Handle(), SKC_IS_SKINNED)) {

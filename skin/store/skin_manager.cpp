@@ -149,11 +149,9 @@ void TsSkinManager::LoadSkin(const std::wstring& oldName) {
     try {
       LoadSkinByName(FSettings.SkinName);
     } catch (const std::exception& e) {
-      // A skin that failed half-way is no skin: nothing of it stays.
       FSettings.SkinName = U16(oldName);
-      FreeSkin();
-      InitConstantIndexes();
       ShowLoadError(Wide(Utf8ToUtf16(e.what())));
+      RestoreSkin();
     }
     if (FSettings.Active) {
       if (!NonAutoUpdate) TellAllWindows(true);
@@ -165,6 +163,17 @@ void TsSkinManager::LoadSkin(const std::wstring& oldName) {
   }
   if (OnAfterChange) OnAfterChange(this);
   UpdateStdDialogs();
+}
+
+// After a failed load: the skin of the restored name again, so that name and
+// pictures agree; a skin that fails again leaves nothing half-loaded.
+void TsSkinManager::RestoreSkin() {
+  try {
+    LoadSkinByName(FSettings.SkinName);
+  } catch (const std::exception&) {
+    FreeSkin();
+    InitConstantIndexes();
+  }
 }
 
 void TsSkinManager::ShowLoadError(const std::wstring& text) {

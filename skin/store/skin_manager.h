@@ -134,6 +134,7 @@ class TsSkinManager : private TsSkinManagerSettings, public TComponent, public z
   void FillThirdLists();
   void WriteThirdLists();
   void ShowLoadError(const std::wstring& text);
+  void RestoreSkin();
 
   static inline bool FSkinChanging = false;  // process-wide, read through SkinChanging()
   friend bool SkinChanging();

@@ -1,0 +1,125 @@
+#include "skin_test_kit.h"
+
+#include <algorithm>
+#include <fstream>
+#include <iterator>
+
+#include "framework/application/application.h"
+#include "skin/core/skin_broadcast.h"
+
+namespace {
+
+bool IsManagerBroadcast(uint16_t code) {
+  return code == SKC_SKIN_LOADED || code == SKC_SKIN_REMOVED || code == SKC_REFRESH ||
+         code == SKC_SECTION_CHANGED || code == SKC_STOP_ANIMATION;
+}
+
+}  // namespace
+
+TCommandLog& CommandLog() {
+  static TCommandLog log;
+  return log;
+}
+
+std::vector<std::wstring> TCommandLog::Receivers(uint16_t code) const {
+  std::vector<std::wstring> names;
+  for (const auto& [name, c] : FEntries) {
+    if (c == code) names.push_back(name);
+  }
+  return names;
+}
+
+int TCommandLog::Count(const std::wstring& receiver, uint16_t code) const {
+  return static_cast<int>(std::count(FEntries.begin(), FEntries.end(), std::make_pair(receiver, code)));
+}
+
+std::vector<uint16_t> TCommandLog::Codes(const std::wstring& receiver) const {
+  std::vector<uint16_t> codes;
+  for (const auto& [name, c] : FEntries) {
+    if (name == receiver) codes.push_back(c);
+  }
+  return codes;
+}
+
+bool TStandInBehaviour::Handle(const std::wstring& name, TMessage& message) {
+  if (message.Msg != SKM_COMMAND) return false;
+  const uint16_t code = SkinCommandCode(message.WParam);
+  if (code == SKC_IS_SKINNED) {
+    message.Result = 1;
+    return true;
+  }
+  TsSkinManager* own = Manager ? Manager : DefaultManager();
+  if (IsManagerBroadcast(code) && message.LParam != reinterpret_cast<LPARAM>(own)) return true;
+  CommandLog().Add(name, code);
+  if (OnCommand) OnCommand(code);
+  return true;
+}
+
+TSkinnedPanel::TSkinnedPanel(TComponent* owner) : TWinControl(owner) {
+  ControlStyle().Include(csAcceptsControls);
+  SetBounds(0, 0, 50, 30);
+}
+
+void TSkinnedPanel::WndProc(TMessage& message) {
+  if (!Skin.Handle(Name(), message)) return TWinControl::WndProc(message);
+  if (IsManagerBroadcast(SkinCommandCode(message.WParam))) BroadcastToChildren(this, message);
+}
+
+TSkinnedShape::TSkinnedShape(TComponent* owner) : TGraphicControl(owner) { SetBounds(0, 0, 10, 10); }
+
+void TSkinnedShape::WndProc(TMessage& message) {
+  if (!Skin.Handle(Name(), message)) TGraphicControl::WndProc(message);
+}
+
+TStandInProvider::TStandInProvider(TCustomForm* form) : TComponent(form), FForm(form) {
+  FPrevious = form->WindowProc;
+  form->WindowProc = [this](TMessage& message) {
+    if (message.Msg == SKM_COMMAND && SkinCommandCode(message.WParam) == SKC_GET_PROVIDER) {
+      message.Result = reinterpret_cast<LRESULT>(static_cast<TacProviderLink*>(this));
+      return;
+    }
+    if (!Skin.Handle(FForm->Name(), message)) FPrevious(message);
+  };
+  SkinnedFormList().Add(form);
+}
+
+TStandInProvider::~TStandInProvider() {
+  SkinnedFormList().Remove(FForm);
+  FForm->WindowProc = FPrevious;
+}
+
+TsSkinManager* TStandInProvider::ProviderManager() const { return Skin.Manager ? Skin.Manager : DefaultManager(); }
+
+void TStandInProvider::AnimateSkinChange(unsigned timeMs, int) {
+  ++Animations;
+  LastAnimationTime = timeMs;
+}
+
+void RecordCommands(TControl& control, const std::wstring& name) {
+  TWndMethod previous = control.WindowProc;
+  control.WindowProc = [name, previous](TMessage& message) {
+    if (message.Msg == SKM_COMMAND && SkinCommandCode(message.WParam) != SKC_IS_SKINNED) {
+      CommandLog().Add(name, SkinCommandCode(message.WParam));
+    }
+    previous(message);
+  };
+}
+
+std::wstring SkinsFolder() {
+  const std::string folder = ZELVAN_SKINS;
+  return std::wstring(folder.begin(), folder.end());
+}
+
+std::vector<uint8_t> SkinsFile(const std::string& name) {
+  std::ifstream file(std::string(ZELVAN_SKINS) + "/" + name, std::ios::binary);
+  return std::vector<uint8_t>(std::istreambuf_iterator<char>(file), {});
+}
+
+TMessageBoxRecorder::TMessageBoxRecorder() {
+  Application->SetMessageBoxHook([this](HWND, const std::wstring& text, const std::wstring&, UINT) {
+    Texts.push_back(text);
+    return IDOK;
+  });
+}
+
+TMessageBoxRecorder::~TMessageBoxRecorder() { Application->SetMessageBoxHook(nullptr); }

@@ -1,0 +1,109 @@
+#pragma once
+// The skin test kit: stand-in receivers of skin commands (a windowed panel, a
+// windowless shape, a form provider), a log of the commands they act on, and
+// managers pointed at the skins we ship.
+
+#include <functional>
+#include <string>
+#include <utility>
+#include <vector>
+
+#include "framework/controls/graphic_control.h"
+#include "framework/forms/form.h"
+#include "skin/core/skin_messages.h"
+#include "skin/core/skinned_windows.h"
+#include "skin/store/skin_manager.h"
+
+// Every command a stand-in acted on, in order, as (receiver name, code).
+// Queries of SKC_IS_SKINNED are not logged: every broadcast asks them.
+class TCommandLog {
+ public:
+  void Add(const std::wstring& receiver, uint16_t code) { FEntries.emplace_back(receiver, code); }
+  void Clear() { FEntries.clear(); }
+  // Receivers of one code, in order.
+  std::vector<std::wstring> Receivers(uint16_t code) const;
+  int Count(const std::wstring& receiver, uint16_t code) const;
+  // Codes the receiver acted on, in order.
+  std::vector<uint16_t> Codes(const std::wstring& receiver) const;
+
+ private:
+  std::vector<std::pair<std::wstring, uint16_t>> FEntries;
+};
+TCommandLog& CommandLog();
+
+// What all stand-ins do with SKM_COMMAND: answer SKC_IS_SKINNED, act on the
+// manager broadcasts (1, 2, 3, 13, 16) of their own manager only, log what
+// they act on, and run the test's hook (which may throw).
+struct TStandInBehaviour {
+  TsSkinManager* Manager = nullptr;  // null: the default manager
+  std::function<void(uint16_t code)> OnCommand;
+  // True when the message was a skin command (answered or ignored).
+  bool Handle(const std::wstring& name, TMessage& message);
+};
+
+// A windowed control that handles skin commands and serves its children.
+class TSkinnedPanel : public TWinControl {
+ public:
+  explicit TSkinnedPanel(TComponent* owner);
+  std::wstring ClassName() const override { return L"TSkinnedPanel"; }
+  void WndProc(TMessage& message) override;
+  TStandInBehaviour Skin;
+};
+
+// A windowed container that knows nothing of skins.
+class TPlainPanel : public TWinControl {
+ public:
+  explicit TPlainPanel(TComponent* owner) : TWinControl(owner) { ControlStyle().Include(csAcceptsControls); }
+  std::wstring ClassName() const override { return L"TPlainPanel"; }
+};
+
+// A windowless control that handles skin commands.
+class TSkinnedShape : public TGraphicControl {
+ public:
+  explicit TSkinnedShape(TComponent* owner);
+  std::wstring ClassName() const override { return L"TSkinnedShape"; }
+  void WndProc(TMessage& message) override;
+  TStandInBehaviour Skin;
+};
+
+// A form provider stand-in: takes the form's messages, answers
+// SKC_GET_PROVIDER and SKC_IS_SKINNED, and is in SkinnedFormList while alive.
+class TStandInProvider : public TComponent, public TacProviderLink {
+ public:
+  explicit TStandInProvider(TCustomForm* form);
+  ~TStandInProvider() override;
+  TsSkinManager* ProviderManager() const override;
+  void AnimateSkinChange(unsigned timeMs, int mode) override;
+  TStandInBehaviour Skin;
+  int Animations = 0;
+  unsigned LastAnimationTime = 0;
+
+ private:
+  TCustomForm* FForm;
+  TWndMethod FPrevious;
+};
+
+// Logs the skin commands a control that does not handle them receives.
+void RecordCommands(TControl& control, const std::wstring& name);
+
+// Creates a control of type T with a name, inside `parent`.
+template <typename T>
+T* Make(TWinControl* parent, const std::wstring& name, TComponent* owner = nullptr) {
+  T* control = new T(owner ? owner : parent);
+  control->SetName(name);
+  control->SetParent(parent);
+  return control;
+}
+
+// Where the committed skins are, in the Windows form the loaders take.
+std::wstring SkinsFolder();
+// The bytes of a committed file of skins/ (such as "Air.asz").
+std::vector<uint8_t> SkinsFile(const std::string& name);
+
+// Records the message boxes shown through the application while alive.
+class TMessageBoxRecorder {
+ public:
+  TMessageBoxRecorder();
+  ~TMessageBoxRecorder();
+  std::vector<std::wstring> Texts;
+};
