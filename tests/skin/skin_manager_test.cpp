@@ -303,6 +303,21 @@ TEST_F(SkinManagerTest, TheDefaultManagerHooksWindowCreationOnce) {
   EXPECT_EQ(DefaultManager(), second.get());
 }
 
+TEST_F(SkinManagerTest, SkinListsPassHiddenAndSystemEntriesOver) {
+  TempFolder dir;
+  for (const char* name : {"Shown", "Hidden", "System"}) dir.Write(std::string(name) + "/Options.dat", "[GLOBALINFO]\n");
+  for (const char* name : {"Shown.asz", "Hidden.asz"}) dir.Write(name, SkinsFile("Air.asz"));
+  const std::wstring root = Wide(dir.Path());
+  SetFileAttributesW((root + L"\\Hidden").c_str(), FILE_ATTRIBUTE_HIDDEN);
+  SetFileAttributesW((root + L"\\Hidden.asz").c_str(), FILE_ATTRIBUTE_HIDDEN);
+  SetFileAttributesW((root + L"\\System").c_str(), FILE_ATTRIBUTE_SYSTEM);
+  TsSkinManager manager(nullptr);
+  manager.SetSkinDirectory(root);
+  std::vector<std::u16string> names;
+  manager.GetSkinNames(names, zelvan::store::stAllSkins);
+  EXPECT_EQ(names, (std::vector<std::u16string>{u"Shown", u"Shown"}));
+}
+
 TEST_F(SkinManagerTest, AStoredLayoutLoadsTheSkinWhileItIsRead) {
   RegisterSkinManagerClass();
   const TLayout layout{L"TSkinLayoutForm", L"SkinLayoutForm", {{L"Caption", std::wstring(L"layout")}},
