@@ -19,6 +19,14 @@ bool Inside(const TRect& r, const TWorkingBitmap& b) {
 
 }  // namespace
 
+std::unique_ptr<TWorkingBitmap> CopyOutBlock(const TWorkingBitmap& source, const TRect& r) {
+  const TRect c = ClipToSize(r, source.Width(), source.Height());
+  if (c.IsEmpty() || !Is32(source)) return nullptr;
+  auto copy = image::CreateBmp32(c.Width(), c.Height());
+  CopyBlock(*copy, TPoint{0, 0}, source, c);
+  return copy;
+}
+
 void CopyBlock(TWorkingBitmap& destination, TPoint destinationPoint, const TWorkingBitmap& source,
                const TRect& sourceRect) {
   if (!Is32(destination) || !Is32(source)) return;

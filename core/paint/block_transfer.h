@@ -6,6 +6,7 @@
 
 #include <algorithm>
 #include <cstdint>
+#include <memory>
 #include <vector>
 
 #include "core/image/working_bitmap.h"
@@ -17,6 +18,9 @@ namespace zelvan::paint {
 // both bitmaps (a negative coordinate cuts both sides alike).
 void CopyBlock(image::TWorkingBitmap& destination, TPoint destinationPoint, const image::TWorkingBitmap& source,
                const TRect& sourceRect);
+
+// The part of r inside source as a new 32-bit bitmap; null when that part is empty.
+std::unique_ptr<image::TWorkingBitmap> CopyOutBlock(const image::TWorkingBitmap& source, const TRect& r);
 
 // For the destination indexes from..from+count-1 of a dstLength-long stretch of
 // srcLength samples: the source index each one takes, that of its centre.

@@ -1,25 +1,15 @@
 #include "core/store/shadow_templates.h"
 
 #include <algorithm>
-#include <cstring>
 
 #include "core/image/bitmap32.h"
+#include "core/paint/block_transfer.h"
 #include "core/paint/image_part.h"
 #include "core/store/skin_store.h"
 
 namespace zelvan::store {
 
 namespace {
-
-std::unique_ptr<image::TWorkingBitmap> CopyRect(const image::TWorkingBitmap& source, const paint::TRect& r) {
-  const paint::TRect c = paint::ClipToSize(r, source.Width(), source.Height());
-  if (c.IsEmpty()) return nullptr;
-  auto copy = image::CreateBmp32(c.Width(), c.Height());
-  for (int y = 0; y < c.Height(); ++y) {
-    std::memcpy(copy->Row32(y), source.Row32(c.Top + y) + c.Left, size_t(c.Width()) * 4);
-  }
-  return copy;
-}
 
 std::unique_ptr<image::TWorkingBitmap> CopyOf(const image::TWorkingBitmap* bitmap) {
   return bitmap ? image::CopyBitmap(*bitmap) : nullptr;
@@ -57,8 +47,8 @@ void CheckShadows(const TsSkinStore& store, bool inEffect, const image::TWorking
   const TsSkinData& data = *store.SkinData;
   if (const TsMaskData* part = ExBorderPart(store)) {
     const image::TWorkingBitmap& bitmap = *paint::PartBitmap(*part);
-    shadows.Inactive = CopyRect(bitmap, paint::StateRect(*part, 0));
-    shadows.Active = CopyRect(bitmap, paint::StateRect(*part, 1));
+    shadows.Inactive = paint::CopyOutBlock(bitmap, paint::StateRect(*part, 0));
+    shadows.Active = paint::CopyOutBlock(bitmap, paint::StateRect(*part, 1));
     if (!shadows.Active) shadows.Active = CopyOf(shadows.Inactive.get());
     const int offset = data.ExContentOffs;
     const auto margin = [offset](int width) { return std::max(0, width - offset); };

@@ -1,9 +1,9 @@
 #include "core/store/skin_recolor.h"
 
 #include <algorithm>
-#include <cstring>
 
 #include "core/image/bitmap32.h"
+#include "core/paint/block_transfer.h"
 #include "core/paint/hue_saturation.h"
 #include "core/store/skin_store.h"
 
@@ -60,21 +60,11 @@ struct TKeptPiece {
 };
 
 TKeptPiece CopyOut(const image::TWorkingBitmap& master, const paint::TRect& r) {
-  const paint::TRect c = paint::ClipToSize(r, master.Width(), master.Height());
-  TKeptPiece piece{c, nullptr};
-  if (c.IsEmpty()) return piece;
-  piece.Pixels = image::CreateBmp32(c.Width(), c.Height());
-  for (int y = 0; y < c.Height(); ++y) {
-    std::memcpy(piece.Pixels->Row32(y), master.Row32(c.Top + y) + c.Left, size_t(c.Width()) * 4);
-  }
-  return piece;
+  return TKeptPiece{paint::ClipToSize(r, master.Width(), master.Height()), paint::CopyOutBlock(master, r)};
 }
 
 void PutBack(image::TWorkingBitmap& master, const TKeptPiece& piece) {
-  if (!piece.Pixels) return;
-  for (int y = 0; y < piece.R.Height(); ++y) {
-    std::memcpy(master.Row32(piece.R.Top + y) + piece.R.Left, piece.Pixels->Row32(y), size_t(piece.R.Width()) * 4);
-  }
+  if (piece.Pixels) paint::CopyBlock(master, {piece.R.Left, piece.R.Top}, *piece.Pixels, {0, 0, piece.R.Width(), piece.R.Height()});
 }
 
 void ChangeHue(TsSkinStore& store, int offset) {
