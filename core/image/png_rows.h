@@ -20,7 +20,8 @@ bool Unfilter(int type, uint8_t* row, const uint8_t* previous, size_t bytes, siz
 
 #if defined(__i386__) || defined(__x86_64__)
 namespace sse2 {
-// Types 1 to 4 for pixelBytes 3 or 4 (type 2 for any); false for others.
+// Types 1 (sub) and 4 (Paeth) for pixelBytes 3 or 4, type 2 (up) for any;
+// false for the rest, which the plain loop then does.
 bool Unfilter(int type, uint8_t* row, const uint8_t* previous, size_t bytes, size_t pixelBytes);
 }
 #endif
