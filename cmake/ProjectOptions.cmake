@@ -14,7 +14,7 @@ if(WIN32)
   add_link_options(-static -static-libgcc -static-libstdc++)
   # GCC for Windows cannot align the stack to 32 bytes, yet spills AVX
   # registers with aligned moves; the assembler makes those moves unaligned.
-  add_compile_options(-Wa,-muse-unaligned-vector-move)
+  add_compile_options($<$<COMPILE_LANGUAGE:C,CXX>:-Wa,-muse-unaligned-vector-move>)
 endif()
 
 function(zelvan_warnings target)
