@@ -20,8 +20,8 @@ bool Unfilter(int type, uint8_t* row, const uint8_t* previous, size_t bytes, siz
 
 #if defined(__i386__) || defined(__x86_64__)
 namespace sse2 {
-// Types 1 (sub) and 4 (Paeth) for pixelBytes 3 or 4, type 2 (up) for any;
-// false for the rest, which the plain loop then does.
+// Types 1 (sub) and 4 (Paeth) for pixelBytes 3 or 4, 3 (average) for 4, 2 (up)
+// for any; false for the rest, which the plain loop then does.
 bool Unfilter(int type, uint8_t* row, const uint8_t* previous, size_t bytes, size_t pixelBytes);
 }
 #endif
