@@ -8,6 +8,7 @@ namespace zelvan::simd {
 namespace {
 
 TEST(CpuFeatures, ACapLowersTheActiveLevelUntilItsScopeEnds) {
+  RecordProperty("DetectedLevel", static_cast<int>(Detected()));  // which paths the other tests covered
   for (TLevel level : zelvan::testing::VectorLevels()) {
     {
       const TCapScope cap(level);
