@@ -1,4 +1,5 @@
-// The pixel routines on a 1920 x 1080 bitmap, each against memcpy of the same
+// The pixel routines on a 1920 x 1080 frame and, for the blends, also on a
+// 3840 x 2160 one (larger than the caches), each against memcpy of the same
 // number of bytes in the same run (compare bytes_per_second).
 #include <benchmark/benchmark.h>
 
@@ -24,6 +25,17 @@ namespace paint = zelvan::paint;
 constexpr int kWidth = 1920;
 constexpr int kHeight = 1080;
 constexpr int64_t kFrameBytes = int64_t{kWidth} * kHeight * 4;
+constexpr int kLargeHeight = 2160;  // the blends also run on a 3840 x 2160 frame
+
+// The frame a blend benchmark works on: its height is the argument, 16:9.
+struct TFrame {
+  int Width, Height;
+  int64_t Bytes() const { return int64_t{Width} * Height * 4; }
+};
+TFrame FrameOf(const benchmark::State& state) {
+  const int height = static_cast<int>(state.range(0));
+  return {height * 16 / 9, height};
+}
 
 std::unique_ptr<TWorkingBitmap> Noise(int width, int height, uint32_t seed) {
   auto bitmap = zelvan::image::CreateBmp32(width, height);
@@ -47,51 +59,68 @@ void BM_MemcpyReference(benchmark::State& state) {
   }
   SetFrameBytes(state, state.range(0));
 }
-BENCHMARK(BM_MemcpyReference)->Arg(kFrameBytes)->Arg(kFrameBytes * 4);
+BENCHMARK(BM_MemcpyReference)->Arg(kFrameBytes)->Arg(TFrame{kLargeHeight * 16 / 9, kLargeHeight}.Bytes());
 
 void BM_BlendByMask(benchmark::State& state) {
-  auto destination = Noise(kWidth, kHeight, 1);
-  const auto skin = Noise(kWidth, 2 * kHeight, 2);  // picture over mask
+  const TFrame f = FrameOf(state);
+  auto destination = Noise(f.Width, f.Height, 1);
+  const auto skin = Noise(f.Width, 2 * f.Height, 2);  // picture over mask
   for (auto _ : state) {
-    paint::BlendByMask(*destination, {0, 0}, *skin, {0, 0, kWidth, kHeight}, {0, kHeight});
+    paint::BlendByMask(*destination, {0, 0}, *skin, {0, 0, f.Width, f.Height}, {0, f.Height});
     benchmark::ClobberMemory();
   }
-  SetFrameBytes(state);
+  SetFrameBytes(state, f.Bytes());
 }
-BENCHMARK(BM_BlendByMask);
+BENCHMARK(BM_BlendByMask)->Arg(kHeight)->Arg(kLargeHeight);
 
 // Source-over blits of a whole frame by the source's alpha.
 using TAlphaBlit = void (*)(TWorkingBitmap& destination, const TWorkingBitmap& source);
 
 void BM_AlphaBlit(benchmark::State& state, TAlphaBlit blit) {
-  auto destination = Noise(kWidth, kHeight, 1);
-  const auto source = Noise(kWidth, kHeight, 3);
+  const TFrame f = FrameOf(state);
+  auto destination = Noise(f.Width, f.Height, 1);
+  const auto source = Noise(f.Width, f.Height, 3);
   for (auto _ : state) {
     blit(*destination, *source);
     benchmark::ClobberMemory();
   }
-  SetFrameBytes(state);
+  SetFrameBytes(state, f.Bytes());
 }
 
-constexpr paint::TRect kFrame{0, 0, kWidth, kHeight};
+paint::TRect Whole(const TWorkingBitmap& b) { return {0, 0, b.Width(), b.Height()}; }
 BENCHMARK_CAPTURE(BM_AlphaBlit, AlphaBlendOver, [](TWorkingBitmap& d, const TWorkingBitmap& s) {
-  paint::AlphaBlendOver(kFrame, kFrame, d, false, {}, s);
-});
+  paint::AlphaBlendOver(Whole(d), Whole(s), d, false, {}, s);
+})->Arg(kHeight)->Arg(kLargeHeight);
 BENCHMARK_CAPTURE(BM_AlphaBlit, DrawAlphaImage, [](TWorkingBitmap& d, const TWorkingBitmap& s) {
-  paint::DrawAlphaImage(kFrame, kFrame, d, false, 0, paint::kNoColorValue, false, {}, s);
-});
+  paint::DrawAlphaImage(Whole(d), Whole(s), d, false, 0, paint::kNoColorValue, false, {}, s);
+})->Arg(kHeight)->Arg(kLargeHeight);
 
+// A fixed weight and a weight bitmap.
 void BM_CrossFade(benchmark::State& state) {
-  auto result = zelvan::image::CreateBmp32(kWidth, kHeight);
-  const auto first = Noise(kWidth, kHeight, 4);
-  const auto second = Noise(kWidth, kHeight, 5);
+  const TFrame f = FrameOf(state);
+  auto result = zelvan::image::CreateBmp32(f.Width, f.Height);
+  const auto first = Noise(f.Width, f.Height, 4);
+  const auto second = Noise(f.Width, f.Height, 5);
+  const auto weights = state.range(1) != 0 ? Noise(f.Width, f.Height, 6) : nullptr;
   for (auto _ : state) {
-    paint::CrossFade(*result, *first, *second, 100);
+    paint::CrossFade(*result, *first, *second, 100, weights.get());
     benchmark::ClobberMemory();
   }
-  SetFrameBytes(state);
+  SetFrameBytes(state, f.Bytes());
 }
-BENCHMARK(BM_CrossFade);
+BENCHMARK(BM_CrossFade)->ArgNames({"h", "weights"})->Args({kHeight, 0})->Args({kLargeHeight, 0})->Args({kHeight, 1})->Args({kLargeHeight, 1});
+
+void BM_BlendBitmaps(benchmark::State& state) {
+  const TFrame f = FrameOf(state);
+  auto destination = Noise(f.Width, f.Height, 1);
+  const auto source = Noise(f.Width, f.Height, 3);
+  for (auto _ : state) {
+    paint::BlendBitmaps(*destination, *source, 100);
+    benchmark::ClobberMemory();
+  }
+  SetFrameBytes(state, f.Bytes());
+}
+BENCHMARK(BM_BlendBitmaps)->Arg(kHeight)->Arg(kLargeHeight);
 
 void BM_FillRect32(benchmark::State& state) {
   auto bitmap = zelvan::image::CreateBmp32(kWidth, kHeight);

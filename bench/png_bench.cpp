@@ -10,6 +10,7 @@
 #include <stdexcept>
 #include <vector>
 
+#include "core/image/channel_order.h"
 #include "core/image/png_graphic.h"
 
 namespace {
@@ -84,7 +85,7 @@ void ToBgra(const TWorkingBitmap& bmp, std::vector<uint32_t>& out) {
         std::memcpy(dst, src, size_t{kWidth} * 4);
         break;
       case TPixelFormat::pf24bit:
-        for (int x = 0; x < kWidth; ++x, src += 3) dst[x] = 0xFF000000u | (uint32_t{src[2]} << 16) | (uint32_t{src[1]} << 8) | src[0];
+        zelvan::image::Widen24To32(src, reinterpret_cast<uint8_t*>(dst), kWidth, 255);
         break;
       default: {
         uint32_t lut[256] = {};

@@ -3,6 +3,7 @@
 #include <cmath>
 #include <cstring>
 
+#include "core/image/channel_order.h"
 #include "core/image/graphic_error.h"
 
 namespace zelvan::image {
@@ -170,12 +171,7 @@ void TColorManager::ConvertToColor(const uint8_t* source, uint8_t* target, int c
       break;
     case TRowConversion::RGBToBGR:
       if (!wide && !gamma && step == 1) {
-        uint8_t* out = target + 3 * firstColumn;
-        for (int i = 0; i < count; ++i, source += 3, out += 3) {
-          out[0] = source[2];
-          out[1] = source[1];
-          out[2] = source[0];
-        }
+        SwapRedBlue24(source, target + 3 * firstColumn, count);
         break;
       }
       for (int i = 0; i < count; ++i) {
@@ -188,13 +184,7 @@ void TColorManager::ConvertToColor(const uint8_t* source, uint8_t* target, int c
       break;
     case TRowConversion::RGBAToBGRA:
       if (!wide && !gamma && step == 1) {
-        uint8_t* out = target + 4 * firstColumn;
-        for (int i = 0; i < count; ++i, source += 4, out += 4) {
-          out[0] = source[2];
-          out[1] = source[1];
-          out[2] = source[0];
-          out[3] = source[3];
-        }
+        SwapRedBlue32(source, target + 4 * firstColumn, count);
         break;
       }
       for (int i = 0; i < count; ++i) {

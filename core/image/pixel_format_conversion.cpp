@@ -2,6 +2,8 @@
 
 #include <stdexcept>
 
+#include "core/image/channel_order.h"
+
 namespace zelvan::image {
 namespace {
 
@@ -38,6 +40,10 @@ std::unique_ptr<TWorkingBitmap> ConvertToDirectColor(const TWorkingBitmap& sourc
   for (int y = 0; y < source.Height(); ++y) {
     const uint8_t* in = source.ScanLine(y);
     uint8_t* out = result->ScanLine(y);
+    if (source.PixelFormat() == TPixelFormat::pf24bit && bytes == 4) {
+      Widen24To32(in, out, source.Width(), 0);
+      continue;
+    }
     for (int x = 0; x < source.Width(); ++x) {
       const TPaletteEntry p = ReadPixel(source, in, x);
       uint8_t* o = out + static_cast<size_t>(bytes) * static_cast<size_t>(x);

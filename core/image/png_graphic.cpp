@@ -358,11 +358,11 @@ void TPNGGraphic::ReadTransparency() {
 
 // --- image data -----------------------------------------------------------
 
-void TPNGGraphic::FillBackground() {
+void TPNGGraphic::FillBackground(int firstRow) {
   TWorkingBitmap& bmp = *bitmap_;
   const uint8_t r = backgroundColor_ & 0xFF, g = (backgroundColor_ >> 8) & 0xFF,
                 b = (backgroundColor_ >> 16) & 0xFF;
-  for (int y = 0; y < bmp.Height(); ++y) {
+  for (int y = firstRow; y < bmp.Height(); ++y) {
     uint8_t* row = bmp.ScanLine(y);
     switch (bmp.PixelFormat()) {
       case TPixelFormat::pf24bit:
@@ -440,7 +440,10 @@ void TPNGGraphic::DecodeImage() {
     bitmap_->Palette() = palette_;
     bitmap_->Palette().resize(std::min(palette_.size(), size_t{1} << bitmap_->BitsPerPixel()));
   }
-  FillBackground();
+  // Whole rows of direct colour are written over completely: only the rows a
+  // short file leaves out need the background, filled once decoding stops.
+  const bool fillLater = !properties_.Interlaced && bitmap_->BitsPerPixel() >= 24;
+  if (!fillLater) FillBackground(0);
   if (transparentColor_ != kNoColor) transparent_ = true;
 
   currentSource_ = nullptr;
@@ -455,6 +458,16 @@ void TPNGGraphic::DecodeImage() {
   const png::TPass* passes = properties_.Interlaced ? png::kAdam7 : &png::kWholeImage;
   const int passCount = properties_.Interlaced ? 7 : 1;
   bool more = true;
+  int rowsDecoded = 0;
+  // On every way out, failures included, rows not decoded show the background.
+  struct TFillRest {
+    TPNGGraphic& self;
+    const bool active;
+    const int& from;
+    ~TFillRest() {
+      if (active) self.FillBackground(from);
+    }
+  } fillRest{*this, fillLater, rowsDecoded};
   for (int p = 0; p < passCount && more; ++p) {
     const png::TPass& pass = passes[p];
     const uint32_t columns = pass.Columns(width), rows = pass.Rows(height);
@@ -472,6 +485,7 @@ void TPNGGraphic::DecodeImage() {
       colorManager_.ConvertRow(current.data() + 1, bitmap_->ScanLine(y), static_cast<int>(columns),
                                pass.FirstColumn, pass.ColumnStep);
       std::swap(current, previous);
+      ++rowsDecoded;
     }
   }
   // The rest of the IDAT run is read so that its CRCs are checked.

@@ -79,7 +79,7 @@ class TPNGGraphic {
   void DecodeImage();
   bool InflateRow(uint8_t* row, size_t bytes);
   void CheckPaletteIndexes(const uint8_t* row, uint32_t pixels) const;
-  void FillBackground();
+  void FillBackground(int firstRow);
   uint32_t SampleColor(const uint8_t* data) const;
   uint32_t ChunkRgb(const uint8_t* data) const;
   void Progress(const std::string& stage);

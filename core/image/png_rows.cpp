@@ -2,6 +2,8 @@
 
 #include <cstdlib>
 
+#include "core/simd/cpu_features.h"
+
 namespace zelvan::image::png {
 
 namespace {
@@ -16,6 +18,13 @@ inline uint8_t Paeth(int a, int b, int c) {
 }  // namespace
 
 bool Unfilter(int type, uint8_t* row, const uint8_t* previous, size_t bytes, size_t pixelBytes) {
+#if defined(__i386__) || defined(__x86_64__)
+  if (simd::Active() >= simd::TLevel::kSse2 && sse2::Unfilter(type, row, previous, bytes, pixelBytes)) return true;
+#endif
+  return reference::Unfilter(type, row, previous, bytes, pixelBytes);
+}
+
+bool reference::Unfilter(int type, uint8_t* row, const uint8_t* previous, size_t bytes, size_t pixelBytes) {
   switch (type) {
     case 0:
       return true;

@@ -9,8 +9,22 @@ namespace zelvan::image::png {
 
 // Undoes filter type (0 none, 1 sub, 2 up, 3 average, 4 Paeth) in place.
 // previous is the unfiltered row before (all zero for the first). An unknown
-// type leaves the row as it is and returns false.
+// type leaves the row as it is and returns false. Rows of 3- and 4-byte
+// pixels take the vector path when simd::Active() allows.
 bool Unfilter(int type, uint8_t* row, const uint8_t* previous, size_t bytes, size_t pixelBytes);
+
+// The plain loops, for tests that compare them with the vector path.
+namespace reference {
+bool Unfilter(int type, uint8_t* row, const uint8_t* previous, size_t bytes, size_t pixelBytes);
+}
+
+#if defined(__i386__) || defined(__x86_64__)
+namespace sse2 {
+// Types 1 (sub) and 4 (Paeth) for pixelBytes 3 or 4, 3 (average) for 4, 2 (up)
+// for any; false for the rest, which the plain loop then does.
+bool Unfilter(int type, uint8_t* row, const uint8_t* previous, size_t bytes, size_t pixelBytes);
+}
+#endif
 
 struct TPass {
   int FirstColumn, FirstRow, ColumnStep, RowStep;

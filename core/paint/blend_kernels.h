@@ -1,9 +1,7 @@
 #pragma once
 // Row kernels of the integer blends. Each has a plain loop (the reference)
-// and, where the compiler targets SSE2, a vector version that gives the same
-// bytes 16 at a time. The shift by 8 is kept exactly:
-//   ((a - b) * w + b * 256) shr 8  ==  (a * w + b * (256 - w)) shr 8,
-// whose terms never exceed 255 * 256 and so fit 16-bit lanes.
+// and vector versions (SSE2, AVX2) that give the same bytes; each call takes
+// the widest one that simd::Active() allows.
 
 #include <cstddef>
 #include <cstdint>

@@ -3,11 +3,14 @@
 #include <algorithm>
 #include <cmath>
 #include <cstring>
+#include <memory>
 #include <numbers>
 #include <stdexcept>
 #include <vector>
 
 #include "core/image/pixel_format_conversion.h"
+#include "core/paint/resample_vector.h"
+#include "core/simd/cpu_features.h"
 
 namespace zelvan::paint {
 namespace {
@@ -26,9 +29,11 @@ struct TContributions {
   std::vector<size_t> first;  // n + 1 offsets into taps
   std::vector<int> index;
   std::vector<int> weight;
+  std::vector<int32_t> split;  // the weights as resample::SplitWeight pairs
+  int span = 0;                // the most source samples one destination sample reaches over
 };
 
-TContributions Contributions(int n, int m, TFilterKind kind) {
+TContributions Build(int n, int m, TFilterKind kind) {
   const double support = FilterSupport(kind);
   const double scale = n < m ? static_cast<double>(n) / m : 1.0;
   const double width = support / scale;
@@ -52,14 +57,37 @@ TContributions Contributions(int n, int m, TFilterKind kind) {
     }
   }
   c.first.push_back(c.index.size());
+  for (int w : c.weight) c.split.push_back(resample::SplitWeight(w));
+  for (size_t i = 0; i + 1 < c.first.size(); ++i) {
+    if (c.first[i] == c.first[i + 1]) continue;
+    const auto [low, high] = std::minmax_element(c.index.begin() + static_cast<ptrdiff_t>(c.first[i]),
+                                                 c.index.begin() + static_cast<ptrdiff_t>(c.first[i + 1]));
+    c.span = std::max(c.span, *high - *low + 1);
+  }
   return c;
 }
 
-uint8_t FixedToByte(int sum) {
-  if (sum < 0) return 0;
-  if (sum >= 0xFF0001) return 255;
-  return static_cast<uint8_t>(sum >> 16);
+// Stretched skin parts come back at the same few sizes on every paint, so
+// the last contributions made are kept (painting runs on one thread).
+std::shared_ptr<const TContributions> Contributions(int n, int m, TFilterKind kind) {
+  struct TEntry {
+    int n, m;
+    TFilterKind kind;
+    std::shared_ptr<const TContributions> contributions;
+  };
+  constexpr size_t kKept = 8;
+  thread_local std::vector<TEntry> kept;
+  for (size_t i = 0; i < kept.size(); ++i) {
+    if (kept[i].n != n || kept[i].m != m || kept[i].kind != kind) continue;
+    std::rotate(kept.begin(), kept.begin() + static_cast<ptrdiff_t>(i), kept.begin() + static_cast<ptrdiff_t>(i) + 1);
+    return kept.front().contributions;
+  }
+  if (kept.size() == kKept) kept.pop_back();
+  kept.insert(kept.begin(), {n, m, kind, std::make_shared<const TContributions>(Build(n, m, kind))});
+  return kept.front().contributions;
 }
+
+using resample::FixedToByte;
 
 template <int kChannels>
 void ResampleRows(const TWorkingBitmap& source, TWorkingBitmap& target, const TContributions& c) {
@@ -92,6 +120,47 @@ void ResampleColumns(const TWorkingBitmap& source, TWorkingBitmap& target, int c
     for (size_t k = 0; k < bytes; ++k) out[k] = FixedToByte(sum[k]);
   }
 }
+
+#if ZELVAN_X86
+// The vector passes: rows widened once into sample pairs, then one
+// multiply-add per tap for four or eight samples.
+void ResampleRowsVector(const TWorkingBitmap& source, TWorkingBitmap& target, const TContributions& c) {
+  std::vector<int16_t> expanded(2 * static_cast<size_t>(source.Width()) * 4);
+  for (int y = 0; y < source.Height(); ++y) {
+    resample::sse2::Expand(source.ScanLine(y), 4 * static_cast<size_t>(source.Width()), expanded.data());
+    uint8_t* out = target.ScanLine(y);
+    for (size_t x = 0; x < static_cast<size_t>(target.Width()); ++x)
+      resample::sse2::SumPixel(out + 4 * x, expanded.data(), c.index.data() + c.first[x], c.split.data() + c.first[x],
+                               c.first[x + 1] - c.first[x]);
+  }
+}
+
+void ResampleColumnsVector(const TWorkingBitmap& source, TWorkingBitmap& target, int channels, const TContributions& c) {
+  const size_t bytes = static_cast<size_t>(target.Width()) * static_cast<size_t>(channels);
+  const auto sumRows = simd::Active() >= simd::TLevel::kAvx2 ? resample::avx2::SumRows : resample::sse2::SumRows;
+  // Widened source rows in a ring: every destination row's taps lie within
+  // span consecutive rows, so they never evict each other.
+  const size_t slots = static_cast<size_t>(std::max(c.span, 1));
+  std::vector<int16_t> ring(slots * 2 * bytes);
+  std::vector<int> held(slots, -1);
+  std::vector<const int16_t*> rows;
+  for (int y = 0; y < target.Height(); ++y) {
+    const size_t from = c.first[static_cast<size_t>(y)], to = c.first[static_cast<size_t>(y) + 1];
+    rows.clear();
+    for (size_t t = from; t < to; ++t) {
+      const int index = c.index[t];
+      const size_t slot = static_cast<size_t>(index) % slots;
+      int16_t* row = ring.data() + slot * 2 * bytes;
+      if (held[slot] != index) {
+        resample::sse2::Expand(source.ScanLine(index), bytes, row);
+        held[slot] = index;
+      }
+      rows.push_back(row);
+    }
+    sumRows(target.ScanLine(y), rows.data(), c.split.data() + from, to - from, 0, bytes);
+  }
+}
+#endif
 
 std::unique_ptr<TWorkingBitmap> CopyOf(const TWorkingBitmap& source) {
   auto copy = std::make_unique<TWorkingBitmap>(source.Width(), source.Height(), source.PixelFormat());
@@ -156,13 +225,25 @@ void Resample(const TWorkingBitmap& source, std::unique_ptr<TWorkingBitmap>& des
   const TWorkingBitmap& src = image::InFormat(source, format, converted);
 
   TWorkingBitmap rows(newWidth, src.Height(), format);
-  const TContributions columns = Contributions(newWidth, src.Width(), filter);
-  if (channels == 4)
-    ResampleRows<4>(src, rows, columns);
-  else
-    ResampleRows<3>(src, rows, columns);
+  const auto columns = Contributions(newWidth, src.Width(), filter);
+  const auto lines = Contributions(newHeight, src.Height(), filter);
   auto result = std::make_unique<TWorkingBitmap>(newWidth, newHeight, format);
-  ResampleColumns(rows, *result, channels, Contributions(newHeight, src.Height(), filter));
+#if ZELVAN_X86
+  if (simd::Active() >= simd::TLevel::kSse2) {
+    if (channels == 4)
+      ResampleRowsVector(src, rows, *columns);
+    else
+      ResampleRows<3>(src, rows, *columns);
+    ResampleColumnsVector(rows, *result, channels, *lines);
+    destination = std::move(result);
+    return;
+  }
+#endif
+  if (channels == 4)
+    ResampleRows<4>(src, rows, *columns);
+  else
+    ResampleRows<3>(src, rows, *columns);
+  ResampleColumns(rows, *result, channels, *lines);
   destination = std::move(result);
 }
 

@@ -7,6 +7,8 @@
 #include <iterator>
 
 #include "core/image/graphic_error.h"
+#include "core/simd/cpu_features.h"
+#include "tests/core/simd_levels.h"
 #include "tools/common/png_writer.h"
 
 namespace zelvan::image {
@@ -82,10 +84,10 @@ struct RoundTripCase {
 
 class PngRoundTrip : public ::testing::TestWithParam<RoundTripCase> {};
 
-TEST_P(PngRoundTrip, EverySampleArrivesConverted) {
-  const RoundTripCase c = GetParam();
+// Decodes the case's file at one width and checks every pixel.
+void ExpectRoundTrip(const RoundTripCase& c, uint32_t width) {
   PngRecipe recipe;
-  recipe.width = 13;
+  recipe.width = width;
   recipe.height = 11;
   recipe.colorType = c.colorType;
   recipe.depth = c.depth;
@@ -101,11 +103,11 @@ TEST_P(PngRoundTrip, EverySampleArrivesConverted) {
   const auto png = Load(WritePng(recipe));
   const TWorkingBitmap& bmp = *png->Bitmap();
   ASSERT_EQ(bmp.PixelFormat(), c.format);
-  ASSERT_EQ(bmp.Width(), 13);
+  ASSERT_EQ(bmp.Width(), static_cast<int>(width));
   ASSERT_EQ(bmp.Height(), 11);
   auto reduce = [&](unsigned v) { return c.depth == 16 ? v * 255 / 65535 : v; };
   for (int y = 0; y < 11; ++y) {
-    for (int x = 0; x < 13; ++x) {
+    for (int x = 0; x < static_cast<int>(width); ++x) {
       auto sample = [&](int s) { return SampleAt(x, y, s, c.depth, paletteSize); };
       SCOPED_TRACE("pixel " + std::to_string(x) + "," + std::to_string(y));
       switch (c.colorType) {
@@ -144,6 +146,19 @@ TEST_P(PngRoundTrip, EverySampleArrivesConverted) {
   }
   if (c.colorType == 0 && c.depth == 2) {
     EXPECT_EQ(bmp.Palette()[5].R, 85);  // 4-bit gray ramp
+  }
+}
+
+// Every vector level the processor has; a width that is mostly vector
+// blocks and one that is mostly the ends of rows.
+TEST_P(PngRoundTrip, EverySampleArrivesConverted) {
+  for (simd::TLevel level : zelvan::testing::VectorLevels()) {
+    const simd::TCapScope cap(level);
+    for (uint32_t width : {13u, 67u}) {
+      SCOPED_TRACE("level " + std::to_string(static_cast<int>(level)) + ", width " + std::to_string(width));
+      ExpectRoundTrip(GetParam(), width);
+      if (::testing::Test::HasFatalFailure()) return;
+    }
   }
 }
 

@@ -1,0 +1,22 @@
+#pragma once
+// The vector versions of the blend kernels, one table per instruction level;
+// blend_kernels.cpp picks one per call by simd::Active().
+
+#include "core/paint/blend_kernels.h"
+#include "core/simd/target.h"
+
+namespace zelvan::paint::kernels {
+
+struct TRowKernels {
+  void (*MaskBlendRow)(uint8_t* d, const uint8_t* s, const uint8_t* m, int width, bool opaque);
+  void (*WeightBlendRow)(uint8_t* d, const uint8_t* s, int width, int w);
+  void (*MixBytes)(uint8_t* out, const uint8_t* a, const uint8_t* b, const uint8_t* weights, int w, size_t count);
+  void (*AlphaOverRow)(uint32_t* d, const uint32_t* s, int width, TAlphaRule rule, int fade);
+};
+
+#if ZELVAN_X86
+extern const TRowKernels kSse2Rows;
+extern const TRowKernels kAvx2Rows;
+#endif
+
+}  // namespace zelvan::paint::kernels
