@@ -123,3 +123,19 @@ TMessageBoxRecorder::TMessageBoxRecorder() {
 }
 
 TMessageBoxRecorder::~TMessageBoxRecorder() { Application->SetMessageBoxHook(nullptr); }
+
+void WriteKitSkin(const std::wstring& folder) {
+  const std::string options =
+      "[GLOBALINFO]\nVERSION=8\nCOLOR=$C0C0C0\n"
+      "[PANEL]\nCOLOR=$808080\nGRADIENTDATA=16777215;0;100;0;0\nGRADIENTPERCENT=50\n"
+      "[CLEAR]\nTRANSPARENCY=100\n"
+      "[HALF0]\nCOLOR=0\nTRANSPARENCY=50\n"
+      "[HALF200]\nCOLOR=$C8C8C8\nTRANSPARENCY=50\n"
+      "[EDIT]\nCOLOR=$FFFFFF\nFONTCOLOR=$202020\nSTATES=2\n";
+  CreateDirectoryW((folder + L"\\Kit").c_str(), nullptr);
+  HANDLE file = CreateFileW((folder + L"\\Kit\\Options.dat").c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
+                            FILE_ATTRIBUTE_NORMAL, nullptr);
+  DWORD written = 0;
+  WriteFile(file, options.data(), static_cast<DWORD>(options.size()), &written, nullptr);
+  CloseHandle(file);
+}

@@ -10,6 +10,7 @@
 
 #include "framework/controls/graphic_control.h"
 #include "framework/forms/form.h"
+#include "skin/core/common_data.h"
 #include "skin/core/skin_messages.h"
 #include "skin/core/skinned_windows.h"
 #include "skin/store/skin_manager.h"
@@ -82,6 +83,55 @@ class TStandInProvider : public TComponent, public TacProviderLink {
   TCustomForm* FForm;
   TWndMethod FPrevious;
 };
+
+// Controls whose skin handling is TsCommonData's, as the skinned controls'
+// will be: skin commands to CommandHandler first, other messages to the
+// control and then to CommonMessage. Every command received (queries of
+// SKC_IS_SKINNED aside) is logged under the control's name, and the cache
+// is sized on each refresh as painting would.
+template <class Base>
+class TDataControl : public Base {
+ public:
+  TDataControl(TComponent* owner, int coc) : Base(owner), SkinData(this, true) {
+    SkinData.COC = coc;
+    this->SetBounds(0, 0, 60, 30);
+  }
+  void WndProc(TMessage& message) override {
+    if (message.Msg == SKM_COMMAND) {
+      const uint16_t code = SkinCommandCode(message.WParam);
+      if (code != SKC_IS_SKINNED) CommandLog().Add(this->Name(), code);
+      if (SkinData.CommandHandler(message)) {
+        if (code == SKC_REFRESH && SkinData.Skinned()) SkinData.InitCacheBmp();
+        return;
+      }
+      return Base::WndProc(message);
+    }
+    Base::WndProc(message);
+    SkinData.CommonMessage(message);
+  }
+  TsCtrlSkinData SkinData;
+};
+
+class TDataPanel : public TDataControl<TWinControl> {
+ public:
+  explicit TDataPanel(TComponent* owner, int coc = 51) : TDataControl(owner, coc) {
+    ControlStyle().Include(csAcceptsControls);
+  }
+  std::wstring ClassName() const override { return L"TDataPanel"; }
+};
+
+class TDataShape : public TDataControl<TGraphicControl> {
+ public:
+  explicit TDataShape(TComponent* owner, int coc = 0) : TDataControl(owner, coc) {}
+  std::wstring ClassName() const override { return L"TDataShape"; }
+};
+
+// A skin written by code for the branches Air does not reach: PANEL opaque
+// with a gradient (answers with its picture), CLEAR fully see-through,
+// HALF0 and HALF200 half see-through in black and in grey 200, EDIT with two
+// states.
+// Writes the kit skin as folder "Kit" under `folder`.
+void WriteKitSkin(const std::wstring& folder);
 
 // Logs the skin commands a control that does not handle them receives.
 void RecordCommands(TControl& control, const std::wstring& name);

@@ -1,0 +1,182 @@
+// Common skin data under Wine, on stand-in controls over the kit skin:
+// sections, background requests and colours, update blocks, skin removal and
+// the move rules.
+#include "skin/core/common_data.h"
+
+#include <gtest/gtest.h>
+
+#include <memory>
+
+#include "../core/store/skin_fixture.h"
+#include "../framework/test_support.h"
+#include "skin_test_kit.h"
+
+namespace {
+
+using zelvan::store::testing::TempFolder;
+
+class CommonDataTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    CommandLog().Clear();
+    const std::u16string path = dir.Path();
+    folder.assign(path.begin(), path.end());
+    WriteKitSkin(folder);
+    manager = std::make_unique<TsSkinManager>(nullptr);
+    manager->SetSkinDirectory(folder);
+    manager->SetSkinName(L"Kit");
+    ASSERT_TRUE(manager->Active());
+    form = NewForm(300, 200);
+    form->SetColor(0x00336699);
+  }
+  void TearDown() override {
+    delete form;
+    manager.reset();
+  }
+  template <typename T>
+  T* Add(TWinControl* parent, const std::wstring& name, const std::string& section, int left, int top) {
+    T* control = Make<T>(parent, name);
+    control->SkinData.SetSkinManager(manager.get());
+    control->SetBounds(left, top, 120, 80);
+    control->SkinData.SetSkinSection(section);
+    return control;
+  }
+  TempFolder dir;
+  std::wstring folder;
+  std::unique_ptr<TsSkinManager> manager;
+  TForm* form = nullptr;
+};
+
+TEST_F(CommonDataTest, SectionNames) {
+  auto* shape = Add<TDataShape>(form, L"Shape", "edit", 0, 0);
+  EXPECT_EQ(shape->SkinData.SkinSection(), "EDIT");
+  EXPECT_TRUE(shape->SkinData.Skinned());
+  manager->UpdateSkin(true);  // the refresh ends the hold its first, unknown section put on it
+  EXPECT_FALSE(shape->SkinData.Updating());
+  CommandLog().Clear();
+  shape->SkinData.SetSkinSection("EDIT");
+  EXPECT_EQ(CommandLog().Count(L"Shape", SKC_REFRESH), 0) << "the same text is no change";
+  shape->SkinData.SetSkinSection("edit");
+  EXPECT_EQ(CommandLog().Count(L"Shape", SKC_REFRESH), 1) << "lower case differs from the stored name";
+  shape->SkinData.SetSkinSection("");
+  EXPECT_EQ(shape->SkinData.SkinSection(), "UNKNOWN");
+  EXPECT_EQ(shape->SkinData.SkinIndex, -1);
+  EXPECT_EQ(CommandLog().Count(L"Shape", SKC_SKIN_REMOVED), 1);
+  EXPECT_FALSE(shape->SkinData.Skinned());
+  shape->SetColor(0x00010203);
+  EXPECT_EQ(PerformSkinCommand(shape, SKC_GET_BG_COLOR), 0x00010203) << "unskinned: its own colour";
+}
+
+TEST_F(CommonDataTest, ABackgroundRequestClimbsThroughSeeThroughControls) {
+  auto* panel = Add<TDataPanel>(form, L"Panel", "PANEL", 10, 10);
+  auto* outer = Add<TDataPanel>(panel, L"Outer", "CLEAR", 5, 7);
+  auto* inner = Add<TDataPanel>(outer, L"Inner", "CLEAR", 3, 4);
+  panel->SkinData.InitCacheBmp();
+  zelvan::paint::TCacheInfo info;
+  inner->SkinData.GetParentCache(info);
+  ASSERT_TRUE(info.Ready);
+  EXPECT_EQ(info.Bmp, &panel->SkinData.CacheBmp()->Image());
+  EXPECT_EQ(info.X, 8);
+  EXPECT_EQ(info.Y, 11);
+
+  // Painting straight into a context: the positions go in on the way up.
+  TBgRequest request;
+  request.PaintToDC = true;
+  HDC screen = GetDC(nullptr);
+  request.DC = CreateCompatibleDC(screen);
+  HBITMAP target = CreateCompatibleBitmap(screen, 4, 4);
+  ReleaseDC(nullptr, screen);
+  HGDIOBJ old = SelectObject(request.DC, target);
+  request.R = RECT{0, 0, 4, 4};
+  request.X = 3, request.Y = 4;
+  PerformSkinCommand(outer, SKC_GET_BG_INFO, reinterpret_cast<LPARAM>(&request));
+  EXPECT_EQ(request.Kind, bgBitmap);
+  EXPECT_EQ(request.X, 8);
+  EXPECT_EQ(request.Y, 11);
+  SelectObject(request.DC, old);
+  DeleteObject(target);
+  DeleteDC(request.DC);
+}
+
+TEST_F(CommonDataTest, BackgroundColoursClimbAndMix) {
+  auto* clearPanel = Add<TDataPanel>(form, L"ClearPanel", "CLEAR", 0, 0);
+  auto* label = Add<TDataShape>(clearPanel, L"Label", "CLEAR", 4, 4);
+  EXPECT_EQ(label->SkinData.BackgroundColor(0), 0x00336699u) << "see-through on see-through shows the form";
+  EXPECT_EQ(PerformSkinCommand(clearPanel, SKC_GET_BG_COLOR), 0x00336699);
+
+  // (T x parent + (256 - T) x own) div 256 per channel, T = 50.
+  const struct {
+    const char* section;
+    TColor formColor;
+    LRESULT answer;
+  } cases[] = {{"HALF0", 0x00C8C8C8, 0x00272727}, {"HALF200", 0x00000000, 0x00A0A0A0}};
+  for (const auto& c : cases) {
+    form->SetColor(c.formColor);
+    auto* half = Add<TDataPanel>(form, std::wstring(L"Half") + (c.formColor ? L"0" : L"200"), c.section, 150, 0);
+    EXPECT_EQ(PerformSkinCommand(half, SKC_GET_BG_COLOR), c.answer) << c.section;
+  }
+}
+
+TEST_F(CommonDataTest, NestedUpdateBlocksReleaseOnlyAtTheLastEnd) {
+  auto* panel = Add<TDataPanel>(form, L"Panel", "PANEL", 0, 0);
+  TsCommonData& data = panel->SkinData;
+  data.BeginUpdate();
+  data.BeginUpdate();
+  EXPECT_EQ(CommandLog().Count(L"Panel", SKC_BEGIN_UPDATE), 2);
+  data.EndUpdate(false);
+  EXPECT_TRUE(data.CtrlSkinState & kStateUpdating);
+  EXPECT_TRUE(data.Updating());
+  EXPECT_EQ(CommandLog().Count(L"Panel", SKC_END_UPDATE), 0);
+  data.EndUpdate(false);
+  EXPECT_EQ(CommandLog().Count(L"Panel", SKC_END_UPDATE), 1);
+  EXPECT_FALSE(data.CtrlSkinState & kStateUpdating);
+  data.EndUpdate(false);
+  EXPECT_EQ(data.UpdateCount(), 0) << "the count never goes below 0";
+  EXPECT_EQ(CommandLog().Count(L"Panel", SKC_END_UPDATE), 1);
+}
+
+TEST_F(CommonDataTest, RemovingTheSkinGivesEditsTheirSystemColoursBack) {
+  auto* edit = Add<TDataPanel>(form, L"Edit", "EDIT", 0, 0);
+  edit->SkinData.COC = 2;
+  auto* custom = Add<TDataPanel>(form, L"Custom", "EDIT", 0, 100);
+  custom->SkinData.COC = 2;
+  custom->SkinData.SetCustomColor(true);
+  custom->SetColor(0x00123456);
+  manager->UpdateSkin(true);
+  EXPECT_EQ(edit->Color(), 0x00FFFFFFu);
+  EXPECT_EQ(edit->Font().Color(), 0x00202020u);
+  EXPECT_EQ(custom->Color(), 0x00123456u);
+  manager->SetActive(false);
+  EXPECT_EQ(edit->Color(), clWindow);
+  EXPECT_EQ(edit->Font().Color(), clWindowText);
+  EXPECT_EQ(custom->Color(), 0x00123456u) << "a custom colour is the control's own";
+  EXPECT_EQ(edit->SkinData.SkinIndex, -1);
+  EXPECT_TRUE(edit->SkinData.CacheBmp()->Empty());
+}
+
+TEST_F(CommonDataTest, MovingMarksTheCacheOnlyWhereThePictureDependsOnThePlace) {
+  auto* panel = Add<TDataPanel>(form, L"Panel", "PANEL", 0, 0);
+  auto* opaque = Add<TDataPanel>(panel, L"Opaque", "EDIT", 2, 2);
+  auto* clear = Add<TDataPanel>(panel, L"Clear", "CLEAR", 40, 2);
+  for (TDataPanel* c : {opaque, clear}) c->SkinData.BGChanged = false;
+  opaque->SetLeft(5);
+  clear->SetLeft(45);
+  EXPECT_FALSE(opaque->SkinData.BGChanged) << "an opaque section looks the same anywhere";
+  EXPECT_TRUE(clear->SkinData.BGChanged) << "it shows the gradient behind it";
+}
+
+TEST_F(CommonDataTest, HandlesStayPutOverManySkinLoads) {
+  for (int i = 0; i < 30; ++i) Add<TDataPanel>(form, L"P" + std::to_wstring(i), i % 2 ? "PANEL" : "EDIT", i * 3, i * 2);
+  manager->UpdateSkin(true);
+  Pump(20);
+  const unsigned gdi = GdiObjectCount(), user = UserObjectCount();
+  for (int i = 0; i < 1000; ++i) {
+    manager->SetActive(false);
+    manager->SetActive(true);
+  }
+  Pump(20);
+  EXPECT_EQ(GdiObjectCount(), gdi);
+  EXPECT_EQ(UserObjectCount(), user);
+}
+
+}  // namespace
