@@ -7,5 +7,5 @@ bool TrySkinWindow(HWND) { return false; }
 void WindowDestroyed(HWND) {}
 void InstallApplicationHook(TsSkinManager&) {}
 void RemoveApplicationHook(TsSkinManager&) {}
-bool SkinDataMouseAbove(LRESULT) { return false; }
 void RemoveExtendedBorders(TsSkinManager&) {}
+

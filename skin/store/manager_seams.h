@@ -20,8 +20,5 @@ void WindowDestroyed(HWND window);
 // Application window hook of the default manager (taskbar window, hand-over).
 void InstallApplicationHook(TsSkinManager& manager);
 void RemoveApplicationHook(TsSkinManager& manager);
-// Common skin data answer of SKC_GET_SKIN_DATA: whether the mouse is still
-// over the control it belongs to.
-bool SkinDataMouseAbove(LRESULT skinData);
 // Extended borders of every form of this manager are taken down.
 void RemoveExtendedBorders(TsSkinManager& manager);

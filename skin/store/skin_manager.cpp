@@ -65,7 +65,6 @@ TsSkinManager::TsSkinManager(TComponent* owner)
                   }),
                   FSettings),
       ThirdLists(ThirdPartyList::kCount) {
-  FSettings.SkinDirectory.clear();
   FSettings.InternalSkins = &FInternalSkins;
   FInternalSkins.OnChange = [this] {
     if (OnSkinListChanged) OnSkinListChanged(this);
@@ -77,7 +76,6 @@ TsSkinManager::TsSkinManager(TComponent* owner)
     InstallApplicationHook(*this);
   }
   FillThirdLists();
-  if (FSettings.SkinDirectory.empty()) FSettings.SkinDirectory = u"c:\\Skins";
 }
 
 TsSkinManager::~TsSkinManager() {
@@ -94,6 +92,7 @@ TsSkinManager::~TsSkinManager() {
     UnInstallHook();
     RemoveApplicationHook(*this);
     gDefaultManager = nullptr;
+    UseTaskDialogs = true;
   }
   WriteThirdLists();
   FreeSkin();

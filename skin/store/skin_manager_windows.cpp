@@ -3,6 +3,7 @@
 #include <cwctype>
 
 #include "framework/controls/control.h"
+#include "skin/core/common_data.h"
 #include "skin/core/flag_scope.h"
 #include "skin/core/skin_broadcast.h"
 #include "skin/core/skin_messages.h"
@@ -10,6 +11,17 @@
 #include "skin/store/manager_seams.h"
 #include "skin/store/skin_change_lock.h"
 #include "skin/store/skin_manager.h"
+
+namespace {
+
+// The answer to SKC_GET_SKIN_DATA (a TsCommonData or 0): whether the mouse is
+// still over the control it belongs to.
+bool SkinDataMouseAbove(LRESULT skinData) {
+  const auto* data = reinterpret_cast<const TsCommonData*>(skinData);
+  return data && data->MouseAbove();
+}
+
+}  // namespace
 
 void TsSkinManager::SendToAllForms(uint16_t code, LPARAM lParam) {
   TMessage message{SKM_COMMAND, SkinCommandWParam(code), lParam, 0};

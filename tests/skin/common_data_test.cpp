@@ -165,6 +165,17 @@ TEST_F(CommonDataTest, MovingMarksTheCacheOnlyWhereThePictureDependsOnThePlace) 
   EXPECT_TRUE(clear->SkinData.BGChanged) << "it shows the gradient behind it";
 }
 
+TEST_F(CommonDataTest, AGraphicControlStillUnderTheMouseKeepsItsPlace) {
+  auto* shape = Add<TDataShape>(form, L"Hovered", "EDIT", 0, 0);
+  manager->SetActiveGraphControl(shape);
+  shape->SkinData.SetMouseAbove(true);
+  EXPECT_FALSE(manager->SetActiveGraphControl(nullptr));
+  EXPECT_EQ(manager->ActiveGraphControl(), shape);
+  shape->SkinData.SetMouseAbove(false);
+  EXPECT_TRUE(manager->SetActiveGraphControl(nullptr));
+  EXPECT_EQ(CommandLog().Count(L"Hovered", SKC_MOUSE_LEAVE), 1);
+}
+
 TEST_F(CommonDataTest, HandlesStayPutOverManySkinLoads) {
   for (int i = 0; i < 30; ++i) Add<TDataPanel>(form, L"P" + std::to_wstring(i), i % 2 ? "PANEL" : "EDIT", i * 3, i * 2);
   manager->UpdateSkin(true);
