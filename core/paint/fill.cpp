@@ -6,12 +6,16 @@
 
 namespace zelvan::paint {
 
+uint32_t ColorPixel(TColor color, uint8_t alpha) {
+  // The top byte of a colour is not a channel; it must not leak into alpha.
+  return (uint32_t{alpha} << 24) | (SwapRedBlue(ColorToRGB(color)) & 0x00FFFFFFu);
+}
+
 void FillRect32(image::TWorkingBitmap& bitmap, const TRect& rect, TColor color, uint8_t alpha) {
   if (bitmap.PixelFormat() != image::TPixelFormat::pf32bit) return;
   const TRect r = ClipToSize(rect, bitmap.Width(), bitmap.Height());
   if (r.IsEmpty()) return;
-  // The top byte of a colour is not a channel; it must not leak into alpha.
-  const uint32_t pixel = (uint32_t{alpha} << 24) | (SwapRedBlue(ColorToRGB(color)) & 0x00FFFFFFu);
+  const uint32_t pixel = ColorPixel(color, alpha);
   for (int y = r.Top; y < r.Bottom; ++y) {
     uint32_t* row = bitmap.Row32(y);
     std::fill(row + r.Left, row + r.Right, pixel);

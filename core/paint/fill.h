@@ -10,6 +10,9 @@
 
 namespace zelvan::paint {
 
+// alpha << 24 + colour in pixel order, system colours resolved.
+uint32_t ColorPixel(TColor color, uint8_t alpha);
+
 // Every pixel of the rect (clipped to the bitmap) := alpha << 24 + colour in
 // pixel order. System colours are resolved first.
 void FillRect32(image::TWorkingBitmap& bitmap, const TRect& rect, TColor color, uint8_t alpha);

@@ -14,12 +14,14 @@ double Clamp255(double v) { return std::clamp(v, 0.0, 255.0); }
 // Applies a pixel function to every non-key, non-gray pixel; skins repeat the
 // same colour over long runs, so the last result is reused.
 template <class Change>
-void ChangePixels(image::TWorkingBitmap* bitmap, Change change) {
+void ChangePixels(image::TWorkingBitmap* bitmap, const TRect* rect, Change change) {
   if (bitmap == nullptr || bitmap->PixelFormat() != image::TPixelFormat::pf32bit) return;
+  const TRect whole{0, 0, bitmap->Width(), bitmap->Height()};
+  const TRect r = rect != nullptr ? IntersectRects(*rect, whole) : whole;
   uint32_t lastIn = 0, lastOut = change(0);
-  for (int y = 0; y < bitmap->Height(); ++y) {
+  for (int y = r.Top; y < r.Bottom; ++y) {
     uint32_t* row = bitmap->Row32(y);
-    for (int x = 0; x < bitmap->Width(); ++x) {
+    for (int x = r.Left; x < r.Right; ++x) {
       const uint32_t p = row[x];
       if (p == kKeyPixel || (PixelR(p) == PixelG(p) && PixelG(p) == PixelB(p))) continue;
       if (p != lastIn) {
@@ -90,11 +92,19 @@ TColor ChangeColorSaturation(TColor color, int amount) {
 }
 
 void ChangeBitmapHue(image::TWorkingBitmap* bitmap, int offset) {
-  ChangePixels(bitmap, [offset](uint32_t p) { return ChangeHue(offset, p); });
+  ChangePixels(bitmap, nullptr, [offset](uint32_t p) { return ChangeHue(offset, p); });
 }
 
 void ChangeBitmapSaturation(image::TWorkingBitmap* bitmap, int amount) {
-  ChangePixels(bitmap, [amount](uint32_t p) { return ChangeSaturation(amount, p); });
+  ChangePixels(bitmap, nullptr, [amount](uint32_t p) { return ChangeSaturation(amount, p); });
+}
+
+void ChangeRectHue(image::TWorkingBitmap& bitmap, const TRect& rect, int offset) {
+  ChangePixels(&bitmap, &rect, [offset](uint32_t p) { return ChangeHue(offset, p); });
+}
+
+void ChangeRectSaturation(image::TWorkingBitmap& bitmap, const TRect& rect, int amount) {
+  ChangePixels(&bitmap, &rect, [amount](uint32_t p) { return ChangeSaturation(amount, p); });
 }
 
 }  // namespace zelvan::paint

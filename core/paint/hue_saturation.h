@@ -6,6 +6,7 @@
 
 #include "core/image/working_bitmap.h"
 #include "core/paint/color.h"
+#include "core/paint/geometry.h"
 
 namespace zelvan::paint {
 
@@ -23,5 +24,9 @@ TColor ChangeColorSaturation(TColor color, int amount);
 // A missing bitmap or one that is not 32-bit is ignored.
 void ChangeBitmapHue(image::TWorkingBitmap* bitmap, int offset);
 void ChangeBitmapSaturation(image::TWorkingBitmap* bitmap, int amount);
+
+// The same on the part of rect inside the bitmap.
+void ChangeRectHue(image::TWorkingBitmap& bitmap, const TRect& rect, int offset);
+void ChangeRectSaturation(image::TWorkingBitmap& bitmap, const TRect& rect, int amount);
 
 }  // namespace zelvan::paint

@@ -124,16 +124,18 @@ void TilePattern(TWorkingBitmap& canvas, const TRect& rect, const TWorkingBitmap
   TileBlock(canvas, rect, picture, {0, 0, picture.Width(), picture.Height()});
 }
 
-void TilePattern(TWorkingBitmap& canvas, const TRect& rect, const image::TJpegImage& picture) {
-  if (picture.Data.empty() || picture.Width <= 0 || picture.Height <= 0 || rect.IsEmpty()) return;
+bool TilePattern(TWorkingBitmap& canvas, const TRect& rect, const image::TJpegImage& picture) {
+  if (picture.Data.empty() || picture.Width <= 0 || picture.Height <= 0 || rect.IsEmpty()) return false;
   std::unique_ptr<TWorkingBitmap> expanded;
   try {
     expanded = image::DecodeJpeg(picture);
   } catch (const std::exception&) {
-    return;  // a damaged pattern leaves the rect to the section colour
+    return false;  // a damaged pattern leaves the rect to the section colour
   }
   // Whole tiles from the rect's corner, each cut to the rect: plain tiling.
-  if (expanded) TilePattern(canvas, rect, *expanded);
+  if (!expanded || expanded->Width() == 0 || expanded->Height() == 0) return false;
+  TilePattern(canvas, rect, *expanded);
+  return true;
 }
 
 }  // namespace zelvan::paint

@@ -41,8 +41,8 @@ void FillMaskedTexture(image::TWorkingBitmap& bitmap, TRect& rect, const TCacheI
 
 // A stored pattern tiled from the rect's top-left corner, last row and column
 // cut. A JPEG pattern is expanded for the call; one that cannot be read, like
-// an empty picture, paints nothing.
+// an empty picture, paints nothing. The JPEG form tells whether it painted.
 void TilePattern(image::TWorkingBitmap& canvas, const TRect& rect, const image::TWorkingBitmap& picture);
-void TilePattern(image::TWorkingBitmap& canvas, const TRect& rect, const image::TJpegImage& picture);
+bool TilePattern(image::TWorkingBitmap& canvas, const TRect& rect, const image::TJpegImage& picture);
 
 }  // namespace zelvan::paint
