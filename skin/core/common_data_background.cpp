@@ -9,6 +9,7 @@
 #include "framework/controls/win_control.h"
 #include "framework/forms/custom_form.h"
 #include "skin/core/common_data.h"
+#include "skin/paint/control_paint.h"
 #include "skin/store/skin_manager.h"
 
 using zelvan::paint::kKeyColor;
@@ -170,12 +171,7 @@ void TsCommonData::AnswerBgRequest(TBgRequest& request, int state, HWND window) 
     }
     request.Kind = bgBitmap;
     if (request.PaintToDC) {
-      HDC source = CreateCompatibleDC(request.DC);
-      HGDIOBJ old = SelectObject(source, FCacheBmp->Handle());
-      BitBlt(request.DC, request.R.left, request.R.top, request.R.right - request.R.left,
-             request.R.bottom - request.R.top, source, request.X, request.Y, SRCCOPY);
-      SelectObject(source, old);
-      DeleteDC(source);
+      if (request.DC) CopyBitmapToDC(FCacheBmp->Handle(), request.DC, request.R, POINT{request.X, request.Y});
     } else {
       request.Bmp = cache;
       request.X = request.Y = 0;
@@ -256,11 +252,6 @@ void TsCommonData::CopyCacheToDC(const RECT& source, int dy, int dx, bool update
       if (IntersectRect(&common, &r, &destination)) ExcludeClipRect(dc, r.left, r.top, r.right, r.bottom);
     }
   }
-  HDC memory = CreateCompatibleDC(dc);
-  HGDIOBJ old = SelectObject(memory, FCacheBmp->Handle());
-  BitBlt(dc, destination.left, destination.top, destination.right - destination.left,
-         destination.bottom - destination.top, memory, source.left, source.top, SRCCOPY);
-  SelectObject(memory, old);
-  DeleteDC(memory);
+  CopyBitmapToDC(FCacheBmp->Handle(), dc, destination, POINT{source.left, source.top});
   RestoreDC(dc, saved);
 }

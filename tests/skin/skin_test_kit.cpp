@@ -6,6 +6,7 @@
 
 #include "framework/application/application.h"
 #include "skin/core/skin_broadcast.h"
+#include "skin/paint/control_paint.h"
 
 namespace {
 
@@ -138,4 +139,22 @@ void WriteKitSkin(const std::wstring& folder) {
   DWORD written = 0;
   WriteFile(file, options.data(), static_cast<DWORD>(options.size()), &written, nullptr);
   CloseHandle(file);
+}
+
+void TDataPanel::PaintWindow(HDC dc) {
+  if (!SkinData.Skinned()) return TWinControl::PaintWindow(dc);
+  if ((SkinData.BGChanged || SkinData.CacheBmp()->Empty()) && !PrepareCache(SkinData, PaintState())) return;
+  const RECT whole{0, 0, Width(), Height()};
+  SkinData.CopyCacheToDC(whole, 0, 0, false, dc, whole);
+  // The children wait for the parent's picture; it is ready now.
+  for (int i = 0; i < ControlCount(); ++i) {
+    auto* child = dynamic_cast<TWinControl*>(Controls(i));
+    if (child && child->HandleAllocated()) SendSkinCommand(child->Handle(), SKC_PARENT_UPDATED);
+  }
+}
+
+void TDataShape::Paint() {
+  if (!SkinData.Skinned()) return TDataControl::Paint();
+  if ((SkinData.BGChanged || SkinData.CacheBmp()->Empty()) && !PrepareCache(SkinData, PaintState())) return;
+  CopyBitmapToDC(SkinData.CacheBmp()->Handle(), Canvas().Handle(), RECT{0, 0, Width(), Height()}, POINT{0, 0});
 }

@@ -110,20 +110,29 @@ class TDataControl : public Base {
     SkinData.CommonMessage(message);
   }
   TsCtrlSkinData SkinData;
+  int ForcedState = -1;  // the state painted; -1: hot while IsHot holds
+  int PaintState() const { return ForcedState >= 0 ? ForcedState : SkinData.IsHot() ? 1 : 0; }
 };
 
+// Paints its cache (made anew when its background changed) and its children.
 class TDataPanel : public TDataControl<TWinControl> {
  public:
   explicit TDataPanel(TComponent* owner, int coc = 51) : TDataControl(owner, coc) {
     ControlStyle().Include(csAcceptsControls);
   }
   std::wstring ClassName() const override { return L"TDataPanel"; }
+
+ protected:
+  void PaintWindow(HDC dc) override;
 };
 
 class TDataShape : public TDataControl<TGraphicControl> {
  public:
   explicit TDataShape(TComponent* owner, int coc = 0) : TDataControl(owner, coc) {}
   std::wstring ClassName() const override { return L"TDataShape"; }
+
+ protected:
+  void Paint() override;
 };
 
 // A skin written by code for the branches Air does not reach: PANEL opaque

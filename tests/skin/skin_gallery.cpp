@@ -1,0 +1,128 @@
+// The skin gallery: windows of skinned stand-in controls in Air, each in its
+// states, written as PNG screenshots for a person to judge, then the same
+// recoloured by hue. Every skin issue adds its controls here.
+// Usage: skin_gallery [OUTPUT-FOLDER (gallery)]
+#include <windows.h>
+
+#include <cstdio>
+#include <string>
+#include <vector>
+
+#include "framework/application/application.h"
+#include "skin_test_kit.h"
+#include "tools/common/png_writer.h"
+
+namespace {
+
+// The client area of a window as it is on the screen now, as a PNG file.
+bool WriteScreenshot(HWND window, const std::wstring& path) {
+  RECT client{};
+  GetClientRect(window, &client);
+  const int width = client.right, height = client.bottom;
+  BITMAPINFO info{};
+  info.bmiHeader = BITMAPINFOHEADER{sizeof(BITMAPINFOHEADER), width, -height, 1, 32, BI_RGB, 0, 0, 0, 0, 0};
+  void* bits = nullptr;
+  HDC screen = GetDC(window);
+  HBITMAP dib = CreateDIBSection(screen, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
+  HDC memory = CreateCompatibleDC(screen);
+  HGDIOBJ old = SelectObject(memory, dib);
+  BitBlt(memory, 0, 0, width, height, screen, 0, 0, SRCCOPY);
+  SelectObject(memory, old);
+  DeleteDC(memory);
+  ReleaseDC(window, screen);
+  zelvan::png::PngRecipe recipe;
+  recipe.width = static_cast<uint32_t>(width);
+  recipe.height = static_cast<uint32_t>(height);
+  recipe.colorType = 2;
+  const auto* pixels = static_cast<const uint8_t*>(bits);
+  for (int y = 0; y < height; ++y) {
+    std::vector<uint8_t> row;
+    for (int x = 0; x < width; ++x) {
+      const uint8_t* p = pixels + (size_t(y) * width + x) * 4;
+      row.insert(row.end(), {p[2], p[1], p[0]});
+    }
+    recipe.rows.push_back(std::move(row));
+  }
+  DeleteObject(dib);
+  const std::vector<uint8_t> png = zelvan::png::WritePng(recipe);
+  FILE* file = _wfopen(path.c_str(), L"wb");
+  if (!file) return false;
+  const bool written = fwrite(png.data(), 1, png.size(), file) == png.size();
+  fclose(file);
+  return written;
+}
+
+void Show(TWinControl* form) {
+  RedrawWindow(form->Handle(), nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN | RDW_UPDATENOW);
+  Application->ProcessMessages();
+}
+
+// A control of a section in a forced state at a place.
+template <typename T>
+T* Put(TWinControl* parent, const std::string& section, int coc, int state, RECT bounds) {
+  T* control = new T(parent, coc);
+  control->ForcedState = state;
+  control->SetBounds(bounds.left, bounds.top, bounds.right, bounds.bottom);
+  control->SetParent(parent);
+  control->SkinData.SetSkinSection(section);
+  return control;
+}
+
+}  // namespace
+
+int wmain(int argc, wchar_t** argv) {
+  const std::wstring out = argc > 1 ? argv[1] : L"gallery";
+  CreateDirectoryW(out.c_str(), nullptr);
+  Application->Initialize();
+  TsSkinManager manager(nullptr);
+  manager.SetSkinDirectory(SkinsFolder());
+  manager.SetSkinName(L"Air");
+  if (!manager.Active()) {
+    std::fprintf(stderr, "skin_gallery: Air not found in %ls\n", SkinsFolder().c_str());
+    return 1;
+  }
+  auto* form = new TForm(Application);
+  form->SetCaption(L"Skin gallery");
+  form->SetClientWidth(560);
+  form->SetClientHeight(420);
+  // The form's own background: the paper texture of FORM.
+  auto* page = Put<TDataPanel>(form, "FORM", 0, 0, RECT{0, 0, 560, 420});
+  // Backgrounds: panels, bars, a group box holding see-through children.
+  Put<TDataPanel>(page, "PANEL", 51, 0, RECT{10, 10, 160, 60});
+  Put<TDataPanel>(page, "PANEL_LOW", 52, 0, RECT{180, 10, 160, 60});
+  Put<TDataPanel>(page, "TOOLBAR", 53, 0, RECT{350, 10, 200, 30});
+  Put<TDataPanel>(page, "BAR", 19, 0, RECT{350, 50, 200, 20});
+  auto* group = Put<TDataPanel>(page, "GROUPBOX", 74, 0, RECT{10, 80, 330, 150});
+  Put<TDataPanel>(group, "CHECKBOX", 32, 0, RECT{12, 24, 140, 22});
+  Put<TDataPanel>(group, "CHECKBOX", 32, 1, RECT{12, 52, 140, 22});
+  // Edits normal and hot; buttons in every state; speed and tool buttons.
+  for (int state = 0; state < 2; ++state) {
+    Put<TDataPanel>(group, "EDIT", 2, state, RECT{170, 24 + 30 * state, 121, 21});
+    Put<TDataPanel>(page, "COMBOBOX", 11, state, RECT{350, 90 + 30 * state, 150, 21});
+  }
+  for (int state = 0; state < 4; ++state) {
+    Put<TDataShape>(page, "BUTTON", 93, state, RECT{10 + 85 * state, 250, 75, 25});
+    Put<TDataShape>(page, "SPEEDBUTTON", 92, state, RECT{10 + 85 * state, 290, 75, 25});
+    Put<TDataShape>(page, "TOOLBUTTON", 98, state, RECT{360 + 45 * (state % 4), 170, 40, 30});
+  }
+  // Lists: header, selection, menu lines, scroll parts.
+  Put<TDataShape>(page, "COLHEADER", 0, 0, RECT{10, 330, 120, 20});
+  Put<TDataShape>(page, "COLHEADER", 0, 1, RECT{130, 330, 120, 20});
+  Put<TDataShape>(page, "SELECTION", 0, 0, RECT{10, 360, 240, 18});
+  Put<TDataShape>(page, "MENUITEM", 0, 1, RECT{280, 330, 160, 22});
+  Put<TDataShape>(page, "SCROLLSLIDERV", 0, 0, RECT{520, 220, 12, 80});
+  Put<TDataShape>(page, "SCROLLSLIDERV", 0, 1, RECT{536, 220, 12, 80});
+  Put<TDataPanel>(page, "STATUSBAR", 151, 0, RECT{0, 398, 560, 22});
+
+  form->Show();
+  manager.UpdateSkin(true);
+  Show(form);
+  bool written = WriteScreenshot(form->Handle(), out + L"\\air.png");
+  manager.SetHueOffset(120);
+  Show(form);
+  written = WriteScreenshot(form->Handle(), out + L"\\air-hue120.png") && written;
+  delete form;
+  if (!written) return 1;
+  std::printf("gallery written to %ls\n", out.c_str());
+  return 0;
+}
