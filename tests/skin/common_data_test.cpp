@@ -9,6 +9,8 @@
 
 #include "../core/store/skin_fixture.h"
 #include "../framework/test_support.h"
+#include "core/image/bitmap32.h"
+#include "core/paint/item_paint.h"
 #include "skin_test_kit.h"
 
 namespace {
@@ -163,6 +165,54 @@ TEST_F(CommonDataTest, MovingMarksTheCacheOnlyWhereThePictureDependsOnThePlace) 
   clear->SetLeft(45);
   EXPECT_FALSE(opaque->SkinData.BGChanged) << "an opaque section looks the same anywhere";
   EXPECT_TRUE(clear->SkinData.BGChanged) << "it shows the gradient behind it";
+}
+
+TEST_F(CommonDataTest, ResizingAGradientParentTellsTheChildrenNotAnchoredToItsFarEdges) {
+  auto* panel = Add<TDataPanel>(form, L"Panel", "PANEL", 0, 0);
+  Add<TDataPanel>(panel, L"Free", "CLEAR", 2, 2);
+  auto* right = Add<TDataPanel>(panel, L"Right", "EDIT", 40, 2);  // opaque: no notice of its own move
+  right->SetAnchors(TAnchors{akTop, akRight});
+  CommandLog().Clear();
+  panel->SetWidth(160);
+  EXPECT_EQ(CommandLog().Count(L"Free", SKC_PARENT_BG_CHANGED), 1);
+  EXPECT_EQ(CommandLog().Count(L"Right", SKC_PARENT_BG_CHANGED), 0) << "it moves with the edge and repaints anyway";
+}
+
+TEST_F(CommonDataTest, TheWindowShowsWhatThePaintersGiveAndTheCacheLeavesChildrenOut) {
+  form->SetColor(0x00204060);
+  auto* panel = Add<TDataPanel>(form, L"Panel", "PANEL", 10, 10);
+  auto* child = Add<TDataPanel>(panel, L"Child", "EDIT", 20, 20);
+  child->SetBounds(20, 20, 30, 20);
+  manager->UpdateSkin(true);
+  Pump(30);
+  // The painters' picture of the section over the form's colour.
+  TBitmap expected(120, 80, pf32bit);
+  zelvan::paint::TCacheInfo behind;
+  behind.FillColor = 0x00204060;
+  zelvan::paint::PaintItemByIndex(panel->SkinData.SkinIndex, "PANEL", behind, -1, -1, manager.get(), expected.Image(),
+                                  {0, 0}, {0, 0, 120, 80}, 0);
+  // What the panel's own painting put on the screen, outside the child.
+  HDC screen = GetDC(panel->Handle());
+  int differing = 0;
+  for (const POINT p : {POINT{1, 1}, POINT{60, 5}, POINT{5, 70}, POINT{118, 78}, POINT{70, 40}}) {
+    const COLORREF shown = GetPixel(screen, p.x, p.y);
+    const uint32_t bgra = zelvan::image::GetPixel32(expected.Image(), p.x, p.y);
+    const COLORREF painted = RGB((bgra >> 16) & 0xFF, (bgra >> 8) & 0xFF, bgra & 0xFF);
+    if (shown != painted) ++differing;
+  }
+  ReleaseDC(panel->Handle(), screen);
+  EXPECT_EQ(differing, 0);
+  // Copying the cache over a cleared context leaves the child's rectangle alone.
+  HDC dc = CreateCompatibleDC(nullptr);
+  TBitmap target(120, 80, pf32bit);
+  HGDIOBJ old = SelectObject(dc, target.Handle());
+  PatBlt(dc, 0, 0, 120, 80, BLACKNESS);
+  const RECT whole{0, 0, 120, 80};
+  panel->SkinData.CopyCacheToDC(whole, 0, 0, false, dc, whole);
+  EXPECT_EQ(GetPixel(dc, 30, 30), RGB(0, 0, 0)) << "under the child";
+  EXPECT_NE(GetPixel(dc, 5, 5), RGB(0, 0, 0));
+  SelectObject(dc, old);
+  DeleteDC(dc);
 }
 
 TEST_F(CommonDataTest, AGraphicControlStillUnderTheMouseKeepsItsPlace) {
