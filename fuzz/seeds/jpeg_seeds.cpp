@@ -17,21 +17,6 @@ std::vector<uint8_t> Encode(const JpegOptions& options, int width = 17, int heig
   return jpeg::EncodeJpeg(rgb, width, height, options);
 }
 
-// The file with its last scan repeated until it holds more than a thousand.
-std::vector<uint8_t> ManyScans() {
-  JpegOptions options;
-  options.progressive = true;
-  const auto file = Encode(options, 8, 8);
-  size_t last = 0;
-  for (size_t i = 0; i + 1 < file.size(); ++i)
-    if (file[i] == 0xFF && file[i + 1] == 0xDA) last = i;
-  const std::vector<uint8_t> scan(file.begin() + static_cast<long>(last), file.end() - 2);
-  std::vector<uint8_t> out(file.begin(), file.end() - 2);
-  for (int i = 0; i < 1000; ++i) out.insert(out.end(), scan.begin(), scan.end());
-  out.insert(out.end(), {0xFF, 0xD9});
-  return out;
-}
-
 }  // namespace
 
 TSeeds JpegSeeds() {
@@ -66,7 +51,9 @@ TSeeds JpegSeeds() {
     }
   }
   seeds.push_back({"size-60000.jpg", huge});
-  seeds.push_back({"many-scans.jpg", ManyScans()});
+  options = {};
+  options.progressive = true;
+  seeds.push_back({"many-scans.jpg", jpeg::WithLastScanRepeated(Encode(options, 8, 8), 1000)});
   return seeds;
 }
 

@@ -46,4 +46,15 @@ std::vector<uint8_t> EncodeJpeg(const std::vector<uint8_t>& rgb, int width, int 
   return out;
 }
 
+std::vector<uint8_t> WithLastScanRepeated(const std::vector<uint8_t>& jpeg, int times) {
+  size_t last = 0;  // the last start-of-scan marker; the scan runs to the end-of-image marker
+  for (size_t i = 0; i + 1 < jpeg.size(); ++i)
+    if (jpeg[i] == 0xFF && jpeg[i + 1] == 0xDA) last = i;
+  const std::vector<uint8_t> scan(jpeg.begin() + static_cast<long>(last), jpeg.end() - 2);
+  std::vector<uint8_t> out(jpeg.begin(), jpeg.end() - 2);
+  for (int i = 0; i < times; ++i) out.insert(out.end(), scan.begin(), scan.end());
+  out.insert(out.end(), {0xFF, 0xD9});
+  return out;
+}
+
 }  // namespace zelvan::jpeg

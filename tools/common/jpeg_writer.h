@@ -19,4 +19,8 @@ struct JpegOptions {
 std::vector<uint8_t> EncodeJpeg(const std::vector<uint8_t>& rgb, int width, int height, int quality);
 std::vector<uint8_t> EncodeJpeg(const std::vector<uint8_t>& rgb, int width, int height, const JpegOptions& options);
 
+// The file with its last scan written again `times` more times: a progressive
+// file of many scans, as a hostile one would be.
+std::vector<uint8_t> WithLastScanRepeated(const std::vector<uint8_t>& jpeg, int times);
+
 }  // namespace zelvan::jpeg
