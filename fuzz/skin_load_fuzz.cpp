@@ -6,8 +6,8 @@
 //
 // Sources (third byte, low two bits): 0 built in (an archive in memory),
 // 1 an archive file, 2 a skin folder, 3 a description handed over in memory
-// with the images on disk. Bit 2 also hands the description over as the
-// program's common sections.
+// with the images on disk. With bit 2 the text is cut at its first form
+// feed: what follows is the program's common sections.
 #include <cstddef>
 #include <cstdint>
 #include <string>
@@ -66,7 +66,12 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   using namespace zelvan::store;
   if (size < 3) return 0;
   const int source = data[2] & 3;
-  const std::string options(reinterpret_cast<const char*>(data) + 3, size - 3);
+  std::string options(reinterpret_cast<const char*>(data) + 3, size - 3);
+  std::string common;
+  if ((data[2] & 4) != 0 && options.find('\f') != std::string::npos) {
+    common = options.substr(options.find('\f') + 1);
+    options.resize(options.find('\f'));
+  }
   static const std::vector<TArchiveFile> kImages = Images();
   static const TDiskSkins kDisk;
   std::vector<TArchiveFile> files = {{"Options.dat", std::vector<uint8_t>(options.begin(), options.end())}};
@@ -96,7 +101,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
       settings.SkinDirectory = kDisk.root.Path() + u"\\folders";
       break;
   }
-  if (data[2] & 4) settings.CommonSections = Lines(options);
+  if (!common.empty()) settings.CommonSections = Lines(common);
   settings.HueOffset = static_cast<int8_t>(data[0]);
   settings.Saturation = static_cast<int8_t>(data[1]);
   TSkinServices services;

@@ -36,13 +36,18 @@ TSeeds SkinLoadSeeds() {
                                                         : "B.PNG";
     ReplaceAll(options, name, ours);
   }
+  // Common sections of the program, after a form feed: a class of its own
+  // deriving from one of the skin's, with images read from the skin's folder.
+  const std::string common =
+      "\f[COMMONBUTTON]\nPARENTCLASS=BUTTON\nCOLOR=$808080\nIMG=A.BMP\nJPG=C.JPG\n"
+      "MASK=# (0,0,4,4) (1,1,1,1)\n[BUTTON]\nCOLOR=1\n";
   return {
       {"air-built-in.txt", Seed(0, 0, 0, options)},
       {"air-recoloured.txt", Seed(40, 0xE0, 0, options)},
       {"air-archive-file.txt", Seed(0, 0, 1, options)},
-      {"air-folder.txt", Seed(0, 0, 2, options)},
-      {"air-handed-over-as-common.txt", Seed(0, 0, 3 | 4, options)},
-      {"common-images.txt", Seed(0, 0, 2 | 4, "[COMMONX]\nIMG=A.BMP\nJPG=C.JPG\nMASK=# (0,0,4,4) (1,1,1,1)\n")},
+      {"air-folder-common.txt", Seed(0, 0, 2 | 4, options + common)},
+      {"air-handed-over.txt", Seed(0, 0, 3, options)},
+      {"common-only.txt", Seed(0, 0, 2 | 4, "[GLOBALINFO]\nVERSION=8\n[BUTTON]\nCOLOR=0\n" + common)},
   };
 }
 
