@@ -8,6 +8,13 @@ if(ZELVAN_SANITIZE)
   add_link_options(${_san})
 endif()
 
+# Line counts for scripts/coverage; only the fuzz targets are run this way.
+option(ZELVAN_COVERAGE "Build with clang's source-based coverage" OFF)
+if(ZELVAN_COVERAGE)
+  add_compile_options(-fprofile-instr-generate -fcoverage-mapping)
+  add_link_options(-fprofile-instr-generate)
+endif()
+
 if(WIN32)
   # Unicode everywhere; the runtime linked in so the .exe needs no DLL of ours.
   add_compile_definitions(UNICODE _UNICODE WIN32_LEAN_AND_MEAN NOMINMAX _WIN32_WINNT=0x0601)

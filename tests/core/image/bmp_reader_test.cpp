@@ -48,6 +48,48 @@ INSTANTIATE_TEST_SUITE_P(
         DepthCase{"topDown", {1, 2, 24, {}, {kRed, kBlue}, true}, {kRed, kBlue}}),
     [](const auto& param_info) { return std::string(param_info.param.name); });
 
+// The header forms: the OS/2 core header with 3-byte palette entries, bit
+// fields after a 40-byte header and inside the longer ones, a short palette.
+TEST(BmpReader, ReadsEveryHeaderForm) {
+  auto with = [](BmpRecipe recipe, uint32_t headerSize, std::vector<uint32_t> masks = {}) {
+    recipe.headerSize = headerSize;
+    recipe.masks = std::move(masks);
+    return recipe;
+  };
+  const BmpRecipe pal4{3, 1, 4, {0, kRed, kGreen, kBlue}, {1, 2, 3}};
+  const BmpRecipe rgb24{2, 1, 24, {}, {kRed, kBlue}};
+  const BmpRecipe argb{2, 1, 32, {}, {0x11223344, 0x55667788}};
+  BmpRecipe shortPalette{3, 1, 8, {kRed, kGreen}, {1, 0, 1}};
+  shortPalette.colorsUsed = 2;
+  const struct {
+    const char* name;
+    BmpRecipe recipe;
+    std::vector<uint32_t> expected;
+  } cases[] = {
+      {"core 4 bits", with(pal4, 12), {kRed, kGreen, kBlue}},
+      {"core 24 bits", with(rgb24, 12), {kRed, kBlue}},
+      {"40 + 5-6-5 fields", with({2, 1, 16, {}, {0xF800, 0x07E0}}, 40, {0xF800, 0x07E0, 0x001F}), {kRed, kGreen}},
+      {"52, fields swap red and blue", with(argb, 52, {0xFF, 0xFF00, 0xFF0000}), {0x443322, 0x887766}},
+      {"56", with(argb, 56, {0xFF0000, 0xFF00, 0xFF, 0xFF000000}), {0x223344, 0x667788}},
+      {"108", with(argb, 108, {0xFF0000, 0xFF00, 0xFF, 0xFF000000}), {0x223344, 0x667788}},
+      {"124", with(argb, 124, {0xFF0000, 0xFF00, 0xFF, 0xFF000000}), {0x223344, 0x667788}},
+      {"2 colours used", shortPalette, {kGreen, kRed, kGreen}},
+  };
+  for (const auto& c : cases) EXPECT_EQ(Read32(WriteBmp(c.recipe)), c.expected) << c.name;
+}
+
+// An alpha mask inside the header gives the alpha channel; without one it is 0.
+TEST(BmpReader, TakesAlphaFromItsMask) {
+  BmpRecipe recipe{1, 1, 32, {}, {0x80123456}};
+  recipe.headerSize = 56;
+  for (const auto& [masks, alpha] : {std::pair{std::vector<uint32_t>{0xFF0000, 0xFF00, 0xFF, 0xFF000000}, 0x80u},
+                                     std::pair{std::vector<uint32_t>{0xFF0000, 0xFF00, 0xFF, 0}, 0u}}) {
+    recipe.masks = masks;
+    io::TMemoryStream stream(WriteBmp(recipe));
+    EXPECT_EQ(ReadBmp(stream)->Row32(0)[0], (alpha << 24) | 0x123456u);
+  }
+}
+
 TEST(BmpReader, ReadsDirectlyInto32BitsWhenAsked) {
   for (const BmpRecipe& recipe : {BmpRecipe{2, 1, 24, {}, {kRed, kBlue}}, BmpRecipe{2, 1, 16, {}, {0x7C00, 0x001F}}}) {
     io::TMemoryStream stream(WriteBmp(recipe));

@@ -27,21 +27,44 @@ void Put32(std::vector<uint8_t>& out, uint32_t v) {
 std::vector<uint8_t> Bytes(const std::string& text) { return std::vector<uint8_t>(text.begin(), text.end()); }
 
 std::vector<uint8_t> WriteBmp(const BmpRecipe& recipe) {
+  const bool core = recipe.headerSize == 12;
   const size_t row_bytes = (static_cast<size_t>(recipe.width) * recipe.bits + 31) / 32 * 4;
-  const uint32_t palette_bytes = recipe.bits <= 8 ? static_cast<uint32_t>(4u << recipe.bits) : 0;
-  const uint32_t offset = 14 + 40 + palette_bytes;
+  const uint32_t entries = recipe.bits > 8 ? 0 : recipe.colorsUsed != 0 ? recipe.colorsUsed : 1u << recipe.bits;
+  const uint32_t palette_bytes = entries * (core ? 3 : 4);
+  const bool bitfields = !recipe.masks.empty();
+  const uint32_t mask_bytes = bitfields && recipe.headerSize == 40 ? 12 : 0;
+  const uint32_t offset = 14 + recipe.headerSize + mask_bytes + palette_bytes;
   std::vector<uint8_t> out = {'B', 'M'};
   Put32(out, offset + static_cast<uint32_t>(row_bytes * recipe.height));
   Put32(out, 0);
   Put32(out, offset);
-  Put32(out, 40);
-  Put32(out, static_cast<uint32_t>(recipe.width));
-  Put32(out, static_cast<uint32_t>(recipe.topDown ? -recipe.height : recipe.height));
-  Put16(out, 1);
-  Put16(out, static_cast<uint32_t>(recipe.bits));
-  for (int i = 0; i < 6; ++i) Put32(out, 0);
-  if (recipe.bits <= 8) {
-    for (uint32_t i = 0; i < (1u << recipe.bits); ++i) Put32(out, i < recipe.palette.size() ? recipe.palette[i] : 0);
+  Put32(out, recipe.headerSize);
+  if (core) {
+    Put16(out, static_cast<uint32_t>(recipe.width));
+    Put16(out, static_cast<uint32_t>(recipe.height));
+    Put16(out, 1);
+    Put16(out, static_cast<uint32_t>(recipe.bits));
+  } else {
+    Put32(out, static_cast<uint32_t>(recipe.width));
+    Put32(out, static_cast<uint32_t>(recipe.topDown ? -recipe.height : recipe.height));
+    Put16(out, 1);
+    Put16(out, static_cast<uint32_t>(recipe.bits));
+    Put32(out, bitfields ? 3 : 0);
+    for (int i = 0; i < 3; ++i) Put32(out, 0);
+    Put32(out, recipe.colorsUsed);
+    Put32(out, 0);
+    // Masks, inside a longer header or right after a 40-byte one; then zeros.
+    const size_t header_end = 14 + recipe.headerSize + mask_bytes;
+    for (size_t i = 0; i < recipe.masks.size() && out.size() < header_end; ++i) Put32(out, recipe.masks[i]);
+    out.resize(header_end, 0);
+  }
+  for (uint32_t i = 0; i < entries; ++i) {
+    const uint32_t color = i < recipe.palette.size() ? recipe.palette[i] : 0;
+    if (core) {
+      for (int b = 0; b < 3; ++b) out.push_back(static_cast<uint8_t>(color >> (8 * b)));
+    } else {
+      Put32(out, color);
+    }
   }
   for (int i = 0; i < recipe.height; ++i) {
     const int y = recipe.topDown ? i : recipe.height - 1 - i;

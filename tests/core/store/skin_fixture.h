@@ -22,6 +22,13 @@ struct BmpRecipe {
   // Palette indexes (1-8 bits), raw 5-5-5 values (16 bits) or 0xAARRGGBB.
   std::vector<uint32_t> pixels;
   bool topDown = false;
+  // 12 (the OS/2 core header: 16-bit sizes, 3-byte palette entries), 40, 52,
+  // 56, 108 or 124; the longer ones leave their colour-space fields zero.
+  uint32_t headerSize = 40;
+  // R, G, B and optionally A masks: written as bit fields (16 and 32 bits),
+  // inside the header from 52 bytes on, after a 40-byte one.
+  std::vector<uint32_t> masks{};
+  uint32_t colorsUsed = 0;  // palette entries written; 0: all
 };
 std::vector<uint8_t> WriteBmp(const BmpRecipe& recipe);
 // A 24-bit picture of one colour (0x00RRGGBB), key pixels where asked.
