@@ -49,6 +49,23 @@ class CommonDataTest : public ::testing::Test {
   TForm* form = nullptr;
 };
 
+TEST_F(CommonDataTest, TheKitSkinReachesWhatAirDoesNot) {
+  const auto& g = manager->gd;
+  const auto section = [&](const char* name) -> const zelvan::store::TsGeneralData& {
+    return g.at(static_cast<size_t>(manager->GetSkinIndex(name)));
+  };
+  EXPECT_EQ(section("BUTTON").States, 4);
+  EXPECT_TRUE(section("BUTTON").FadingEnabled);
+  EXPECT_EQ(section("THREE").States, 3);
+  EXPECT_FALSE(section("THREE").FadingEnabled);
+  EXPECT_EQ(section("CLEAR").Transparency, 100);
+  EXPECT_EQ(section("HALF0").Transparency, 50);
+  const int frame = section("BUTTON_HUGE").BorderIndex;
+  ASSERT_TRUE(manager->IsValidImgIndex(frame));
+  EXPECT_EQ(manager->ma[static_cast<size_t>(frame)].CornerType, 2);
+  for (const char* missing : {"SELECTION", "COLHEADER", "CHECKBOX"}) EXPECT_EQ(manager->GetSkinIndex(missing), -1);
+}
+
 TEST_F(CommonDataTest, SectionNames) {
   auto* shape = Add<TDataShape>(form, L"Shape", "edit", 0, 0);
   EXPECT_EQ(shape->SkinData.SkinSection(), "EDIT");

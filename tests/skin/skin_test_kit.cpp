@@ -5,6 +5,7 @@
 #include <iterator>
 
 #include "framework/application/application.h"
+#include "tests/core/store/skin_fixture.h"
 #include "skin/core/skin_broadcast.h"
 #include "skin/paint/control_paint.h"
 
@@ -125,20 +126,47 @@ TMessageBoxRecorder::TMessageBoxRecorder() {
 
 TMessageBoxRecorder::~TMessageBoxRecorder() { Application->SetMessageBoxHook(nullptr); }
 
+namespace {
+
+void WriteFileBytes(const std::wstring& path, const void* bytes, size_t size) {
+  HANDLE file = CreateFileW(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
+  DWORD written = 0;
+  WriteFile(file, bytes, static_cast<DWORD>(size), &written, nullptr);
+  CloseHandle(file);
+}
+
+// Four 16 x 16 frame states side by side, grey shades, each with key-colour
+// (see-through) corner pixels.
+std::vector<uint8_t> KitMasterBitmap() {
+  zelvan::store::testing::BmpRecipe recipe{64, 16, 24, {}, {}};
+  for (int y = 0; y < 16; ++y) {
+    for (int x = 0; x < 64; ++x) {
+      const int cx = x % 16;
+      const bool corner = (cx == 0 || cx == 15) && (y == 0 || y == 15);
+      const uint32_t grey = 0x60u + 0x20u * static_cast<uint32_t>(x / 16);
+      recipe.pixels.push_back(corner ? 0xFF00FFu : grey << 16 | grey << 8 | grey);
+    }
+  }
+  return zelvan::store::testing::WriteBmp(recipe);
+}
+
+}  // namespace
+
 void WriteKitSkin(const std::wstring& folder) {
   const std::string options =
-      "[GLOBALINFO]\nVERSION=8\nCOLOR=$C0C0C0\n"
+      "[GLOBALINFO]\nVERSION=8\nCOLOR=$C0C0C0\nMASTERBITMAP=kit.bmp\n"
       "[PANEL]\nCOLOR=$808080\nGRADIENTDATA=16777215;0;100;0;0\nGRADIENTPERCENT=50\n"
       "[CLEAR]\nTRANSPARENCY=100\n"
       "[HALF0]\nCOLOR=0\nTRANSPARENCY=50\n"
       "[HALF200]\nCOLOR=$C8C8C8\nTRANSPARENCY=50\n"
-      "[EDIT]\nCOLOR=$FFFFFF\nFONTCOLOR=$202020\nSTATES=2\n";
+      "[EDIT]\nCOLOR=$FFFFFF\nFONTCOLOR=$202020\nSTATES=2\n"
+      "[BUTTON]\nSTATES=4\nCOLOR=$E0E0E0\nHOTCOLOR=$F0D0A0\nFADINGENABLED=1\nFADINGITERATIONS=5\n"
+      "[BUTTON_HUGE]\nSTATES=4\nCOLOR=$E0E0E0\nBORDERSMASK=^0000,0000,0064,0016,0003,0003,0003,0003,4,0,0,0\n"
+      "[THREE]\nSTATES=3\nCOLOR=$D0D0D0\nHOTCOLOR=$B0B0F0\nFADINGENABLED=0\n";
   CreateDirectoryW((folder + L"\\Kit").c_str(), nullptr);
-  HANDLE file = CreateFileW((folder + L"\\Kit\\Options.dat").c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
-                            FILE_ATTRIBUTE_NORMAL, nullptr);
-  DWORD written = 0;
-  WriteFile(file, options.data(), static_cast<DWORD>(options.size()), &written, nullptr);
-  CloseHandle(file);
+  WriteFileBytes(folder + L"\\Kit\\Options.dat", options.data(), options.size());
+  const std::vector<uint8_t> master = KitMasterBitmap();
+  WriteFileBytes(folder + L"\\Kit\\kit.bmp", master.data(), master.size());
 }
 
 void TDataPanel::PaintWindow(HDC dc) {

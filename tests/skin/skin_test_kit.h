@@ -138,7 +138,9 @@ class TDataShape : public TDataControl<TGraphicControl> {
 // A skin written by code for the branches Air does not reach: PANEL opaque
 // with a gradient (answers with its picture), CLEAR fully see-through,
 // HALF0 and HALF200 half see-through in black and in grey 200, EDIT with two
-// states.
+// states, BUTTON with four states and fading, BUTTON_HUGE whose frame cuts
+// the window region (corner type 2), THREE with three states and no fading;
+// no SELECTION, COLHEADER or CHECKBOX, so controls fall back.
 // Writes the kit skin as folder "Kit" under `folder`.
 void WriteKitSkin(const std::wstring& folder);
 
