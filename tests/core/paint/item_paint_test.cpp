@@ -9,6 +9,7 @@
 #include "core/paint/hue_saturation.h"
 #include "core/paint/item_paint.h"
 #include "core/paint/mask_painting.h"
+#include "core/paint/texture.h"
 #include "tests/core/paint/item_skin_fixture.h"
 #include "tests/core/store/skin_fixture.h"
 
@@ -181,6 +182,22 @@ TEST(PaintItem, AirButtonInItsThirdState) {
   auto hot = Filled32(75, 25, 0);
   PaintItem(item, info, true, *hot, {}, rect, 1);
   EXPECT_NE(Pixels(*painted), Pixels(*hot)) << "state 2 has a frame image of its own";
+}
+
+// Air's FORM takes its paper (small enough to be an image part) as its
+// normal texture, tiled over the whole rect at full image share.
+TEST(PaintItem, AirFormTilesItsPaperTexture) {
+  AirSkin air;
+  const int form = air.store.GetSkinIndex("FORM");
+  ASSERT_GE(form, 0);
+  const int paper = air.store.gd[static_cast<size_t>(form)].TextureNormal;
+  ASSERT_TRUE(air.store.IsValidImgIndex(paper));
+  auto painted = Filled32(40, 30, 0), expected = Filled32(40, 30, 0);
+  PaintItem(TItemSkin{&air.store, form, "FORM"}, {}, false, *painted, {}, {0, 0, 40, 30}, 0);
+  TRect left{0, 0, 40, 30};
+  FillTexture(*expected, left, nullptr, tmTile, air.store.ma[static_cast<size_t>(paper)]);
+  ASSERT_EQ(left.Right, kRectCovered);
+  EXPECT_EQ(Pixels(*painted), Pixels(*expected));
 }
 
 }  // namespace
