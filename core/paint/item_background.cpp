@@ -40,6 +40,7 @@ TItemTexture GivenTexture(const TsSkinStore& manager, int index) {
 // The fill of a section's state before any texture is chosen.
 TItemFill FillOf(const store::TsGenState& values) {
   TItemFill fill;
+  // Read raw from skin files: beyond 0..100 the blend weights would overflow.
   fill.ImagePercent = Percent(values.ImagePercent);
   fill.GradientPercent = Percent(values.GradientPercent);
   fill.Color = values.Color;
@@ -123,7 +124,7 @@ void PaintItemBackground(int skinIndex, std::string_view section, const TCacheIn
   } else {
     const store::TsGenState& values = StateValues(gd, s);
     fill = FillOf(values);
-    t = Percent(values.Transparency);
+    t = Percent(values.Transparency);  // raw from the skin file, like the shares
     if (t == 100) fill.ImagePercent = fill.GradientPercent = 0;
     if (fill.ImagePercent > 0) {
       fill.Texture = s == 0 ? ResolveTexture(*manager, skinIndex, section, texture >= 0 ? texture : gd.TextureNormal,

@@ -21,6 +21,7 @@ TSeeds ArchiveSeeds();
 TSeeds SkinLoadSeeds();
 TSeeds GradientSeeds();
 TSeeds UtfSeeds();
+TSeeds ItemPaintSeeds();
 
 // Deterministic bytes that vary enough for every filter and predictor to matter.
 std::vector<uint8_t> NoiseBytes(size_t count, uint32_t seed);

@@ -52,3 +52,17 @@ TSeeds SkinLoadSeeds() {
 }
 
 }  // namespace zelvan::fuzz
+
+namespace zelvan::fuzz {
+
+// The item painter's skins come from memory only: the same seeds without
+// the byte that chooses where a skin is loaded from.
+TSeeds ItemPaintSeeds() {
+  TSeeds seeds = SkinLoadSeeds();
+  for (TSeed& seed : seeds) {
+    if (seed.bytes.size() > 2) seed.bytes.erase(seed.bytes.begin() + 2);
+  }
+  return seeds;
+}
+
+}  // namespace zelvan::fuzz
