@@ -1,6 +1,5 @@
 #include "skin/store/skin_manager.h"
 
-#include <cwctype>
 #include <exception>
 #include <sstream>
 

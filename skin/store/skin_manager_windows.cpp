@@ -1,6 +1,5 @@
 // The skin manager telling the application's windows: skin loaded, removed,
 // repaint, one section changed, and the control under the mouse.
-#include <cwctype>
 
 #include "framework/controls/control.h"
 #include "skin/core/common_data.h"
