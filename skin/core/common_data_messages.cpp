@@ -61,7 +61,10 @@ bool TsCommonData::CommandHandler(TMessage& message) {
     return true;  // a receiver being destroyed ignores every command
   }
   const bool ownManager = message.LParam == reinterpret_cast<LPARAM>(SkinManager());
-  if (IsManagerBroadcast(code) && !ownManager) return true;
+  if (IsManagerBroadcast(code) && !ownManager) {
+    PassToChildren(message);  // children may follow that other manager
+    return true;
+  }
   switch (code) {
     case SKC_SKIN_LOADED:
       UpdateIndexes();

@@ -136,6 +136,20 @@ TEST_F(CommonDataTest, BackgroundColoursClimbAndMix) {
   }
 }
 
+TEST_F(CommonDataTest, AContainerPassesAnotherManagersBroadcastToItsChildren) {
+  TsSkinManager other(nullptr);
+  other.SetSkinDirectory(folder);
+  other.SetSkinName(L"Kit");
+  auto* panel = Add<TDataPanel>(form, L"Mine", "PANEL", 0, 0);
+  auto* theirs = Add<TDataShape>(panel, L"Theirs", "EDIT", 2, 2);
+  theirs->SkinData.SetSkinManager(&other);
+  CommandLog().Clear();
+  other.UpdateSkin(false);
+  EXPECT_EQ(CommandLog().Count(L"Theirs", SKC_SKIN_LOADED), 1);
+  EXPECT_EQ(theirs->SkinData.SkinManager(), &other);
+  EXPECT_TRUE(theirs->SkinData.Skinned());
+}
+
 TEST_F(CommonDataTest, NestedUpdateBlocksReleaseOnlyAtTheLastEnd) {
   auto* panel = Add<TDataPanel>(form, L"Panel", "PANEL", 0, 0);
   TsCommonData& data = panel->SkinData;
