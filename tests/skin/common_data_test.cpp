@@ -257,6 +257,17 @@ TEST_F(CommonDataTest, AGraphicControlStillUnderTheMouseKeepsItsPlace) {
   EXPECT_EQ(CommandLog().Count(L"Hovered", SKC_MOUSE_LEAVE), 1);
 }
 
+TEST_F(CommonDataTest, AWindowLeftAlonePaintsNothing) {
+  auto* panel = Add<TDataPanel>(form, L"Idle", "PANEL", 0, 0);
+  Add<TDataPanel>(panel, L"IdleChild", "CLEAR", 4, 4);
+  manager->UpdateSkin(true);
+  Pump(50);
+  TMessageLog log;
+  log.Watch(*panel, {WM_PAINT});
+  Pump(300);
+  EXPECT_EQ(log.Count(*panel, WM_PAINT), 0);
+}
+
 TEST_F(CommonDataTest, HandlesStayPutOverManySkinLoads) {
   for (int i = 0; i < 30; ++i) Add<TDataPanel>(form, L"P" + std::to_wstring(i), i % 2 ? "PANEL" : "EDIT", i * 3, i * 2);
   manager->UpdateSkin(true);
