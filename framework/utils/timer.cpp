@@ -49,12 +49,14 @@ void TTimer::UpdateTimer() {
   if (FTimerId) RunningTimers()[FTimerId] = this;
 }
 
+void TTimer::DoTimer() {
+  if (OnTimer) OnTimer(this);
+}
+
 void CALLBACK TTimer::TimerProc(HWND, UINT, UINT_PTR id, DWORD) {
   try {
     auto found = RunningTimers().find(id);
-    if (found != RunningTimers().end() && found->second->OnTimer) {
-      found->second->OnTimer(found->second);
-    }
+    if (found != RunningTimers().end()) found->second->DoTimer();
   } catch (...) {
     HandleCallbackException();
   }

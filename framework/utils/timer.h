@@ -22,6 +22,11 @@ class TTimer : public TComponent {
 
   void Loaded() override;
 
+ protected:
+  // One tick: runs OnTimer. A subclass that overrides it may free the timer
+  // as its last act.
+  virtual void DoTimer();
+
  private:
   static void CALLBACK TimerProc(HWND, UINT, UINT_PTR id, DWORD);
   void UpdateTimer();

@@ -1,4 +1,5 @@
 #include "skin/core/common_data.h"
+#include "skin/core/state_fade.h"
 
 #include <algorithm>
 
@@ -31,6 +32,7 @@ TsCommonData::TsCommonData(TObject* owner, bool createCacheBmp)
 }
 
 TsCommonData::~TsCommonData() {
+  StopFadesOf(*this);  // a fade must not outlive the data it paints from
   SkinIndex = BorderIndex = Texture = HotTexture = -1;
   RemoveGlow();
   FOwnerControl = nullptr;

@@ -10,6 +10,7 @@
 #include "framework/stdctrls/label.h"
 #include "skin/core/common_data.h"
 #include "skin/core/skin_broadcast.h"
+#include "skin/core/state_fade.h"
 #include "skin/store/skin_manager.h"
 
 using zelvan::paint::TColor;
@@ -84,7 +85,10 @@ bool TsCommonData::CommandHandler(TMessage& message) {
       if (FSkinSection == ChangedSectionName()) Invalidate();
       break;
     case SKC_STOP_ANIMATION:
-      break;  // fades stop in the animation timers
+      // The picture on screen may be a frame of the fade; the cache already
+      // holds the look itself, so it is shown without being rebuilt.
+      if (StopFadesOf(*this) > 0 && FOwnerControl) FOwnerControl->Invalidate();
+      break;
     case SKC_PARENT_UPDATED:
       if (FUpdating) {
         FUpdating = false;

@@ -11,43 +11,12 @@
 #include "../framework/test_support.h"
 #include "core/image/bitmap32.h"
 #include "core/paint/item_paint.h"
+#include "kit_skin_fixture.h"
 #include "skin_test_kit.h"
 
 namespace {
 
-using zelvan::store::testing::TempFolder;
-
-class CommonDataTest : public ::testing::Test {
- protected:
-  void SetUp() override {
-    CommandLog().Clear();
-    const std::u16string path = dir.Path();
-    folder.assign(path.begin(), path.end());
-    WriteKitSkin(folder);
-    manager = std::make_unique<TsSkinManager>(nullptr);
-    manager->SetSkinDirectory(folder);
-    manager->SetSkinName(L"Kit");
-    ASSERT_TRUE(manager->Active());
-    form = NewForm(300, 200);
-    form->SetColor(0x00336699);
-  }
-  void TearDown() override {
-    delete form;
-    manager.reset();
-  }
-  template <typename T>
-  T* Add(TWinControl* parent, const std::wstring& name, const std::string& section, int left, int top) {
-    T* control = Make<T>(parent, name);
-    control->SkinData.SetSkinManager(manager.get());
-    control->SetBounds(left, top, 120, 80);
-    control->SkinData.SetSkinSection(section);
-    return control;
-  }
-  TempFolder dir;
-  std::wstring folder;
-  std::unique_ptr<TsSkinManager> manager;
-  TForm* form = nullptr;
-};
+class CommonDataTest : public KitSkinTest {};
 
 TEST_F(CommonDataTest, TheKitSkinReachesWhatAirDoesNot) {
   const auto& g = manager->gd;

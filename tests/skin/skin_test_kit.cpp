@@ -186,3 +186,54 @@ void TDataShape::Paint() {
   if ((SkinData.BGChanged || SkinData.CacheBmp()->Empty()) && !PrepareCache(SkinData, PaintState())) return;
   CopyBitmapToDC(SkinData.CacheBmp()->Handle(), Canvas().Handle(), RECT{0, 0, Width(), Height()}, POINT{0, 0});
 }
+
+void TFadingPanel::ChangeLook(int state, bool half, TacAnimatEvent event) {
+  ForcedState = state;
+  ChangeState(FadeTimer, SkinData, false, half, EventAnimates(event, AnimatEvents, SkinData.SkinManager()));
+}
+
+void TFadingPanel::WndProc(TMessage& message) {
+  if (message.Msg == SKM_COMMAND && SkinCommandCode(message.WParam) == SKC_PREPARE_CACHE) {
+    CommandLog().Add(Name(), SKC_PREPARE_CACHE);
+    PrepareCache(SkinData, PaintState());
+    return;
+  }
+  TDataPanel::WndProc(message);
+}
+
+void TFadingPanel::PaintWindow(HDC dc) {
+  if (FadeTimer) return;  // the fade paints its frames itself
+  TDataPanel::PaintWindow(dc);
+}
+
+void TFadingShape::ChangeLook(int state, bool half) {
+  // A fade cut short starts the new one as far in as the old one had left.
+  int level = 1;
+  if (FadeTimer) {
+    level = std::max(FadeTimer->Progress.Iterations - FadeTimer->Progress.FadeLevel, 1);
+    StopFade(FadeTimer, SkinData);
+  }
+  ForcedState = state;
+  const auto* section = SkinData.Section();
+  TBitmap* cache = SkinData.CacheBmp();
+  if (!section || !section->FadingEnabled || !cache || cache->Empty() || AnimationsSuppressed()) {
+    SkinData.Invalidate();
+    return;
+  }
+  auto from = std::make_unique<TBitmap>(cache->Width(), cache->Height());
+  from->Assign(*cache);
+  if (!PrepareCache(SkinData, state)) return;
+  auto* timer = new TsAnimTimer(FadeTimer, &SkinData);
+  if (half) timer->Progress.Iterations = std::max(timer->Progress.Iterations / 2, 1);
+  timer->BmpFrom = std::move(from);
+  timer->Progress.FadeLevel = std::min(level, timer->Progress.Iterations);
+  timer->DoFade();
+}
+
+void TFadingShape::Paint() {
+  if (FadeTimer && FadeTimer->TmpBmp && FadeTimer->TmpBmp->Width() == Width()) {
+    CopyBitmapToDC(FadeTimer->TmpBmp->Handle(), Canvas().Handle(), RECT{0, 0, Width(), Height()}, POINT{0, 0});
+    return;
+  }
+  TDataShape::Paint();
+}

@@ -13,6 +13,7 @@
 #include "skin/core/common_data.h"
 #include "skin/core/skin_messages.h"
 #include "skin/core/skinned_windows.h"
+#include "skin/core/state_fade.h"
 #include "skin/store/skin_manager.h"
 
 // Every command a stand-in acted on, in order, as (receiver name, code).
@@ -130,6 +131,36 @@ class TDataShape : public TDataControl<TGraphicControl> {
  public:
   explicit TDataShape(TComponent* owner, int coc = 0) : TDataControl(owner, coc) {}
   std::wstring ClassName() const override { return L"TDataShape"; }
+
+ protected:
+  void Paint() override;
+};
+
+// A windowed stand-in whose look changes fade as a skinned button's do:
+// ChangeLook moves it to a state; it rebuilds its cache on
+// SKC_PREPARE_CACHE and leaves the window to the fade timer while one runs.
+class TFadingPanel : public TDataPanel {
+ public:
+  explicit TFadingPanel(TComponent* owner) : TDataPanel(owner) {}
+  ~TFadingPanel() override { StopFade(FadeTimer, SkinData); }
+  std::wstring ClassName() const override { return L"TFadingPanel"; }
+  void ChangeLook(int state, bool half = false, TacAnimatEvent event = aeMouseEnter);
+  void WndProc(TMessage& message) override;
+  TsFadeTimer* FadeTimer = nullptr;
+  TacAnimatEvents AnimatEvents{aeGlobalDef};
+
+ protected:
+  void PaintWindow(HDC dc) override;
+};
+
+// The windowless kind: a TsAnimTimer makes the frames, the shape paints them.
+class TFadingShape : public TDataShape {
+ public:
+  explicit TFadingShape(TComponent* owner) : TDataShape(owner) {}
+  ~TFadingShape() override { StopFade(FadeTimer, SkinData); }
+  std::wstring ClassName() const override { return L"TFadingShape"; }
+  void ChangeLook(int state, bool half = false);
+  TsAnimTimer* FadeTimer = nullptr;
 
  protected:
   void Paint() override;

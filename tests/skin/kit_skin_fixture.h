@@ -1,0 +1,44 @@
+#pragma once
+// A test fixture with the kit skin loaded into a manager of its own and an
+// empty form to put stand-ins on.
+
+#include <gtest/gtest.h>
+
+#include <memory>
+#include <string>
+
+#include "../core/store/skin_fixture.h"
+#include "../framework/test_support.h"
+#include "skin_test_kit.h"
+
+class KitSkinTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    CommandLog().Clear();
+    const std::u16string path = dir.Path();
+    folder.assign(path.begin(), path.end());
+    WriteKitSkin(folder);
+    manager = std::make_unique<TsSkinManager>(nullptr);
+    manager->SetSkinDirectory(folder);
+    manager->SetSkinName(L"Kit");
+    ASSERT_TRUE(manager->Active());
+    form = NewForm(300, 200);
+    form->SetColor(0x00336699);
+  }
+  void TearDown() override {
+    delete form;
+    manager.reset();
+  }
+  template <typename T>
+  T* Add(TWinControl* parent, const std::wstring& name, const std::string& section, int left, int top) {
+    T* control = Make<T>(parent, name);
+    control->SkinData.SetSkinManager(manager.get());
+    control->SetBounds(left, top, 120, 80);
+    control->SkinData.SetSkinSection(section);
+    return control;
+  }
+  zelvan::store::testing::TempFolder dir;
+  std::wstring folder;
+  std::unique_ptr<TsSkinManager> manager;
+  TForm* form = nullptr;
+};
