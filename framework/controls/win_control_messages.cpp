@@ -43,6 +43,16 @@ void TWinControl::WndProc(TMessage& message) {
     case WM_PAINT:
       if (IsPlainWindowClass() || HasGraphicChildren(*this)) return PaintHandler(message);
       break;
+    case WM_PRINTCLIENT:
+      // Snapshots of windows (animations, previews) paint through here.
+      if (IsPlainWindowClass()) {
+        if (message.LParam & PRF_ERASEBKGND) Perform(WM_ERASEBKGND, message.WParam, 0);
+        TMessage paint{WM_PAINT, message.WParam, 0, 0};
+        PaintHandler(paint);
+        message.Result = 0;
+        return;
+      }
+      break;
     case WM_ERASEBKGND:
       if (IsPlainWindowClass()) {
         const RECT client = ClientRect();

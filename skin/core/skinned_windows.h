@@ -18,10 +18,28 @@ class TacProviderLink {
   virtual ~TacProviderLink() = default;
   // The manager the provider follows (the default manager when it names none).
   virtual TsSkinManager* ProviderManager() const = 0;
+  // The form the provider skins.
+  virtual TCustomForm* ProviderForm() const = 0;
   // Skin-change animation: the look before the change, kept to fade from.
   virtual void CaptureSkinChangeLook() {}
-  // The lock is lifted: change from the captured look to the new one.
-  virtual void AnimateSkinChange(unsigned /*timeMs*/, int /*mode*/) {}
+  // The lock is lifted: change from the look on screen to the new one
+  // (SkinChangeAnimation by default).
+  virtual void AnimateSkinChange(unsigned timeMs, int mode);
+
+  // --- what the window animations ask
+  virtual bool AllowAnimation() const { return true; }
+  // Set for one change that must not animate (such as a minimise from the
+  // system menu of the main form).
+  virtual bool SkipAnimation() const { return false; }
+  virtual bool AllowBlendOnMoving() const { return true; }
+  // The form has a picture to animate (its frame cache).
+  virtual bool HasCache() const { return true; }
+  // Draws the skinned frame into the window, before a snapshot is taken.
+  virtual void RenderFrame() {}
+  // The extended-border window, when the form has one.
+  virtual HWND BorderWindow() const { return nullptr; }
+  // A show animation has ended.
+  virtual void AfterAnimation() {}
 };
 
 // The provider of a form, from its answer to SKC_GET_PROVIDER; null if none.

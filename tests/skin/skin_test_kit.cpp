@@ -92,9 +92,10 @@ TStandInProvider::~TStandInProvider() {
 
 TsSkinManager* TStandInProvider::ProviderManager() const { return Skin.Manager ? Skin.Manager : DefaultManager(); }
 
-void TStandInProvider::AnimateSkinChange(unsigned timeMs, int) {
+void TStandInProvider::AnimateSkinChange(unsigned timeMs, int mode) {
   ++Animations;
   LastAnimationTime = timeMs;
+  TacProviderLink::AnimateSkinChange(timeMs, mode);
 }
 
 void RecordCommands(TControl& control, const std::wstring& name) {

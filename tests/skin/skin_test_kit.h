@@ -75,6 +75,8 @@ class TStandInProvider : public TComponent, public TacProviderLink {
   explicit TStandInProvider(TCustomForm* form);
   ~TStandInProvider() override;
   TsSkinManager* ProviderManager() const override;
+  TCustomForm* ProviderForm() const override { return FForm; }
+  // Counted, then animated as a real provider does.
   void AnimateSkinChange(unsigned timeMs, int mode) override;
   TStandInBehaviour Skin;
   int Animations = 0;
