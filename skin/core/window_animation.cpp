@@ -149,13 +149,13 @@ TacHideTimer& HideTimer() {
 
 }  // namespace
 
-bool WindowAnimationAllowed(TacProviderLink* provider) {
+bool WindowAnimationAllowed(TacProviderLink* provider, bool minimizedToo) {
   if (!provider || AnimationsSuppressed() || SessionEnding()) return false;
   if (!provider->AllowAnimation() || provider->SkipAnimation()) return false;
   TCustomForm* form = provider->ProviderForm();
   if (!form || form->Parent() || !form->HandleAllocated()) return false;
   HWND window = form->Handle();
-  if (IsMdiChild(window) || IsIconic(window)) return false;
+  if (IsMdiChild(window) || (IsIconic(window) && !minimizedToo)) return false;
   TsSkinManager* manager = provider->ProviderManager();
   return manager && manager->Active();
 }

@@ -15,8 +15,9 @@ class TacProviderLink;
 
 // Whether a window animation of the provider's form may run now (the
 // provider's permissions, no parent, not MDI, not minimised, the manager
-// active, the session not ending, animations not suppressed).
-bool WindowAnimationAllowed(TacProviderLink* provider);
+// active, the session not ending, animations not suppressed). A restore
+// animation starts from a minimised form: minimizedToo.
+bool WindowAnimationAllowed(TacProviderLink* provider, bool minimizedToo = false);
 
 // Fades the form in to alpha over time ms (steps of 12 ms), then shows it
 // in place of the animation window. True when it animated.

@@ -9,6 +9,8 @@
 #include "core/image/bitmap32.h"
 #include "kit_skin_fixture.h"
 #include "skin/core/animation_window.h"
+#include "skin/core/minimize_animation.h"
+#include "skin/core/move_blend.h"
 #include "skin/core/state_fade.h"
 #include "skin/core/window_snapshot.h"
 
@@ -39,6 +41,7 @@ class WindowAnimationTest : public KitSkinTest {
   }
   void TearDown() override {
     FinishHideAnimation();
+    FinishMinimizeAnimation();
     delete shown;
     KitSkinTest::TearDown();
   }
@@ -146,6 +149,73 @@ TEST_F(WindowAnimationTest, SnapshotHoldsTheFormAndItsChildrenBeforeItIsShown) {
   ASSERT_FALSE(panel->SkinData.CacheBmp()->Empty());
   const uint32_t cached = zelvan::image::GetPixel32(panel->SkinData.CacheBmp()->Image(), 60, 40);
   EXPECT_EQ(at(70, 50) & 0xFFFFFF, cached & 0xFFFFFF) << "the panel's skinned picture";
+}
+
+TEST_F(WindowAnimationTest, MinimisingFliesToTheTaskbarAndRestoringComesBack) {
+  TAnimatedProvider* provider = HiddenForm();
+  shown->Show();
+  Pump(20);
+  const auto platformAnimation = [] {
+    ANIMATIONINFO info{sizeof(info), 0};
+    SystemParametersInfoW(SPI_GETANIMATION, sizeof(info), &info, 0);
+    return info.iMinAnimate;
+  };
+  const int platformBefore = platformAnimation();
+  int before = AnimationFramesPushed();
+  ASSERT_TRUE(StartMinimizeAnimation(provider, true));
+  EXPECT_EQ(platformAnimation(), 0) << "the platform's own animation is off meanwhile";
+  ShowWindow(shown->Handle(), SW_MINIMIZE);
+  ASSERT_TRUE(PumpUntil([] { return !MinimizeAnimationRunning(); }, 5000));
+  EXPECT_EQ(AnimationFramesPushed() - before, 13) << "200 ms: 13 steps of 15 ms";
+  EXPECT_EQ(platformAnimation(), platformBefore);
+
+  before = AnimationFramesPushed();
+  ASSERT_TRUE(StartMinimizeAnimation(provider, false)) << "the picture taken when minimising";
+  ShowWindow(shown->Handle(), SW_RESTORE);
+  ASSERT_TRUE(PumpUntil([] { return !MinimizeAnimationRunning(); }, 5000));
+  EXPECT_EQ(AnimationFramesPushed() - before, 13);
+  EXPECT_FALSE(AnimationWindowLeft());
+  EXPECT_FALSE(StartMinimizeAnimation(provider, false)) << "no picture is left for a second restore";
+}
+
+// Watches the opacity from inside the modal move loop and ends the move
+// once it stops changing.
+struct TMoveWatch {
+  HWND Window = nullptr;
+  std::vector<int> Seen;
+};
+TMoveWatch* Watch = nullptr;
+
+void CALLBACK WatchMove(HWND, UINT, UINT_PTR id, DWORD) {
+  BYTE alpha = 0;
+  DWORD flags = 0;
+  if (GetLayeredWindowAttributes(Watch->Window, nullptr, &alpha, &flags)) Watch->Seen.push_back(alpha);
+  const size_t n = Watch->Seen.size();
+  if (n > 40 || (n >= 3 && Watch->Seen[n - 1] == Watch->Seen[n - 3] && Watch->Seen[n - 1] < 255)) {
+    KillTimer(nullptr, id);
+    PostMessageW(Watch->Window, WM_KEYDOWN, VK_RETURN, 0);
+  }
+}
+
+TEST_F(WindowAnimationTest, MovingTurnsTheWindowTranslucentStepByStep) {
+  TAnimatedProvider* provider = HiddenForm();
+  shown->Show();
+  Pump(20);
+  TacBlendOnMoving& effect = manager->AnimEffects.BlendOnMoving;
+  EXPECT_FALSE(MoveWithBlend(shown->Handle(), provider, manager.get())) << "the effect is off by default";
+
+  effect.Active = true;
+  effect.BlendValue = 170;
+  effect.Time = 48;  // 4 ticks: steps of 21
+  TMoveWatch watch{shown->Handle(), {}};
+  Watch = &watch;
+  SetTimer(nullptr, 0, 15, WatchMove);
+  EXPECT_TRUE(MoveWithBlend(shown->Handle(), provider, manager.get()));
+  Watch = nullptr;
+  ASSERT_FALSE(watch.Seen.empty());
+  EXPECT_TRUE(std::is_sorted(watch.Seen.rbegin(), watch.Seen.rend())) << "it only grows more translucent";
+  EXPECT_EQ(watch.Seen.back(), 170);
+  EXPECT_FALSE(GetWindowLongPtrW(shown->Handle(), GWL_EXSTYLE) & WS_EX_LAYERED) << "opaque again";
 }
 
 }  // namespace
