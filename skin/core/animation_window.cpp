@@ -7,9 +7,14 @@
 
 namespace {
 int FramesPushed = 0;
+TAnimationFrameObserver& Observer() {
+  static TAnimationFrameObserver observer;
+  return observer;
 }
+}  // namespace
 
 int AnimationFramesPushed() { return FramesPushed; }
+void SetAnimationFrameObserver(TAnimationFrameObserver observer) { Observer() = std::move(observer); }
 
 TacAnimationWindow::TacAnimationWindow(TComponent* owner) : TCustomForm(owner, L"TacAnimationWindow") {
   SetTag(kNeverSkinnedTag);
@@ -68,4 +73,5 @@ void PushLayeredFrame(HWND window, TBitmap& picture, const RECT& bounds, const z
   DeleteDC(memory);
   ReleaseDC(nullptr, screen);
   ++FramesPushed;
+  if (Observer()) Observer()(picture, bounds, frame);
 }

@@ -5,6 +5,7 @@
 
 #include <windows.h>
 
+#include <functional>
 #include <memory>
 
 #include "core/paint/window_animation_steps.h"
@@ -36,3 +37,9 @@ void PushLayeredFrame(HWND window, TBitmap& picture, const RECT& bounds, const z
 
 // Frames pushed into animation windows since the process started.
 int AnimationFramesPushed();
+
+// Sees every frame pushed (the gallery draws them; layered windows do not
+// show in screenshots without a compositor). Empty: none.
+using TAnimationFrameObserver =
+    std::function<void(TBitmap& picture, const RECT& bounds, const zelvan::paint::TAnimFrame& frame)>;
+void SetAnimationFrameObserver(TAnimationFrameObserver observer);

@@ -50,6 +50,13 @@ std::unique_ptr<TBitmap> SnapshotWindow(HWND window) {
   auto picture = std::make_unique<TBitmap>(width, height, pf32bit);
   HDC dc = CreateCompatibleDC(nullptr);
   HGDIOBJ old = SelectObject(dc, picture->Handle());
+  if (IsWindowVisible(window) && !IsIconic(window)) {
+    // Not every platform prints a frame it draws itself: what the screen
+    // shows of it goes first, the printed window over it.
+    HDC screen = GetWindowDC(window);
+    BitBlt(dc, 0, 0, width, height, screen, 0, 0, SRCCOPY);
+    ReleaseDC(window, screen);
+  }
   PrintTree(window, dc, {0, 0}, RECT{0, 0, width, height});
   SelectObject(dc, old);
   DeleteDC(dc);

@@ -5,51 +5,56 @@
 #include <windows.h>
 
 #include <cstdio>
+#include <memory>
 #include <string>
 #include <vector>
 
 #include "framework/application/application.h"
+#include "skin/core/animation_window.h"
+#include "skin/core/window_snapshot.h"
 #include "skin_test_kit.h"
 #include "tools/common/png_writer.h"
 
 namespace {
 
-// The client area of a window as it is on the screen now, as a PNG file.
-bool WriteScreenshot(HWND window, const std::wstring& path) {
-  RECT client{};
-  GetClientRect(window, &client);
-  const int width = client.right, height = client.bottom;
-  BITMAPINFO info{};
-  info.bmiHeader = BITMAPINFOHEADER{sizeof(BITMAPINFOHEADER), width, -height, 1, 32, BI_RGB, 0, 0, 0, 0, 0};
-  void* bits = nullptr;
-  HDC screen = GetDC(window);
-  HBITMAP dib = CreateDIBSection(screen, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
-  HDC memory = CreateCompatibleDC(screen);
-  HGDIOBJ old = SelectObject(memory, dib);
-  BitBlt(memory, 0, 0, width, height, screen, 0, 0, SRCCOPY);
-  SelectObject(memory, old);
-  DeleteDC(memory);
-  ReleaseDC(window, screen);
+// A 32-bit bitmap (top row first) as an opaque PNG file.
+bool WritePng(TBitmap& bitmap, const std::wstring& path) {
+  GdiFlush();
   zelvan::png::PngRecipe recipe;
-  recipe.width = static_cast<uint32_t>(width);
-  recipe.height = static_cast<uint32_t>(height);
+  recipe.width = static_cast<uint32_t>(bitmap.Width());
+  recipe.height = static_cast<uint32_t>(bitmap.Height());
   recipe.colorType = 2;
-  const auto* pixels = static_cast<const uint8_t*>(bits);
-  for (int y = 0; y < height; ++y) {
+  for (int y = 0; y < bitmap.Height(); ++y) {
+    const uint8_t* p = bitmap.ScanLine(y);
     std::vector<uint8_t> row;
-    for (int x = 0; x < width; ++x) {
-      const uint8_t* p = pixels + (size_t(y) * width + x) * 4;
-      row.insert(row.end(), {p[2], p[1], p[0]});
-    }
+    for (int x = 0; x < bitmap.Width(); ++x, p += 4) row.insert(row.end(), {p[2], p[1], p[0]});
     recipe.rows.push_back(std::move(row));
   }
-  DeleteObject(dib);
   const std::vector<uint8_t> png = zelvan::png::WritePng(recipe);
   FILE* file = _wfopen(path.c_str(), L"wb");
   if (!file) return false;
   const bool written = fwrite(png.data(), 1, png.size(), file) == png.size();
   fclose(file);
   return written;
+}
+
+// Copies the client area of a window as it is on the screen now into
+// bitmap at (x, y).
+void CopyFromScreen(HWND window, TBitmap& bitmap, int x, int y) {
+  RECT client{};
+  GetClientRect(window, &client);
+  HDC screen = GetDC(window);
+  BitBlt(bitmap.Canvas().Handle(), x, y, client.right, client.bottom, screen, 0, 0, SRCCOPY);
+  ReleaseDC(window, screen);
+}
+
+// The client area of a window as it is on the screen now, as a PNG file.
+bool WriteScreenshot(HWND window, const std::wstring& path) {
+  RECT client{};
+  GetClientRect(window, &client);
+  TBitmap shot(client.right, client.bottom, pf32bit);
+  CopyFromScreen(window, shot, 0, 0);
+  return WritePng(shot, path);
 }
 
 void Show(TWinControl* form) {
@@ -67,6 +72,78 @@ T* Put(TWinControl* parent, const std::string& section, int coc, int state, RECT
   control->SkinData.SetSkinSection(section);
   return control;
 }
+
+// A stand-in button of Air fading to hot, every frame as it reached the
+// screen, side by side: normal, the fade's frames, hot.
+bool WriteFadeStrip(TWinControl* page, const std::wstring& path) {
+  auto* button = new TFadingPanel(page);
+  button->SetName(L"FadingButton");
+  button->SetBounds(440, 250, 75, 25);
+  button->SetParent(page);
+  button->SkinData.SetSkinSection("BUTTON");
+  button->ForcedState = 0;
+  Show(page);
+  const auto* section = button->SkinData.Section();
+  const int frames = section ? section->FadingIterations : 0;
+  const int cell = button->Width() + 6;
+  TBitmap strip(cell * (frames + 2), button->Height(), pf32bit);
+  strip.Canvas().Brush().SetColor(0x00FFFFFF);
+  strip.Canvas().FillRect(RECT{0, 0, strip.Width(), strip.Height()});
+  CopyFromScreen(button->Handle(), strip, 0, 0);
+  CommandLog().Clear();
+  button->ChangeLook(1);
+  int seen = 0;
+  for (int guard = 0; button->FadeTimer && guard < 5000; ++guard) {
+    Application->ProcessMessages();
+    const int now = CommandLog().Count(L"FadingButton", SKC_PAINT_FADE_FRAME);
+    if (now > seen && now <= frames) CopyFromScreen(button->Handle(), strip, cell * now, 0);
+    seen = now;
+    Sleep(1);
+  }
+  Show(page);
+  CopyFromScreen(button->Handle(), strip, cell * (frames + 1), 0);
+  delete button;
+  return WritePng(strip, path);
+}
+
+// What a skin change shows: the frames pushed into the animation window,
+// each laid over the old look at the frame's opacity as a compositor would.
+class TSkinChangeRecorder {
+ public:
+  explicit TSkinChangeRecorder(HWND form) : FOld(SnapshotWindow(form)) {
+    SetAnimationFrameObserver([this](TBitmap& picture, const RECT&, const zelvan::paint::TAnimFrame& frame) {
+      if (!FNew) {
+        FNew = std::make_unique<TBitmap>(picture.Width(), picture.Height(), pf32bit);
+        FNew->Assign(picture);
+      }
+      FAlphas.push_back(static_cast<int>(frame.Alpha));
+    });
+  }
+  ~TSkinChangeRecorder() { SetAnimationFrameObserver(nullptr); }
+  // Every third frame and the last, side by side.
+  bool Write(const std::wstring& path) {
+    if (!FOld || !FNew || FAlphas.empty() || FNew->Width() != FOld->Width()) return false;
+    std::vector<int> shown;
+    for (size_t i = 0; i < FAlphas.size(); i += 3) shown.push_back(FAlphas[i]);
+    shown.push_back(FAlphas.back());
+    const int w = FOld->Width(), h = FOld->Height();
+    TBitmap strip((w + 8) * static_cast<int>(shown.size()), h, pf32bit);
+    GdiFlush();
+    for (size_t k = 0; k < shown.size(); ++k) {
+      for (int y = 0; y < h; ++y) {
+        const uint8_t* a = FOld->ScanLine(y);
+        const uint8_t* b = FNew->ScanLine(y);
+        uint8_t* d = strip.ScanLine(y) + 4 * (w + 8) * k;
+        for (int i = 0; i < 4 * w; ++i) d[i] = static_cast<uint8_t>(a[i] + (b[i] - a[i]) * shown[k] / 255);
+      }
+    }
+    return WritePng(strip, path);
+  }
+
+ private:
+  std::unique_ptr<TBitmap> FOld, FNew;
+  std::vector<int> FAlphas;
+};
 
 }  // namespace
 
@@ -114,11 +191,19 @@ int wmain(int argc, wchar_t** argv) {
   Put<TDataShape>(page, "SCROLLSLIDERV", 0, 1, RECT{536, 220, 12, 80});
   Put<TDataPanel>(page, "STATUSBAR", 151, 0, RECT{0, 398, 560, 22});
 
+  // A provider, so that skin changes cross-fade the form.
+  new TStandInProvider(form);
+
   form->Show();
   manager.UpdateSkin(true);
   Show(form);
   bool written = WriteScreenshot(form->Handle(), out + L"\\air.png");
-  manager.SetHueOffset(120);
+  written = WriteFadeStrip(page, out + L"\\air-fade.png") && written;
+  {
+    TSkinChangeRecorder recorder(form->Handle());
+    manager.SetHueOffset(120);
+    written = recorder.Write(out + L"\\air-skin-change.png") && written;
+  }
   Show(form);
   written = WriteScreenshot(form->Handle(), out + L"\\air-hue120.png") && written;
   delete form;
