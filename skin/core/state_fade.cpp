@@ -88,7 +88,7 @@ TacFadeTimer::~TacFadeTimer() {
 void TacFadeTimer::DoTimer() {
   if (FInTick || FFreeAfterTick) return;  // a tick inside a tick is dropped
   FInTick = true;
-  Tick();
+  Timer();
   FInTick = false;
   if (FFreeAfterTick) delete this;  // the last act: nothing touches the timer after
 }
@@ -116,7 +116,7 @@ void TsFadeTimer::ClearSlot() {
   FSlot = nullptr;
 }
 
-void TsFadeTimer::Tick() {
+void TsFadeTimer::Timer() {
   if (!FOwnerData) return;
   if (ToEnd()) return;
   if (Progress.Direction == fdUp || Progress.Direction == fdDown) Change();
@@ -185,7 +185,7 @@ void TsAnimTimer::Repaint() {
   zelvan::paint::MakeFadeFrame(TmpBmp->Image(), BmpFrom->Image(), cache->Image(), Progress.Weight());
 }
 
-void TsAnimTimer::Tick() {
+void TsAnimTimer::Timer() {
   if (FadeInProcess || ToEnd()) return;
   FadeInProcess = true;
   Repaint();

@@ -49,7 +49,7 @@ class TacFadeTimer : public TTimer {
   // It may free the timer: check Freed() afterwards through a kept token.
   bool ToEnd();
   void DoTimer() override;
-  virtual void Tick() = 0;
+  virtual void Timer() = 0;
   std::shared_ptr<bool> AliveToken() const { return FAlive; }
   // Freed from inside its tick; goes when the tick ends.
   bool Freeing() const { return FFreeAfterTick; }
@@ -75,7 +75,7 @@ class TsFadeTimer : public TacFadeTimer {
 
  protected:
   void ClearSlot() override;
-  void Tick() override;
+  void Timer() override;
 
  private:
   TsFadeTimer** FSlot;
@@ -98,7 +98,7 @@ class TsAnimTimer : public TacFadeTimer {
 
  protected:
   void ClearSlot() override;
-  void Tick() override;
+  void Timer() override;
 
  private:
   TsAnimTimer** FSlot;
