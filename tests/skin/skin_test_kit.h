@@ -139,8 +139,11 @@ class TDataShape : public TDataControl<TGraphicControl> {
 // with a gradient (answers with its picture), CLEAR fully see-through,
 // HALF0 and HALF200 half see-through in black and in grey 200, EDIT with two
 // states, BUTTON with four states and fading, BUTTON_HUGE whose frame cuts
-// the window region (corner type 2), THREE with three states and no fading;
-// no SELECTION, COLHEADER or CHECKBOX, so controls fall back.
+// the window region (corner type 2), THREE with three states and no fading,
+// OUTLINED giving its font to what lies on it (green text with a red left and
+// a blue right side colour; hot: grey without sides), GLOWING with a red glow
+// of 4 pixels, WEBBUTTON (the web-button section); no SELECTION, COLHEADER or
+// CHECKBOX, so controls fall back.
 // Writes the kit skin as folder "Kit" under `folder`.
 void WriteKitSkin(const std::wstring& folder);
 

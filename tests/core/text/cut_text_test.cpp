@@ -41,7 +41,7 @@ INSTANTIATE_TEST_SUITE_P(
                       CutCase{"cut_to_nothing", u"abcdef", 35, u""},           //
                       CutCase{"pair_fits", u"a\U0001F600\U0001F600b", 40, u"a\U0001F600\U0001F600b"},
                       CutCase{"pair_cut_whole", u"a\U0001F600\U0001F600bcd", 55, u"a\U0001F600..."}),
-    [](const auto& info) { return std::string(info.param.name); });
+    [](const auto& testCase) { return std::string(testCase.param.name); });
 
 }  // namespace
 }  // namespace zelvan::text
