@@ -25,9 +25,7 @@ int wmain(int argc, wchar_t** argv) {
   const int rounds = argc > 1 ? _wtoi(argv[1]) : 10;
   Application->Initialize();
   TsSkinManager manager(nullptr);
-  manager.SetSkinDirectory(SkinsFolder());
-  manager.SetSkinName(L"Air");
-  if (!manager.Active()) return 1;
+  if (!LoadSkin(manager, SkinsFolder(), L"Air")) return 1;
   // Air draws no side colours: give its button an outline for the run.
   const int button = manager.GetSkinIndex("BUTTON");
   if (!manager.IsValidSkinIndex(button)) return 1;

@@ -107,6 +107,12 @@ void RecordCommands(TControl& control, const std::wstring& name) {
   };
 }
 
+bool LoadSkin(TsSkinManager& manager, const std::wstring& folder, const std::wstring& name) {
+  manager.SetSkinDirectory(folder);
+  manager.SetSkinName(name);
+  return manager.Active();
+}
+
 std::wstring SkinsFolder() {
   const std::string folder = ZELVAN_SKINS;
   return std::wstring(folder.begin(), folder.end());

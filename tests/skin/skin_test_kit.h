@@ -159,6 +159,9 @@ T* Make(TWinControl* parent, const std::wstring& name, TComponent* owner = nullp
   return control;
 }
 
+// Points the manager at a skin folder and loads the named skin; true when it is active.
+bool LoadSkin(TsSkinManager& manager, const std::wstring& folder, const std::wstring& name);
+
 // Where the committed skins are, in the Windows form the loaders take.
 std::wstring SkinsFolder();
 // The bytes of a committed file of skins/ (such as "Air.asz").

@@ -89,9 +89,7 @@ class SkinnedText : public ::testing::Test {
     folder.assign(path.begin(), path.end());
     WriteKitSkin(folder);
     manager = std::make_unique<TsSkinManager>(nullptr);
-    manager->SetSkinDirectory(folder);
-    manager->SetSkinName(L"Kit");
-    ASSERT_TRUE(manager->Active());
+    ASSERT_TRUE(LoadSkin(*manager, folder, L"Kit"));
     form = new TForm(Application);
     form->SetBounds(0, 0, 400, 300);
     target.Canvas().Font().SetHeight(-32);

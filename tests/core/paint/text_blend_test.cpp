@@ -8,14 +8,7 @@ namespace {
 
 using testing::Bitmap32;
 using testing::Pixels;
-
-std::unique_ptr<image::TWorkingBitmap> Plane(int width, int height, std::initializer_list<uint8_t> values) {
-  auto plane = std::make_unique<image::TWorkingBitmap>(width, height, image::TPixelFormat::pf8bit);
-  auto it = values.begin();
-  for (int y = 0; y < height; ++y)
-    for (int x = 0; x < width; ++x) plane->ScanLine(y)[x] = it != values.end() ? *it++ : 0;
-  return plane;
-}
+using testing::Plane;
 
 TEST(BlendTextMask, LaysTheColourThroughTheMaskChannelsWhereTheMaskIsNotWhite) {
   auto target = Bitmap32(4, 1, {0x00102030, 0x11405060, 0x22FFFFFF, 0x33808080});
