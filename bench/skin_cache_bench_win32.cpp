@@ -28,9 +28,7 @@ int wmain(int argc, wchar_t** argv) {
   const int rounds = argc > 1 ? _wtoi(argv[1]) : 10;
   Application->Initialize();
   TsSkinManager manager(nullptr);
-  manager.SetSkinDirectory(SkinsFolder());
-  manager.SetSkinName(L"Air");
-  if (!manager.Active()) return 1;
+  if (!LoadSkin(manager, SkinsFolder(), L"Air")) return 1;
   auto* form = new TForm(Application);
   form->SetClientWidth(531);
   form->SetClientHeight(420);

@@ -19,9 +19,7 @@ class KitSkinTest : public ::testing::Test {
     folder.assign(path.begin(), path.end());
     WriteKitSkin(folder);
     manager = std::make_unique<TsSkinManager>(nullptr);
-    manager->SetSkinDirectory(folder);
-    manager->SetSkinName(L"Kit");
-    ASSERT_TRUE(manager->Active());
+    ASSERT_TRUE(LoadSkin(*manager, folder, L"Kit"));
     form = NewForm(300, 200);
     form->SetColor(0x00336699);
   }

@@ -1,6 +1,7 @@
 // The skin gallery: windows of skinned stand-in controls in Air, each in its
 // states, written as PNG screenshots for a person to judge, then the same
-// recoloured by hue. Every skin issue adds its controls here.
+// recoloured by hue, and a page of skinned captions. Every skin issue adds
+// its controls here.
 // Usage: skin_gallery [OUTPUT-FOLDER (gallery)]
 #include <windows.h>
 
@@ -12,6 +13,8 @@
 #include "framework/application/application.h"
 #include "skin/core/animation_window.h"
 #include "skin/core/window_snapshot.h"
+#include "skin/paint/control_paint.h"
+#include "skin/paint/skinned_text.h"
 #include "skin_test_kit.h"
 #include "tools/common/png_writer.h"
 
@@ -145,6 +148,76 @@ class TSkinChangeRecorder {
   std::vector<int> FAlphas;
 };
 
+// A stand-in that draws its caption over its section, into its own cache
+// (where a glow can go), when the cache is made anew.
+class TCaptionShape : public TDataShape {
+ public:
+  TCaptionShape(TComponent* owner, int coc) : TDataShape(owner, coc) {}
+  std::wstring Caption;
+
+ protected:
+  void Paint() override {
+    if (!SkinData.Skinned()) return TDataShape::Paint();
+    if (SkinData.BGChanged || SkinData.CacheBmp()->Empty()) {
+      if (!PrepareCache(SkinData, PaintState())) return;
+      TCanvas& canvas = SkinData.CacheBmp()->Canvas();
+      canvas.Font().Assign(Font());
+      WriteTextEx(canvas, Caption, Enabled(), PaintState(), &SkinData, DT_SINGLELINE | DT_CENTER | DT_VCENTER,
+                  RECT{0, 0, Width(), Height()});
+      // The bitmap leaves the canvas's context, or it cannot be selected for the copy.
+      SkinData.CacheBmp()->ReleaseCanvasHandle();
+    }
+    CopyBitmapToDC(SkinData.CacheBmp()->Handle(), Canvas().Handle(), RECT{0, 0, Width(), Height()}, POINT{0, 0});
+  }
+};
+
+// Captions: Air's own colours in every state and disabled (faded), then the
+// same with side colours given to two sections (white text outlined in Air's
+// text colour, a shadow below and right) and a section given a glow.
+bool WriteTextPage(TsSkinManager& manager, const std::wstring& path) {
+  const auto section = [&](const char* name) -> zelvan::store::TsGeneralData& {
+    return manager.gd.at(static_cast<size_t>(manager.GetSkinIndex(name)));
+  };
+  for (auto& props : section("SPEEDBUTTON").Props) {
+    const TColor airText = props.FontColor.Color;
+    props.FontColor.Left = props.FontColor.Top = props.FontColor.Right = props.FontColor.Bottom = airText;
+    props.FontColor.Color = 0xFFFFFF;
+  }
+  auto& toolButton = section("TOOLBUTTON").Props;
+  toolButton[0].FontColor.Right = toolButton[0].FontColor.Bottom = 0xC0C0C0;
+  toolButton[1].FontColor.Right = toolButton[1].FontColor.Bottom = 0x808080;
+  section("PANEL").Props[0].GlowSize = 5;
+  section("PANEL").Props[0].GlowColor = 0xFF9020;
+
+  auto* form = new TForm(Application);
+  form->SetCaption(L"Skinned text");
+  form->SetClientWidth(460);
+  form->SetClientHeight(190);
+  auto* page = Put<TDataPanel>(form, "FORM", 0, 0, RECT{0, 0, 460, 190});
+  const char* rows[] = {"BUTTON", "SPEEDBUTTON", "TOOLBUTTON"};
+  for (int row = 0; row < 3; ++row) {
+    for (int column = 0; column < 4; ++column) {
+      auto* shape = Put<TCaptionShape>(page, rows[row], 93, column % 3, RECT{10 + 110 * column, 10 + 40 * row, 100, 32});
+      shape->Font().SetHeight(-15);
+      shape->Font().SetStyle(TFontStyles{fsBold});
+      shape->Caption = column == 3 ? L"Disabled" : L"Rename";
+      if (column == 3) shape->SetEnabled(false);
+    }
+  }
+  for (int column = 0; column < 2; ++column) {
+    auto* glow = Put<TCaptionShape>(page, "PANEL", 51, 0, RECT{10 + 220 * column, 135, 200, 45});
+    glow->Font().SetHeight(-20);
+    glow->Caption = column == 0 ? L"Glowing caption" : L"Disabled glow";
+    if (column == 1) glow->SetEnabled(false);
+  }
+  form->Show();
+  manager.UpdateSkin(true);
+  Show(form);
+  const bool written = WriteScreenshot(form->Handle(), path);
+  delete form;
+  return written;
+}
+
 }  // namespace
 
 int wmain(int argc, wchar_t** argv) {
@@ -207,6 +280,8 @@ int wmain(int argc, wchar_t** argv) {
   Show(form);
   written = WriteScreenshot(form->Handle(), out + L"\\air-hue120.png") && written;
   delete form;
+  manager.SetHueOffset(0);
+  written = WriteTextPage(manager, out + L"\\air-text.png") && written;
   if (!written) return 1;
   std::printf("gallery written to %ls\n", out.c_str());
   return 0;

@@ -108,6 +108,12 @@ void RecordCommands(TControl& control, const std::wstring& name) {
   };
 }
 
+bool LoadSkin(TsSkinManager& manager, const std::wstring& folder, const std::wstring& name) {
+  manager.SetSkinDirectory(folder);
+  manager.SetSkinName(name);
+  return manager.Active();
+}
+
 std::wstring SkinsFolder() {
   const std::string folder = ZELVAN_SKINS;
   return std::wstring(folder.begin(), folder.end());
@@ -163,7 +169,11 @@ void WriteKitSkin(const std::wstring& folder) {
       "[EDIT]\nCOLOR=$FFFFFF\nFONTCOLOR=$202020\nSTATES=2\n"
       "[BUTTON]\nSTATES=4\nCOLOR=$E0E0E0\nHOTCOLOR=$F0D0A0\nFADINGENABLED=1\nFADINGITERATIONS=5\n"
       "[BUTTON_HUGE]\nSTATES=4\nCOLOR=$E0E0E0\nBORDERSMASK=^0000,0000,0064,0016,0003,0003,0003,0003,4,0,0,0\n"
-      "[THREE]\nSTATES=3\nCOLOR=$D0D0D0\nHOTCOLOR=$B0B0F0\nFADINGENABLED=0\n";
+      "[THREE]\nSTATES=3\nCOLOR=$D0D0D0\nHOTCOLOR=$B0B0F0\nFADINGENABLED=0\n"
+      "[OUTLINED]\nSTATES=2\nGIVEOWNFONT=1\nFONTCOLOR=$00FF00\nTCLEFT=$0000FF\nTCRIGHT=$FF0000\n"
+      "HOTFONTCOLOR=$808080\n"
+      "[GLOWING]\nSTATES=1\nFONTCOLOR=0\nGCOL=$0000FF\nGSIZE=4\n"
+      "[WEBBUTTON]\nSTATES=2\nFONTCOLOR=0\nHOTFONTCOLOR=$800000\n";
   CreateDirectoryW((folder + L"\\Kit").c_str(), nullptr);
   WriteFileBytes(folder + L"\\Kit\\Options.dat", options.data(), options.size());
   const std::vector<uint8_t> master = KitMasterBitmap();

@@ -172,8 +172,11 @@ class TFadingShape : public TDataShape {
 // with a gradient (answers with its picture), CLEAR fully see-through,
 // HALF0 and HALF200 half see-through in black and in grey 200, EDIT with two
 // states, BUTTON with four states and fading, BUTTON_HUGE whose frame cuts
-// the window region (corner type 2), THREE with three states and no fading;
-// no SELECTION, COLHEADER or CHECKBOX, so controls fall back.
+// the window region (corner type 2), THREE with three states and no fading,
+// OUTLINED giving its font to what lies on it (green text with a red left and
+// a blue right side colour; hot: grey without sides), GLOWING with a red glow
+// of 4 pixels, WEBBUTTON (the web-button section); no SELECTION, COLHEADER or
+// CHECKBOX, so controls fall back.
 // Writes the kit skin as folder "Kit" under `folder`.
 void WriteKitSkin(const std::wstring& folder);
 
@@ -188,6 +191,9 @@ T* Make(TWinControl* parent, const std::wstring& name, TComponent* owner = nullp
   control->SetParent(parent);
   return control;
 }
+
+// Points the manager at a skin folder and loads the named skin; true when it is active.
+bool LoadSkin(TsSkinManager& manager, const std::wstring& folder, const std::wstring& name);
 
 // Where the committed skins are, in the Windows form the loaders take.
 std::wstring SkinsFolder();

@@ -25,6 +25,15 @@ inline std::unique_ptr<image::TWorkingBitmap> Filled32(int width, int height, ui
   return bitmap;
 }
 
+// An 8-bit plane, values row by row.
+inline std::unique_ptr<image::TWorkingBitmap> Plane(int width, int height, std::initializer_list<uint8_t> values) {
+  auto plane = std::make_unique<image::TWorkingBitmap>(width, height, image::TPixelFormat::pf8bit);
+  auto it = values.begin();
+  for (int y = 0; y < height; ++y)
+    for (int x = 0; x < width; ++x) plane->ScanLine(y)[x] = it != values.end() ? *it++ : 0;
+  return plane;
+}
+
 inline std::vector<uint32_t> Pixels(const image::TWorkingBitmap& bitmap) {
   std::vector<uint32_t> out;
   for (int y = 0; y < bitmap.Height(); ++y)

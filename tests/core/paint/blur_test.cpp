@@ -8,15 +8,8 @@
 namespace zelvan::paint {
 namespace {
 
+using testing::Plane;
 using testing::Plane8;
-
-std::unique_ptr<image::TWorkingBitmap> Plane(int width, int height, std::initializer_list<uint8_t> values) {
-  auto plane = std::make_unique<image::TWorkingBitmap>(width, height, image::TPixelFormat::pf8bit);
-  auto it = values.begin();
-  for (int y = 0; y < height; ++y)
-    for (int x = 0; x < width; ++x) plane->ScanLine(y)[x] = it != values.end() ? *it++ : 0;
-  return plane;
-}
 
 TEST(BlurGray8, UniformAreasKeepTheirLevel) {
   for (const double radius : {0.3, 1.0, 2.5, 7.0, 40.0}) {
