@@ -171,7 +171,7 @@ void TsCommonData::AnswerBgRequest(TBgRequest& request, int state, HWND window) 
     }
     request.Kind = bgBitmap;
     if (request.PaintToDC) {
-      if (request.DC) CopyBitmapToDC(FCacheBmp->Handle(), request.DC, request.R, POINT{request.X, request.Y});
+      if (request.DC) CopyBitmapToDC(*FCacheBmp, request.DC, request.R, POINT{request.X, request.Y});
     } else {
       request.Bmp = cache;
       request.X = request.Y = 0;
@@ -252,6 +252,6 @@ void TsCommonData::CopyCacheToDC(const RECT& source, int dy, int dx, bool update
       if (IntersectRect(&common, &r, &destination)) ExcludeClipRect(dc, r.left, r.top, r.right, r.bottom);
     }
   }
-  CopyBitmapToDC(FCacheBmp->Handle(), dc, destination, POINT{source.left, source.top});
+  CopyBitmapToDC(*FCacheBmp, dc, destination, POINT{source.left, source.top});
   RestoreDC(dc, saved);
 }

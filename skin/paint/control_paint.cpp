@@ -82,11 +82,18 @@ bool PrepareCache(TsCommonData& data, int state) {
   return true;
 }
 
-void CopyBitmapToDC(HBITMAP bitmap, HDC dc, const RECT& destination, POINT source) {
+void CopyBitmapToDC(TBitmap& bitmap, HDC dc, const RECT& destination, POINT source) {
+  const int width = destination.right - destination.left, height = destination.bottom - destination.top;
+  // A bitmap its canvas holds cannot be selected into a second context:
+  // copy from the canvas's own then.
+  if (bitmap.Canvas().HandleAllocated()) {
+    BitBlt(dc, destination.left, destination.top, width, height, bitmap.Canvas().Handle(), source.x, source.y,
+           SRCCOPY);
+    return;
+  }
   HDC memory = CreateCompatibleDC(dc);
-  HGDIOBJ old = SelectObject(memory, bitmap);
-  BitBlt(dc, destination.left, destination.top, destination.right - destination.left,
-         destination.bottom - destination.top, memory, source.x, source.y, SRCCOPY);
+  HGDIOBJ old = SelectObject(memory, bitmap.Handle());
+  BitBlt(dc, destination.left, destination.top, width, height, memory, source.x, source.y, SRCCOPY);
   SelectObject(memory, old);
   DeleteDC(memory);
 }
@@ -100,7 +107,7 @@ void PaintItemToDC(int skinIndex, const std::string& section, const TCacheInfo& 
   zelvan::paint::PaintItemByIndex(skinIndex, section, parent, -1, -1, manager, picture.Image(), offset,
                                   TRect{0, 0, width, height}, state);
   const int saved = SaveDC(dc);
-  CopyBitmapToDC(picture.Handle(), dc, rect, POINT{0, 0});
+  CopyBitmapToDC(picture, dc, rect, POINT{0, 0});
   RestoreDC(dc, saved);
 }
 
@@ -175,7 +182,7 @@ RECT PaintFrameOnly(HDC dc, const RECT& rect, int innerBorder, int state, TsComm
                            {inner.Right, inner.Top, rect.right, inner.Bottom}};
     for (const RECT& strip : strips) {
       if (strip.right > strip.left && strip.bottom > strip.top) {
-        CopyBitmapToDC(cache->Handle(), dc, strip, POINT{strip.left, strip.top});
+        CopyBitmapToDC(*cache, dc, strip, POINT{strip.left, strip.top});
       }
     }
   }

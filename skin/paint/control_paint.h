@@ -11,6 +11,7 @@
 #include "core/paint/cache_info.h"
 #include "core/paint/item_paint.h"
 
+class TBitmap;
 class TControl;
 class TsCommonData;
 class TsSkinManager;
@@ -48,5 +49,6 @@ void FillParentCorners(TsCommonData& data, int state, int corners);
 // receives the band.
 RECT PaintFrameOnly(HDC dc, const RECT& rect, int innerBorder, int state, TsCommonData& data);
 
-// The owner's cache (or part of it) into a device context.
-void CopyBitmapToDC(HBITMAP bitmap, HDC dc, const RECT& destination, POINT source);
+// A bitmap (a cache, or part of it) into a device context, whether or not
+// its canvas holds it selected.
+void CopyBitmapToDC(TBitmap& bitmap, HDC dc, const RECT& destination, POINT source);

@@ -12,6 +12,7 @@
 #include "core/image/bitmap32.h"
 #include "core/paint/item_paint.h"
 #include "kit_skin_fixture.h"
+#include "skin/paint/control_paint.h"
 #include "skin_test_kit.h"
 
 namespace {
@@ -249,6 +250,24 @@ TEST_F(CommonDataTest, HandlesStayPutOverManySkinLoads) {
   Pump(20);
   EXPECT_EQ(GdiObjectCount(), gdi);
   EXPECT_EQ(UserObjectCount(), user);
+}
+
+}  // namespace
+
+namespace {
+
+TEST(CopyBitmapToDC, CopiesABitmapItsCanvasHoldsSelected) {
+  for (const bool canvasUsed : {false, true}) {
+    TBitmap cache(8, 8, pf32bit);
+    for (int y = 0; y < 8; ++y)
+      for (int x = 0; x < 8; ++x) zelvan::image::SetPixel32(cache.Image(), x, y, 0xFF0000FF);
+    if (canvasUsed) cache.Canvas().Pixel(0, 0);  // the canvas's context now holds the bitmap
+    TBitmap target(8, 8, pf32bit);
+    CopyBitmapToDC(cache, target.Canvas().Handle(), RECT{2, 2, 6, 6}, POINT{0, 0});
+    GdiFlush();
+    EXPECT_EQ(zelvan::image::GetPixel32(target.Image(), 3, 3) & 0xFFFFFF, 0x0000FFu) << canvasUsed;
+    EXPECT_EQ(zelvan::image::GetPixel32(target.Image(), 1, 1) & 0xFFFFFF, 0u) << canvasUsed;
+  }
 }
 
 }  // namespace

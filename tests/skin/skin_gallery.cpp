@@ -164,10 +164,8 @@ class TCaptionShape : public TDataShape {
       canvas.Font().Assign(Font());
       WriteTextEx(canvas, Caption, Enabled(), PaintState(), &SkinData, DT_SINGLELINE | DT_CENTER | DT_VCENTER,
                   RECT{0, 0, Width(), Height()});
-      // The bitmap leaves the canvas's context, or it cannot be selected for the copy.
-      SkinData.CacheBmp()->ReleaseCanvasHandle();
     }
-    CopyBitmapToDC(SkinData.CacheBmp()->Handle(), Canvas().Handle(), RECT{0, 0, Width(), Height()}, POINT{0, 0});
+    CopyBitmapToDC(*SkinData.CacheBmp(), Canvas().Handle(), RECT{0, 0, Width(), Height()}, POINT{0, 0});
   }
 };
 

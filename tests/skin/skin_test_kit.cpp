@@ -195,7 +195,7 @@ void TDataPanel::PaintWindow(HDC dc) {
 void TDataShape::Paint() {
   if (!SkinData.Skinned()) return TDataControl::Paint();
   if ((SkinData.BGChanged || SkinData.CacheBmp()->Empty()) && !PrepareCache(SkinData, PaintState())) return;
-  CopyBitmapToDC(SkinData.CacheBmp()->Handle(), Canvas().Handle(), RECT{0, 0, Width(), Height()}, POINT{0, 0});
+  CopyBitmapToDC(*SkinData.CacheBmp(), Canvas().Handle(), RECT{0, 0, Width(), Height()}, POINT{0, 0});
 }
 
 void TFadingPanel::ChangeLook(int state, bool half, TacAnimatEvent event) {
@@ -243,7 +243,7 @@ void TFadingShape::ChangeLook(int state, bool half) {
 
 void TFadingShape::Paint() {
   if (FadeTimer && FadeTimer->TmpBmp && FadeTimer->TmpBmp->Width() == Width()) {
-    CopyBitmapToDC(FadeTimer->TmpBmp->Handle(), Canvas().Handle(), RECT{0, 0, Width(), Height()}, POINT{0, 0});
+    CopyBitmapToDC(*FadeTimer->TmpBmp, Canvas().Handle(), RECT{0, 0, Width(), Height()}, POINT{0, 0});
     return;
   }
   TDataShape::Paint();
