@@ -3,6 +3,7 @@
 #include <windowsx.h>
 
 #include <algorithm>
+#include <vector>
 
 #include "framework/controls/mouse_tracker.h"
 #include "framework/controls/win_control.h"
@@ -26,6 +27,54 @@ LRESULT TControl::Perform(UINT msg, WPARAM wParam, LPARAM lParam) {
   TMessage message{msg, wParam, lParam, 0};
   WindowProc(message);
   return message.Result;
+}
+
+// ---------------------------------------------------------------- hooks
+
+struct TWindowHookList {
+  struct Entry {
+    TWndHookToken Token;
+    TWndHook Hook;
+  };
+  std::vector<Entry> Entries;  // bottom first
+  TWndMethod Below;            // WindowProc when the first hook came
+};
+
+namespace {
+
+// Runs entries[index] (and through next, those below it), then below.
+void RunHooks(const std::shared_ptr<TWindowHookList>& list, size_t index, TMessage& message) {
+  if (index == 0) return list->Below(message);
+  const TWndMethod next = [&list, index](TMessage& m) { RunHooks(list, index - 1, m); };
+  list->Entries[index - 1].Hook(message, next);
+}
+
+}  // namespace
+
+TWndHookToken TControl::AddWindowHook(TWndHook hook) {
+  auto list = std::make_shared<TWindowHookList>();
+  if (FHooks) {
+    *list = *FHooks;
+  } else {
+    list->Below = WindowProc;
+    // The hooks stay in front of whatever WindowProc held; a later plain hook
+    // that saves and restores WindowProc sits above them all.
+    WindowProc = [this](TMessage& message) {
+      const std::shared_ptr<TWindowHookList> current = FHooks;
+      RunHooks(current, current->Entries.size(), message);
+    };
+  }
+  const TWndHookToken token = FNextHookToken++;
+  list->Entries.push_back({token, std::move(hook)});
+  FHooks = std::move(list);
+  return token;
+}
+
+void TControl::RemoveWindowHook(TWndHookToken token) {
+  if (!FHooks) return;
+  auto list = std::make_shared<TWindowHookList>(*FHooks);
+  std::erase_if(list->Entries, [token](const TWindowHookList::Entry& e) { return e.Token == token; });
+  FHooks = std::move(list);
 }
 
 // ---------------------------------------------------------------- handler chain

@@ -5,7 +5,9 @@
 // handler chain.
 //
 // Messages reach a control through WindowProc, which starts as WndProc; a hook
-// saves WindowProc, puts its own handler in and restores it when done. WndProc
+// saves WindowProc, puts its own handler in and restores it when done. Hooks
+// that may go in any order use AddWindowHook instead: each gets a token and
+// can be removed while others sit above it. WndProc
 // overrides handle what they need and call their base; the chain ends in
 // DefaultHandler (for a windowed control, the previous window procedure).
 // Perform runs the chain directly, whether the control has a window or not.
@@ -13,6 +15,7 @@
 #include <windows.h>
 
 #include <functional>
+#include <memory>
 #include <string>
 
 #include "framework/component/component.h"
@@ -22,8 +25,13 @@
 #include "framework/graphics/font.h"
 
 class TWinControl;
+struct TWindowHookList;
 
 using TWndMethod = std::function<void(TMessage& message)>;
+// A hook sees a message before the hooks below it and WindowProc's handler;
+// it passes the message on (or not) with next.
+using TWndHook = std::function<void(TMessage& message, const TWndMethod& next)>;
+using TWndHookToken = unsigned long long;
 
 class TControl : public TComponent {
  public:
@@ -36,6 +44,10 @@ class TControl : public TComponent {
   LRESULT Perform(UINT msg, WPARAM wParam = 0, LPARAM lParam = 0);
   virtual void WndProc(TMessage& message);
   virtual void DefaultHandler(TMessage& message);
+  // Puts hook on top of the control's hooks; the token removes it.
+  TWndHookToken AddWindowHook(TWndHook hook);
+  // Removes the hook wherever it sits; the others keep their order.
+  void RemoveWindowHook(TWndHookToken token);
 
   // --- parent and bounds (in the parent's client coordinates)
   TWinControl* Parent() const { return FParent; }
@@ -121,6 +133,10 @@ class TControl : public TComponent {
 
  private:
   friend class TWinControl;
+
+  // Shared with dispatches under way, which keep the list they started with.
+  std::shared_ptr<TWindowHookList> FHooks;
+  TWndHookToken FNextHookToken = 1;
 
   void MouseButtonDown(TMessage& message, TMouseButton button, bool doubleClick);
   void MouseButtonUp(TMessage& message, TMouseButton button);

@@ -113,6 +113,55 @@ TEST(Dispatch, HooksOfTheObjectAndOfTheWindowAreUndone) {
   EXPECT_EQ(frameworkSeen, 2);
 }
 
+TEST(Dispatch, TokenHooksGoInAnyOrder) {
+  std::unique_ptr<TForm> form(NewForm());
+  auto* control = new TChainProbe(form.get());
+  control->SetParent(form.get());
+  std::vector<std::wstring> seen;
+  const auto hook = [&seen](const wchar_t* name) {
+    return [&seen, name](TMessage& message, const TWndMethod& next) {
+      if (message.Msg == kProbe + 1) seen.push_back(name);
+      next(message);
+    };
+  };
+  const TWndHookToken a = control->AddWindowHook(hook(L"a"));
+  const TWndHookToken b = control->AddWindowHook(hook(L"b"));
+  // An old-style hook that saves WindowProc sits above both.
+  TWndMethod saved = control->WindowProc;
+  control->WindowProc = [&](TMessage& message) {
+    if (message.Msg == kProbe + 1) seen.push_back(L"plain");
+    saved(message);
+  };
+  const TWndHookToken c = control->AddWindowHook(hook(L"c"));
+  SendMessageW(control->Handle(), kProbe + 1, 0, 0);
+  EXPECT_EQ(seen, (std::vector<std::wstring>{L"plain", L"c", L"b", L"a"}));
+
+  // Taking out one from the middle keeps the rest and the plain hook working.
+  seen.clear();
+  control->RemoveWindowHook(b);
+  EXPECT_EQ(SendMessageW(control->Handle(), kProbe, 0, 0), 0x5A);
+  SendMessageW(control->Handle(), kProbe + 1, 0, 0);
+  EXPECT_EQ(seen, (std::vector<std::wstring>{L"plain", L"c", L"a"}));
+
+  // A hook that removes itself while handling finishes that message only.
+  seen.clear();
+  TWndHookToken self = 0;
+  self = control->AddWindowHook([&](TMessage& message, const TWndMethod& next) {
+    if (message.Msg == kProbe + 1) {
+      seen.push_back(L"once");
+      control->RemoveWindowHook(self);
+    }
+    next(message);
+  });
+  SendMessageW(control->Handle(), kProbe + 1, 0, 0);
+  SendMessageW(control->Handle(), kProbe + 1, 0, 0);
+  EXPECT_EQ(seen, (std::vector<std::wstring>{L"plain", L"once", L"c", L"a", L"plain", L"c", L"a"}));
+  control->RemoveWindowHook(a);
+  control->RemoveWindowHook(c);
+  control->WindowProc = saved;
+  EXPECT_EQ(control->Perform(kProbe), 0x5A);
+}
+
 TEST(Dispatch, GraphicChildrenGetTheMouseAndArePaintedByTheirParent) {
   TMessageLog log;
   std::unique_ptr<TForm> form(NewForm(100, 60));
