@@ -17,7 +17,8 @@ std::vector<uint8_t> StripPng() {
   recipe.width = 48, recipe.height = 16, recipe.colorType = 6;
   for (int y = 0; y < 16; ++y) {
     std::vector<uint8_t> row;
-    for (int x = 0; x < 48; ++x) row.insert(row.end(), {uint8_t(x * 5), uint8_t(y * 15), 90, uint8_t(x * y)});
+    for (int x = 0; x < 48; ++x)
+      row.insert(row.end(), {uint8_t(x * 5), uint8_t(y * 15), uint8_t(90), uint8_t(x * y)});
     recipe.rows.push_back(row);
   }
   return png::WritePng(recipe);
@@ -54,7 +55,7 @@ void BM_DrawClassicGlyph(benchmark::State& state) {
 }
 BENCHMARK(BM_DrawClassicGlyph);
 
-// The reference: the same strip copied with a key, no conversion, no picture choice.
+// The reference: the whole strip copied with a key, no conversion, no picture choice.
 void BM_KeyedBlockCopy(benchmark::State& state) {
   const auto strip = Strip24();
   auto target = image::CreateBmp32(32, 32);
@@ -63,3 +64,5 @@ void BM_KeyedBlockCopy(benchmark::State& state) {
 BENCHMARK(BM_KeyedBlockCopy);
 
 }  // namespace
+
+BENCHMARK_MAIN();

@@ -18,18 +18,45 @@ void TImageList::SetWidth(int width) {
   if (width == FWidth || width <= 0) return;
   FWidth = width;
   FreeHandle();
+  Changed();
 }
 
 void TImageList::SetHeight(int height) {
   if (height == FHeight || height <= 0) return;
   FHeight = height;
   FreeHandle();
+  Changed();
+}
+
+void TImageList::SetBkColor(TColor color) {
+  FBkColor = color;
+  if (FHandle) ImageList_SetBkColor(FHandle, color == clNone ? CLR_NONE : ColorToRGB(color));
+}
+
+void TImageList::Change() {
+  if (OnChange) OnChange(this);
+}
+
+void TImageList::Changed() {
+  if (FUpdateCount > 0) {
+    FChangedMeanwhile = true;
+    return;
+  }
+  Change();
+}
+
+void TImageList::EndUpdate() {
+  if (FUpdateCount > 0 && --FUpdateCount == 0 && FChangedMeanwhile) {
+    FChangedMeanwhile = false;
+    Change();
+  }
 }
 
 HIMAGELIST TImageList::Handle() {
   if (!FHandle) {
     FHandle = ImageList_Create(FWidth, FHeight, ILC_COLOR32 | ILC_MASK, 4, 4);
     if (!FHandle) throw Exception(L"Cannot create an image list");
+    if (FBkColor != clNone) ImageList_SetBkColor(FHandle, ColorToRGB(FBkColor));
   }
   return FHandle;
 }
@@ -39,6 +66,7 @@ void TImageList::SetHandle(HIMAGELIST handle, bool shareImages) {
   FHandle = handle;
   FShareImages = shareImages;
   if (handle) ImageList_GetIconSize(handle, &FWidth, &FHeight);
+  Changed();
 }
 
 int TImageList::Count() const { return FHandle ? ImageList_GetImageCount(FHandle) : 0; }
@@ -47,20 +75,46 @@ int TImageList::Add(TBitmap& image, TBitmap* mask) {
   // The platform copies from bitmaps that no device context holds.
   image.ReleaseCanvasHandle();
   if (mask) mask->ReleaseCanvasHandle();
-  return ImageList_Add(Handle(), image.Handle(), mask ? mask->Handle() : nullptr);
+  const int index = ImageList_Add(Handle(), image.Handle(), mask ? mask->Handle() : nullptr);
+  Changed();
+  return index;
 }
 
 int TImageList::AddMasked(TBitmap& image, TColor maskColor) {
   image.ReleaseCanvasHandle();
-  return ImageList_AddMasked(Handle(), image.Handle(), ColorToRGB(maskColor));
+  const int index = ImageList_AddMasked(Handle(), image.Handle(), ColorToRGB(maskColor));
+  Changed();
+  return index;
+}
+
+int TImageList::AddIcon(HICON icon) {
+  const int index = ImageList_ReplaceIcon(Handle(), -1, icon);
+  Changed();
+  return index;
+}
+
+bool TImageList::ReplaceIcon(int index, HICON icon) {
+  if (!FHandle || index < 0 || index >= Count()) return false;
+  const bool replaced = ImageList_ReplaceIcon(FHandle, index, icon) == index;
+  Changed();
+  return replaced;
+}
+
+HICON TImageList::GetIcon(int index) {
+  if (!FHandle || index < 0 || index >= Count()) return nullptr;
+  return ImageList_GetIcon(FHandle, index, ILD_NORMAL);
 }
 
 void TImageList::Delete(int index) {
-  if (FHandle) ImageList_Remove(FHandle, index);
+  if (!FHandle) return;
+  ImageList_Remove(FHandle, index);
+  Changed();
 }
 
 void TImageList::Clear() {
-  if (FHandle) ImageList_Remove(FHandle, -1);
+  if (!FHandle) return;
+  ImageList_Remove(FHandle, -1);
+  Changed();
 }
 
 void TImageList::Draw(TCanvas& canvas, int x, int y, int index, bool enabled) {

@@ -1,10 +1,13 @@
 #pragma once
 // TImageList: a platform image list of images of one size; the HIMAGELIST is
 // made on demand and owned here unless ShareImages says it belongs elsewhere
-// (the shell's system image list).
+// (the shell's system image list). Every change of the images or the size
+// runs Change, which tells OnChange.
 
 #include <windows.h>
 #include <commctrl.h>
+
+#include <functional>
 
 #include "framework/component/component.h"
 #include "framework/graphics/color.h"
@@ -25,18 +28,37 @@ class TImageList : public TComponent {
   void SetWidth(int width);
   void SetHeight(int height);
   int Count() const;
+  // clNone: the images are drawn see-through by their masks.
+  TColor BkColor() const { return FBkColor; }
+  void SetBkColor(TColor color);
 
   // Images wider than Width add as many images as fit; returns the first index.
   int Add(TBitmap& image, TBitmap* mask);
   int AddMasked(TBitmap& image, TColor maskColor);
   void Delete(int index);
   void Clear();
-  void Draw(TCanvas& canvas, int x, int y, int index, bool enabled = true);
+  // Icons keep colour and mask as they are; the caller keeps its icon.
+  int AddIcon(HICON icon);
+  bool ReplaceIcon(int index, HICON icon);
+  // Image i as a new icon (colour bitmap and mask) the caller destroys; null
+  // for an index outside the list.
+  HICON GetIcon(int index);
+  virtual void Draw(TCanvas& canvas, int x, int y, int index, bool enabled = true);
+
+  std::function<void(TImageList* sender)> OnChange;
+  // Held back between BeginUpdate and EndUpdate; one change runs at the end
+  // when any happened meanwhile.
+  void BeginUpdate() { ++FUpdateCount; }
+  void EndUpdate();
 
   HIMAGELIST Handle();
   bool HandleAllocated() const { return FHandle != nullptr; }
   // Takes a list made elsewhere; with shareImages it is never destroyed here.
   void SetHandle(HIMAGELIST handle, bool shareImages);
+
+ protected:
+  virtual void Change();
+  void Changed();
 
  private:
   void FreeHandle();
@@ -45,4 +67,7 @@ class TImageList : public TComponent {
   int FHeight = 16;
   HIMAGELIST FHandle = nullptr;
   bool FShareImages = false;
+  TColor FBkColor = clNone;
+  int FUpdateCount = 0;
+  bool FChangedMeanwhile = false;
 };

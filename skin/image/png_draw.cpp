@@ -7,11 +7,8 @@
 #include "core/paint/alpha_channel.h"
 #include "framework/graphics/bitmap.h"
 
-namespace {
-
 using zelvan::image::TWorkingBitmap;
 
-// The decoded picture in a DIB that GDI can read.
 std::unique_ptr<TBitmap> ToBitmap(const TWorkingBitmap& image) {
   auto bitmap = std::make_unique<TBitmap>(image.Width(), image.Height(), image.PixelFormat());
   for (int y = 0; y < image.Height(); ++y) {
@@ -20,6 +17,8 @@ std::unique_ptr<TBitmap> ToBitmap(const TWorkingBitmap& image) {
   bitmap->Palette() = image.Palette();
   return bitmap;
 }
+
+namespace {
 
 void Stretch(TBitmap& target, TBitmap& source) {
   HDC dc = target.Canvas().Handle();

@@ -179,4 +179,74 @@ TEST(ImageList, ImagesAreCutFromAStripAndDrawn) {
   EXPECT_EQ(list.Count(), 0);
 }
 
+// A 32-bit icon w x h: the given pixel everywhere, mask all opaque.
+HICON SolidIcon(int size, uint32_t pixel) {
+  TBitmap colour(size, size, pf32bit);
+  for (int y = 0; y < size; ++y)
+    for (int x = 0; x < size; ++x) reinterpret_cast<uint32_t*>(colour.ScanLine(y))[x] = pixel;
+  TBitmap mask(size, size, pf1bit);  // all zero: every pixel shows
+  colour.ReleaseCanvasHandle();
+  mask.ReleaseCanvasHandle();
+  ICONINFO info{TRUE, 0, 0, mask.Handle(), colour.Handle()};
+  return CreateIconIndirect(&info);
+}
+
+TEST(ImageList, IconsGoInAndComeBackWithTheirAlpha) {
+  TImageList list(nullptr);
+  list.SetWidth(4);
+  list.SetHeight(4);
+  HICON icon = SolidIcon(4, 0x80204060);
+  EXPECT_EQ(list.AddIcon(icon), 0);
+  EXPECT_EQ(list.AddIcon(icon), 1);
+  DestroyIcon(icon);
+  HICON replacement = SolidIcon(4, 0xFF0000FF);
+  EXPECT_TRUE(list.ReplaceIcon(1, replacement));
+  EXPECT_FALSE(list.ReplaceIcon(2, replacement));
+  DestroyIcon(replacement);
+  EXPECT_EQ(list.GetIcon(2), nullptr);
+  EXPECT_EQ(list.GetIcon(-1), nullptr);
+  for (const auto& [index, pixel] : {std::pair{0, 0x80204060u}, {1, 0xFF0000FFu}}) {
+    HICON back = list.GetIcon(index);
+    ASSERT_NE(back, nullptr);
+    ICONINFO info{};
+    ASSERT_TRUE(GetIconInfo(back, &info));
+    HDC dc = GetDC(nullptr);
+    BITMAPINFO header{};
+    header.bmiHeader = {sizeof(BITMAPINFOHEADER), 4, -4, 1, 32, BI_RGB, 0, 0, 0, 0, 0};
+    uint32_t pixels[16] = {};
+    GetDIBits(dc, info.hbmColor, 0, 4, pixels, &header, DIB_RGB_COLORS);
+    ReleaseDC(nullptr, dc);
+    EXPECT_EQ(pixels[5], pixel) << "image " << index;
+    DeleteObject(info.hbmColor);
+    DeleteObject(info.hbmMask);
+    DestroyIcon(back);
+  }
+}
+
+TEST(ImageList, EveryChangeIsToldOnceUpdatesAreOver) {
+  TImageList list(nullptr);
+  int changes = 0;
+  list.OnChange = [&](TImageList* sender) {
+    EXPECT_EQ(sender, &list);
+    ++changes;
+  };
+  TBitmap strip(16, 16, pf24bit);
+  list.Add(strip, nullptr);
+  list.Delete(0);
+  list.SetBkColor(clRed);  // a colour is no change of the images
+  EXPECT_EQ(list.BkColor(), clRed);
+  EXPECT_EQ(ImageList_GetBkColor(list.Handle()), ColorToRGB(clRed));
+  EXPECT_EQ(changes, 2);
+  list.BeginUpdate();
+  list.Add(strip, nullptr);
+  list.Add(strip, nullptr);
+  EXPECT_EQ(changes, 2);
+  list.EndUpdate();
+  EXPECT_EQ(changes, 3);
+  list.BeginUpdate();
+  list.EndUpdate();
+  list.SetWidth(20);
+  EXPECT_EQ(changes, 4);
+}
+
 }  // namespace

@@ -5,6 +5,7 @@
 // Usage: skin_gallery [OUTPUT-FOLDER (gallery)]
 #include <windows.h>
 
+#include <algorithm>
 #include <cstdio>
 #include <memory>
 #include <string>
@@ -13,6 +14,8 @@
 #include "framework/application/application.h"
 #include "skin/core/animation_window.h"
 #include "skin/core/window_snapshot.h"
+#include "skin/image/alpha_image_list.h"
+#include "skin/image/button_glyphs.h"
 #include "skin/paint/control_paint.h"
 #include "skin/paint/skinned_text.h"
 #include "skin_test_kit.h"
@@ -216,6 +219,55 @@ bool WriteTextPage(TsSkinManager& manager, const std::wstring& path) {
   return written;
 }
 
+// Button glyphs over Air's speed buttons, one column per state (normal, hot,
+// pressed, default): the standard folder glyph; the calendar disabled and
+// grey; the calculator disabled and blended; the ellipsis reflected; a
+// 32-bit strip as a button's own glyph, grey in the normal state. Last row:
+// the small drop-down arrows (down, right) and the list check boxes
+// (unchecked, checked, grayed; enabled, then disabled).
+bool WriteGlyphPage(TsSkinManager& manager, const std::wstring& path) {
+  constexpr int kCell = 40, kGap = 6, kRows = 6;
+  TBitmap sheet(std::max(4 * (kCell + kGap) + kGap, 200), kRows * (kCell + kGap) + kGap, pf32bit);
+  sheet.Canvas().Brush().SetColor(0x00F0F0F0);
+  sheet.Canvas().FillRect(RECT{0, 0, sheet.Width(), sheet.Height()});
+  TsAlphaImageList& glyphs = StdGlyphList();
+  auto ownStrip = glyphs.CreateBitmap32(4, 48, 16);
+  for (int row = 0; row < kRows - 1; ++row) {
+    for (int state = 0; state < 4; ++state) {
+      TBitmap cell(kCell, kCell, pf32bit);
+      PaintSection(cell.Image(), "SPEEDBUTTON", "BUTTON", nullptr, 0x00FFFFFF, RECT{0, 0, kCell, kCell}, &manager,
+                   row == 1 || row == 2 ? 0 : state);
+      TsGlyphParams p;
+      p.Images = &glyphs;
+      p.NumGlyphs = 3, p.State = state, p.Width = kCell, p.Height = kCell;
+      p.ImgRect = {12, 12, 28, 28};
+      switch (row) {
+        case 0: p.ImageIndex = 1; break;
+        case 1: p.ImageIndex = 2, p.Enabled = false, p.DisabledGlyphKind = dgGrayed; break;
+        case 2: p.ImageIndex = 4, p.Enabled = false, p.DisabledGlyphKind = dgBlended; break;
+        case 3: p.ImageIndex = 3, p.Reflected = true, p.ImgRect = {12, 6, 28, 22}; break;
+        default: p.Images = nullptr, p.Glyph = ownStrip.get(), p.Grayed = true; break;
+      }
+      DrawBtnGlyph(p, &cell.Canvas());
+      BitBlt(sheet.Canvas().Handle(), kGap + state * (kCell + kGap), kGap + row * (kCell + kGap), kCell, kCell,
+             cell.Canvas().Handle(), 0, 0, SRCCOPY);
+    }
+  }
+  const int y = kGap + (kRows - 1) * (kCell + kGap);
+  DrawSmallArrow(sheet.Canvas(), clBlack, RECT{kGap, y, kGap + 16, y + 16}, 8);
+  DrawSmallArrow(sheet.Canvas(), clBlack, RECT{kGap + 20, y, kGap + 36, y + 16}, 4);
+  for (int k = 0; k < 6; ++k) {
+    TBitmap item(20, 20, pf32bit);
+    item.Canvas().Brush().SetColor(0x00F0F0F0);
+    item.Canvas().FillRect(RECT{0, 0, 20, 20});
+    zelvan::paint::TCacheInfo behind;
+    behind.FillColor = 0x00F0F0F0;
+    DrawSmallCheckBox(RECT{0, 0, 20, 20}, k % 3, k < 3, &manager, behind, item);
+    BitBlt(sheet.Canvas().Handle(), kGap + 50 + 24 * k, y, 20, 20, item.Canvas().Handle(), 0, 0, SRCCOPY);
+  }
+  return WritePng(sheet, path);
+}
+
 }  // namespace
 
 int wmain(int argc, wchar_t** argv) {
@@ -270,6 +322,7 @@ int wmain(int argc, wchar_t** argv) {
   Show(form);
   bool written = WriteScreenshot(form->Handle(), out + L"\\air.png");
   written = WriteFadeStrip(page, out + L"\\air-fade.png") && written;
+  written = WriteGlyphPage(manager, out + L"\\air-glyphs.png") && written;
   {
     TSkinChangeRecorder recorder(form->Handle());
     manager.SetHueOffset(120);
