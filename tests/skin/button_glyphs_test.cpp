@@ -11,6 +11,8 @@
 #include "../core/store/skin_fixture.h"
 #include "core/store/skin_files.h"
 #include "skin/image/alpha_image_list.h"
+#include "skin/image/glyph_mode.h"
+#include "framework/stdctrls/speed_button.h"
 #include "skin_test_kit.h"
 #include "tools/common/png_writer.h"
 
@@ -136,6 +138,54 @@ struct GlyphCase {
   int blend;
   uint32_t pixel;  // what lands on a black cache, at the glyph's middle
 };
+
+// An edit's button as the glyph mode sees it.
+class TGlyphModeButton : public TSpeedButton, public TacGlyphModeButton {
+ public:
+  using TSpeedButton::TSpeedButton;
+  TControl& ButtonControl() override { return *this; }
+  int Blend() const override { return FBlend; }
+  void SetBlend(int value) override { FBlend = value; }
+  bool Grayed() const override { return false; }
+  void SetGrayed(bool) override {}
+  std::wstring Hint() const override { return L"hint"; }
+  void SetHint(const std::wstring&) override {}
+  void SetNumGlyphs(int count) override { TSpeedButton::SetNumGlyphs(count); }
+  int FBlend = 0;
+};
+
+TEST(TsGlyphMode, TheButtonTakesTheSizeOfTheGlyphInUse) {
+  TGlyphModeButton button(nullptr);
+  TsGlyphMode mode(nullptr, &button);
+  EXPECT_EQ(mode.ImageIndex(), -1);
+  mode.Invalidate();
+  EXPECT_EQ(&mode.ListInUse(), &StdGlyphList()) << "no list of its own";
+  EXPECT_EQ(mode.ImageCount(), 3);
+  EXPECT_EQ(button.Width(), 18);
+  EXPECT_EQ(button.NumGlyphs(), 3);
+
+  TsAlphaImageList own(nullptr);
+  own.SetWidth(8);
+  own.SetHeight(4);
+  ASSERT_TRUE(own.AddImage(StripPng(2), L"png"));
+  own.GenerateStdList();
+  mode.SetImages(&own);
+  EXPECT_EQ(&mode.ListInUse(), &StdGlyphList()) << "index -1 lies outside the own list";
+  mode.SetImageIndex(0);
+  EXPECT_EQ(&mode.ListInUse(), &own);
+  EXPECT_EQ(mode.ImageCount(), 2);
+  EXPECT_EQ(mode.Width(), 4);
+  EXPECT_EQ(button.Width(), 6);
+  EXPECT_EQ(button.NumGlyphs(), 2);
+
+  mode.SetBlend(30);
+  EXPECT_EQ(button.FBlend, 30);
+  EXPECT_EQ(mode.Hint(), L"hint");
+  TsGlyphMode orphan(nullptr, nullptr);
+  EXPECT_EQ(orphan.Blend(), 0);
+  EXPECT_EQ(orphan.Hint(), L"");
+  orphan.Invalidate();  // nothing to size
+}
 
 TEST(DrawBtnGlyph, AlphaStripsPickThePictureAndFade) {
   TsAlphaImageList list(nullptr);
