@@ -1,5 +1,4 @@
 #include "skin/core/common_data.h"
-#include "skin/core/state_fade.h"
 
 #include <algorithm>
 
@@ -10,6 +9,7 @@
 #include "framework/controls/win_control.h"
 #include "framework/forms/custom_form.h"
 #include "skin/core/skin_broadcast.h"
+#include "skin/core/state_fade.h"
 #include "skin/store/skin_manager.h"
 
 using zelvan::paint::TColor;
@@ -31,6 +31,11 @@ TsCommonData::TsCommonData(TObject* owner, bool createCacheBmp)
   if (createCacheBmp) FCacheBmp = std::make_unique<TBitmap>(0, 0, pf32bit);
 }
 
+void TsCommonData::SetOwner(TObject* owner) {
+  FOwnerControl = dynamic_cast<TControl*>(owner);
+  FOwnerObject = owner;
+}
+
 TsCommonData::~TsCommonData() {
   StopFadesOf(*this);  // a fade must not outlive the data it paints from
   SkinIndex = BorderIndex = Texture = HotTexture = -1;
@@ -44,7 +49,9 @@ TsCommonData::~TsCommonData() {
 
 bool TsCommonData::OwnerGone() const {
   const auto* component = dynamic_cast<const TComponent*>(FOwnerObject);
-  return !FOwnerObject || (component && component->ComponentState().Contains(csDestroying));
+  // A wrapper's data for a raw window has no object: the window stands for it.
+  if (!FOwnerObject) return !OwnerWindow || !IsWindow(OwnerWindow);
+  return component && component->ComponentState().Contains(csDestroying);
 }
 
 bool TsCommonData::OwnerLoading() const {
@@ -231,6 +238,11 @@ void TsCommonData::InitCacheBmp() {
   } else if (ProviderForm) {
     width = std::max(0, ProviderForm->Width());
     height = std::max(0, ProviderForm->Height());
+  } else if (OwnerWindow && IsWindow(OwnerWindow)) {
+    RECT r{};
+    GetWindowRect(OwnerWindow, &r);
+    width = std::max(0L, r.right - r.left);
+    height = std::max(0L, r.bottom - r.top);
   }
   if (FCacheBmp->Width() != width || FCacheBmp->Height() != height) FCacheBmp->SetSize(width, height);
 }

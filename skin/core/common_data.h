@@ -78,6 +78,10 @@ class TsCommonData : public TObject {
   TObject* OwnerObject() const { return FOwnerObject; }
   // Set by a form's skin provider: the data is the form's.
   TCustomForm* ProviderForm = nullptr;
+  // The wrapped window of a wrapper whose window has no framework control.
+  HWND OwnerWindow = nullptr;
+  // The control (or other object) the data belongs to, given later.
+  void SetOwner(TObject* owner);
 
   // --- cache bitmap
   TBitmap* CacheBmp() const { return FCacheBmp.get(); }

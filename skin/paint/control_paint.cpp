@@ -98,6 +98,54 @@ void CopyBitmapToDC(TBitmap& bitmap, HDC dc, const RECT& destination, POINT sour
   DeleteDC(memory);
 }
 
+TCacheInfo WindowParentCache(HWND window) {
+  TCacheInfo info;
+  HWND parent = GetParent(window);
+  RECT bounds{};
+  GetWindowRect(window, &bounds);
+  if (!parent) {
+    info.FillColor = ColorToRGB(clBtnFace);
+    return info;
+  }
+  TBgRequest request;
+  request.R = RECT{0, 0, bounds.right - bounds.left, bounds.bottom - bounds.top};
+  SendMessageW(parent, SKM_COMMAND, SkinCommandWParam(SKC_GET_BG_INFO), reinterpret_cast<LPARAM>(&request));
+  if (request.Kind == bgHoldBack) {
+    info.FillColor = zelvan::paint::kKeyColor;
+    return info;
+  }
+  if (request.Kind == bgNoAnswer) {
+    request.Kind = bgColor;
+    const auto answer = static_cast<TColor>(SendSkinCommand(parent, SKC_GET_BG_COLOR));
+    request.Color = answer ? answer : ColorToRGB(clBtnFace);
+  }
+  info = CacheInfoFromRequest(request);
+  if (info.Ready) {
+    POINT at{bounds.left, bounds.top};
+    ScreenToClient(parent, &at);
+    info.X += at.x;
+    info.Y += at.y;
+  }
+  return info;
+}
+
+bool PrepareWindowCache(TsCommonData& data, HWND window, int state, TCacheInfo& behind) {
+  if (!data.Skinned()) return false;
+  data.InitCacheBmp();
+  TBitmap* cache = data.CacheBmp();
+  if (!cache || cache->Empty()) return false;
+  if (data.OwnerControl()) {
+    data.GetParentCache(behind);
+  } else {
+    behind = WindowParentCache(window);
+  }
+  if (!behind.Ready && behind.FillColor == zelvan::paint::kKeyColor) return false;  // the parent is busy
+  zelvan::paint::PaintItem(ItemSkinOf(data), behind, true, cache->Image(), TPoint{0, 0},
+                           TRect{0, 0, cache->Width(), cache->Height()}, state);
+  data.BGChanged = false;
+  return true;
+}
+
 void PaintItemToDC(int skinIndex, const std::string& section, const TCacheInfo& parent, TsSkinManager* manager,
                    HDC dc, TPoint offset, const RECT& rect, int state) {
   if (!manager) manager = DefaultManager();

@@ -41,6 +41,15 @@ void PaintItemToDC(int skinIndex, const std::string& section, const zelvan::pain
 int PaintSection(zelvan::image::TWorkingBitmap& bitmap, const std::string& section, const std::string& fallback,
                  HDC dc, zelvan::paint::TColor fillColor, const RECT& rect, TsSkinManager* manager, int state);
 
+// What the parent window of a window without a framework control shows
+// behind it: its cache at the window's place, or a colour.
+zelvan::paint::TCacheInfo WindowParentCache(HWND window);
+
+// The cache of a wrapper's skin data made anew for a state over what the
+// window's parent shows (the control's parent, or the parent window); what
+// was behind comes back in behind. False when the parent holds painting back.
+bool PrepareWindowCache(TsCommonData& data, HWND window, int state, zelvan::paint::TCacheInfo& behind);
+
 // See-through corner pixels of the owner's frame given the parent's background.
 void FillParentCorners(TsCommonData& data, int state, int corners);
 
