@@ -115,9 +115,11 @@ TCacheInfo WindowParentCache(HWND window) {
     return info;
   }
   if (request.Kind == bgNoAnswer) {
+    // A parent that knows nothing of skins: its colour.
     request.Kind = bgColor;
     const auto answer = static_cast<TColor>(SendSkinCommand(parent, SKC_GET_BG_COLOR));
-    request.Color = answer ? answer : ColorToRGB(clBtnFace);
+    TWinControl* control = TWinControl::FindControl(parent);
+    request.Color = answer ? answer : ColorToRGB(control ? control->Color() : clBtnFace);
   }
   info = CacheInfoFromRequest(request);
   if (info.Ready) {

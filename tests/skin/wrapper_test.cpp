@@ -8,7 +8,10 @@
 #include "core/image/bitmap32.h"
 #include "framework/stdctrls/button.h"
 #include "kit_skin_fixture.h"
+#include "skin/window/check_box_wnd.h"
+#include "skin/window/dialog_wrappers.h"
 #include "skin/window/main_wnd.h"
+#include "skin/window/static_wnds.h"
 
 namespace {
 
@@ -170,6 +173,81 @@ TEST_F(WrapperTest, HandlesStayPutOverSkinLoadsWithWrappedButtons) {
     delete wrappers[i];
     DestroyWindow(buttons[i]);
   }
+}
+
+TEST_F(WrapperTest, CheckBoxesGroupBoxesAndTextsTakeTheirLooks) {
+  const COLORREF formColor = RGB(0x99, 0x66, 0x33), three = RGB(0xD0, 0xD0, 0xD0), threeHot = RGB(0xF0, 0xB0, 0xB0);
+  HWND check = RawChild(L"BUTTON", BS_AUTOCHECKBOX, L"Check", 20, 20);
+  HWND group = RawChild(L"BUTTON", BS_GROUPBOX, L"Group", 140, 20);
+  HWND text = RawChild(L"STATIC", SS_LEFT, L"Text", 20, 80);
+  auto* checkWrapper = Wrap<TacCheckBoxWnd>(check, nullptr, manager.get(), "THREE", true);
+  auto* groupWrapper = Wrap<TacGroupBoxWnd>(group, nullptr, manager.get(), "THREE", true);
+  auto* textWrapper = Wrap<TacStaticWnd>(text, nullptr, manager.get(), "THREE", true);
+  SetFocus(form->Handle());
+  EXPECT_EQ(Printed(check, 97, 15), three);
+  SetFocus(check);
+  EXPECT_TRUE(checkWrapper->Hot());
+  EXPECT_EQ(Printed(check, 97, 15), threeHot) << "focused: the hot look";
+  SendMessageW(check, BM_SETCHECK, BST_CHECKED, 0);
+  EXPECT_EQ(SendMessageW(check, BM_GETCHECK, 0, 0), BST_CHECKED);
+
+  const RECT caption = groupWrapper->CaptionRect();
+  EXPECT_EQ(caption.left, 6);
+  EXPECT_EQ(Printed(group, 95, 1), formColor) << "the strip above the frame is the parent's";
+  EXPECT_EQ(Printed(group, 50, 20), three);
+  EXPECT_EQ(SendSkinCommand(group, SKC_GET_CAPTION_HEIGHT), caption.bottom - caption.top);
+
+  EXPECT_EQ(Printed(text, 97, 25), formColor) << "the parent's colour behind the text";
+  bool inked = false;
+  for (int x = 0; x < 30 && !inked; ++x)
+    for (int y = 0; y < 15 && !inked; ++y) inked = Printed(text, x, y) != formColor;
+  EXPECT_TRUE(inked) << "the caption is drawn";
+  delete checkWrapper;
+  delete groupWrapper;
+  delete textWrapper;
+  for (HWND w : {check, group, text}) DestroyWindow(w);
+}
+
+// Wraps the children of the message box open now, records their kinds,
+// unwraps them and closes the box.
+struct TBoxVisit {
+  TsSkinManager* Manager = nullptr;
+  int Icons = 0, Texts = 0, Buttons = 0, Others = 0;
+};
+TBoxVisit* Visit = nullptr;
+
+BOOL CALLBACK VisitChild(HWND child, LPARAM) {
+  std::unique_ptr<TacMainWnd> wrapper = WrapDialogChild(child, Visit->Manager);
+  if (dynamic_cast<TacIconWnd*>(wrapper.get())) {
+    ++Visit->Icons;
+  } else if (dynamic_cast<TacStaticWnd*>(wrapper.get())) {
+    ++Visit->Texts;
+  } else if (dynamic_cast<TacBtnWnd*>(wrapper.get())) {
+    ++Visit->Buttons;
+    EXPECT_EQ(SendSkinCommand(child, SKC_IS_SKINNED), 1);
+  } else {
+    ++Visit->Others;
+  }
+  return TRUE;
+}
+
+void CALLBACK VisitBox(HWND, UINT, UINT_PTR id, DWORD) {
+  HWND box = FindWindowW(L"#32770", L"Kit box");
+  if (!box) return;
+  KillTimer(nullptr, id);
+  EnumChildWindows(box, VisitChild, 0);
+  PostMessageW(box, WM_COMMAND, IDCANCEL, 0);
+}
+
+TEST_F(WrapperTest, AMessageBoxsChildrenGetTheTablesWrappers) {
+  TBoxVisit visit{manager.get()};
+  Visit = &visit;
+  SetTimer(nullptr, 0, 30, VisitBox);
+  MessageBoxW(form->Handle(), L"Rename 12 files?", L"Kit box", MB_OKCANCEL | MB_ICONQUESTION);
+  Visit = nullptr;
+  EXPECT_EQ(visit.Icons, 1);
+  EXPECT_EQ(visit.Texts, 1);
+  EXPECT_EQ(visit.Buttons, 2);
 }
 
 }  // namespace
