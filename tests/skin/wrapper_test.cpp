@@ -9,6 +9,9 @@
 #include "framework/stdctrls/button.h"
 #include "kit_skin_fixture.h"
 #include "skin/window/check_box_wnd.h"
+#include "skin/window/ctrl_adapter.h"
+#include "framework/stdctrls/custom_edit.h"
+#include "framework/stdctrls/label.h"
 #include "skin/window/dialog_wrappers.h"
 #include "skin/window/main_wnd.h"
 #include "skin/window/static_wnds.h"
@@ -248,6 +251,77 @@ TEST_F(WrapperTest, AMessageBoxsChildrenGetTheTablesWrappers) {
   EXPECT_EQ(visit.Icons, 1);
   EXPECT_EQ(visit.Texts, 1);
   EXPECT_EQ(visit.Buttons, 2);
+}
+
+class AdapterTest : public WrapperTest {
+ protected:
+  template <typename T>
+  T* Put(const std::wstring& name, int left) {
+    T* control = new T(form);
+    control->SetName(name);
+    control->SetParent(form);
+    control->SetBounds(left, 20, 90, 25);
+    return control;
+  }
+  static bool Skinned(TWinControl* control) { return SendSkinCommand(control->Handle(), SKC_IS_SKINNED) == 1; }
+};
+
+TEST_F(AdapterTest, ThePlainButtonIsWrappedAndThePlainEditIsNot) {
+  auto* button = Put<TButton>(L"Button1", 10);
+  auto* edit = Put<TEdit>(L"Edit1", 110);
+  TacCtrlAdapter adapter(form, manager.get());
+  adapter.AddAllItems();
+  ASSERT_EQ(adapter.Count(), 1);
+  EXPECT_EQ(adapter.GetItem(0)->WinCtrl, button);
+  EXPECT_NE(dynamic_cast<TacButtonWnd*>(adapter.GetItem(0)->ScrollWnd.get()), nullptr);
+  EXPECT_EQ(adapter.GetItem(0)->SkinData->SkinSection(), "BUTTON");
+  EXPECT_TRUE(Skinned(button));
+  EXPECT_FALSE(Skinned(edit));
+
+  // A second scan makes no second wrapper; a detached one is hooked again.
+  adapter.AddAllItems();
+  EXPECT_EQ(adapter.Count(), 1);
+  adapter.GetItem(0)->ScrollWnd->Detach();
+  EXPECT_FALSE(Skinned(button));
+  adapter.AddAllItems();
+  ASSERT_EQ(adapter.Count(), 1);
+  EXPECT_TRUE(Skinned(button));
+}
+
+TEST_F(AdapterTest, OnSkinItemAndTagsDecide) {
+  auto* vetoed = Put<TButton>(L"Vetoed", 10);
+  auto* themed = Put<TButton>(L"Themed", 110);
+  auto* hidden = Put<TButton>(L"Hidden", 210);
+  hidden->SetTag(-98);
+  TacCtrlAdapter adapter(form, manager.get());
+  adapter.OnSkinItem = [&](TControl* item, bool& canBeAdded, std::string& section) {
+    if (item == vetoed) canBeAdded = false;
+    if (item == themed) section = "THREE";
+  };
+  adapter.AddAllItems();
+  EXPECT_FALSE(Skinned(vetoed));
+  EXPECT_FALSE(Skinned(hidden));
+  ASSERT_EQ(adapter.Count(), 1);
+  EXPECT_EQ(adapter.GetItem(0)->SkinData->SkinSection(), "THREE");
+}
+
+TEST_F(AdapterTest, PlainLabelsTakeTheSkinsColourAndGetTheirOwnBack) {
+  auto* taken = new TLabel(form);
+  taken->SetName(L"Taken");
+  taken->SetParent(form);
+  taken->Font().SetColor(0x00123456);
+  auto* kept = new TLabel(form);
+  kept->SetName(L"Kept");
+  kept->SetParent(form);
+  kept->SetTag(98);
+  kept->Font().SetColor(0x00654321);
+  {
+    TacCtrlAdapter adapter(form, manager.get());
+    adapter.AddAllItems();
+    EXPECT_EQ(taken->Font().Color(), manager->GetGlobalFontColor());
+    EXPECT_EQ(kept->Font().Color(), 0x00654321) << "tag 98 keeps its colours";
+  }
+  EXPECT_EQ(taken->Font().Color(), 0x00123456) << "its own colour back with the adapter gone";
 }
 
 }  // namespace
