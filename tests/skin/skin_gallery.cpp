@@ -18,6 +18,8 @@
 #include "skin/image/button_glyphs.h"
 #include "skin/paint/control_paint.h"
 #include "skin/paint/skinned_text.h"
+#include "skin/window/dialog_wrappers.h"
+#include "skin/window/main_wnd.h"
 #include "skin_test_kit.h"
 #include "tools/common/png_writer.h"
 
@@ -268,6 +270,56 @@ bool WriteGlyphPage(TsSkinManager& manager, const std::wstring& path) {
   return WritePng(sheet, path);
 }
 
+// Platform controls wrapped from outside, on Air's form background: buttons
+// (plain, default, disabled), check boxes and radio buttons, a group box and
+// a static text; then the same once the wrappers are gone, side by side.
+bool WriteWrappedPage(const std::wstring& path) {
+  auto* form = new TForm(Application);
+  form->SetCaption(L"Wrapped controls");
+  form->SetClientWidth(330);
+  form->SetClientHeight(170);
+  auto* page = Put<TDataPanel>(form, "FORM", 0, 0, RECT{0, 0, 330, 170});
+  form->Show();
+  struct TChild {
+    const wchar_t* cls;
+    DWORD style;
+    const wchar_t* text;
+    RECT at;  // left, top, width, height
+  } children[] = {
+      {L"BUTTON", BS_GROUPBOX, L"Options", {10, 5, 310, 75}},
+      {L"BUTTON", BS_AUTOCHECKBOX, L"Keep extensions", {20, 25, 140, 20}},
+      {L"BUTTON", BS_AUTORADIOBUTTON, L"Files", {180, 25, 120, 20}},
+      {L"BUTTON", BS_AUTOCHECKBOX, L"Sub-folders", {20, 50, 140, 20}},
+      {L"BUTTON", BS_AUTORADIOBUTTON, L"Folders", {180, 50, 120, 20}},
+      {L"STATIC", SS_LEFT, L"Rename 12 files to photo001 .. photo012?", {10, 90, 310, 20}},
+      {L"BUTTON", BS_DEFPUSHBUTTON, L"Rename", {10, 125, 95, 28}},
+      {L"BUTTON", BS_PUSHBUTTON, L"Restore", {115, 125, 95, 28}},
+      {L"BUTTON", BS_PUSHBUTTON | WS_DISABLED, L"Close", {220, 125, 95, 28}},
+  };
+  std::vector<HWND> windows;
+  for (const TChild& c : children) {
+    windows.push_back(CreateWindowExW(0, c.cls, c.text, WS_CHILD | WS_VISIBLE | c.style, c.at.left, c.at.top,
+                                      c.at.right, c.at.bottom, page->Handle(), nullptr, GetModuleHandleW(nullptr),
+                                      nullptr));
+  }
+  SendMessageW(windows[1], BM_SETCHECK, BST_CHECKED, 0);
+  SendMessageW(windows[2], BM_SETCHECK, BST_CHECKED, 0);
+  std::vector<std::unique_ptr<TacMainWnd>> wrappers;
+  for (HWND window : windows) wrappers.push_back(WrapDialogChild(window, DefaultManager()));
+  Show(form);
+  RECT client{};
+  GetClientRect(form->Handle(), &client);
+  TBitmap sheet(2 * client.right + 10, client.bottom, pf32bit);
+  sheet.Canvas().Brush().SetColor(0x00FFFFFF);
+  sheet.Canvas().FillRect(RECT{0, 0, sheet.Width(), sheet.Height()});
+  CopyFromScreen(form->Handle(), sheet, 0, 0);
+  wrappers.clear();
+  Show(form);
+  CopyFromScreen(form->Handle(), sheet, client.right + 10, 0);
+  delete form;
+  return WritePng(sheet, path);
+}
+
 }  // namespace
 
 int wmain(int argc, wchar_t** argv) {
@@ -333,6 +385,7 @@ int wmain(int argc, wchar_t** argv) {
   delete form;
   manager.SetHueOffset(0);
   written = WriteTextPage(manager, out + L"\\air-text.png") && written;
+  written = WriteWrappedPage(out + L"\\air-wrapped.png") && written;
   if (!written) return 1;
   std::printf("gallery written to %ls\n", out.c_str());
   return 0;
