@@ -9,16 +9,20 @@
 #include "skin/paint/control_paint.h"
 
 void TakeMessageFont(TFont& font) {
-  NONCLIENTMETRICSW metrics{};
-  metrics.cbSize = sizeof(metrics);
-  if (!SystemParametersInfoW(SPI_GETNONCLIENTMETRICS, sizeof(metrics), &metrics, 0)) return;
-  const LOGFONTW& f = metrics.lfMessageFont;
-  font.SetName(f.lfFaceName);
-  font.SetHeight(f.lfHeight);
-  font.SetCharset(f.lfCharSet);
+  // Read once: asking the platform on every paint costs more than the paint.
+  static const LOGFONTW message = [] {
+    NONCLIENTMETRICSW metrics{};
+    metrics.cbSize = sizeof(metrics);
+    if (!SystemParametersInfoW(SPI_GETNONCLIENTMETRICS, sizeof(metrics), &metrics, 0)) return LOGFONTW{};
+    return metrics.lfMessageFont;
+  }();
+  if (!message.lfFaceName[0]) return;
+  font.SetName(message.lfFaceName);
+  font.SetHeight(message.lfHeight);
+  font.SetCharset(message.lfCharSet);
   TFontStyles style;
-  if (f.lfWeight >= FW_BOLD) style.Include(fsBold);
-  if (f.lfItalic) style.Include(fsItalic);
+  if (message.lfWeight >= FW_BOLD) style.Include(fsBold);
+  if (message.lfItalic) style.Include(fsItalic);
   font.SetStyle(style);
 }
 
