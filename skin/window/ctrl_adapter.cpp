@@ -7,6 +7,7 @@
 #include "framework/forms/custom_form.h"
 #include "framework/stdctrls/button.h"
 #include "framework/stdctrls/label.h"
+#include "framework/stdctrls/panel.h"
 #include "skin/core/common_data.h"
 #include "skin/core/skin_messages.h"
 #include "skin/store/skin_manager.h"
@@ -33,6 +34,18 @@ int ListOf(TsSkinManager* manager, const std::wstring& className) {
     if (manager->ThirdLists[i].IndexOf(className) >= 0) return static_cast<int>(i);
   }
   return -1;
+}
+
+// A panel's section from its bevels.
+std::string PanelSectionOf(TWinControl* control) {
+  const auto* panel = dynamic_cast<TPanel*>(control);
+  if (!panel) return "PANEL";
+  const auto bevel = [](TBevelCut cut) {
+    return cut == TBevelCut::bvLowered  ? zelvan::store::TPanelBevel::bvLowered
+           : cut == TBevelCut::bvRaised ? zelvan::store::TPanelBevel::bvRaised
+                                        : zelvan::store::TPanelBevel::bvNone;
+  };
+  return zelvan::store::PanelSection(bevel(panel->BevelOuter()), bevel(panel->BevelInner()), false);
 }
 
 // The framework's plain label (the skinned label classes are not wrapped).
@@ -73,6 +86,25 @@ void TacAdapterItem::DoHook() {
       break;
     case TWrapperKind::GroupBox:
       wrapper = Wrap<TacGroupBoxWnd>(window, SkinData.get(), manager, section, true);
+      break;
+    case TWrapperKind::Panel:
+      if (section.empty()) section = PanelSectionOf(WinCtrl);
+      wrapper = Wrap<TacPanelWnd>(window, SkinData.get(), manager, section, true);
+      break;
+    case TWrapperKind::PageControl:
+      wrapper = Wrap<TacPageControlWnd>(window, SkinData.get(), manager, section, true);
+      break;
+    case TWrapperKind::TabControl:
+      wrapper = Wrap<TacTabControlWnd>(window, SkinData.get(), manager, section, true);
+      break;
+    case TWrapperKind::ToolBarVCL:
+      wrapper = Wrap<TacToolBarVCLWnd>(window, SkinData.get(), manager, section, true);
+      break;
+    case TWrapperKind::StatusBar:
+      wrapper = Wrap<TacStatusBarWnd>(window, SkinData.get(), manager, section, true);
+      break;
+    case TWrapperKind::Spin:
+      wrapper = Wrap<TacSpinWnd>(window, SkinData.get(), manager, section, true);
       break;
     default:
       return;  // the scroll-carrying kinds come with the scroll bars

@@ -43,6 +43,15 @@ std::unique_ptr<TacMainWnd> WrapDialogChild(HWND child, TsSkinManager* manager) 
     case TWrapperKind::Link: return Made<TacLinkWnd>(child, manager, choice);
     case TWrapperKind::TransPanel: return Made<TacTransPanelWnd>(child, manager, choice);
     case TWrapperKind::Sizer: return Made<TacSizerWnd>(child, manager, choice);
+    case TWrapperKind::Spin: {
+      auto wrapper = Made<TacSpinWnd>(child, manager, choice);
+      static_cast<TacSpinWnd*>(wrapper.get())->lOffset = choice.SpinOffset;
+      return wrapper;
+    }
+    case TWrapperKind::Track: return Made<TacTrackWnd>(child, manager, choice);
+    case TWrapperKind::Panel: return Made<TacPanelWnd>(child, manager, choice);
+    case TWrapperKind::ToolBar: return Made<TacToolBarWnd>(child, manager, choice);
+    case TWrapperKind::TabControl: return Made<TacTabControlWnd>(child, manager, choice);
     default: return nullptr;  // the scroll-carrying kinds come with the scroll bars
   }
 }

@@ -62,3 +62,36 @@ class TacSizerWnd : public TacMainWnd {
  public:
   using TacMainWnd::TacMainWnd;
 };
+class TacSpinWnd : public TacMainWnd {
+ public:
+  using TacMainWnd::TacMainWnd;
+  int lOffset = 0;
+};
+class TacTrackWnd : public TacMainWnd {
+ public:
+  using TacMainWnd::TacMainWnd;
+};
+class TacPanelWnd : public TacMainWnd {
+ public:
+  using TacMainWnd::TacMainWnd;
+};
+class TacToolBarWnd : public TacMainWnd {
+ public:
+  using TacMainWnd::TacMainWnd;
+};
+class TacToolBarVCLWnd : public TacMainWnd {
+ public:
+  using TacMainWnd::TacMainWnd;
+};
+class TacStatusBarWnd : public TacMainWnd {
+ public:
+  using TacMainWnd::TacMainWnd;
+};
+class TacTabControlWnd : public TacMainWnd {
+ public:
+  using TacMainWnd::TacMainWnd;
+};
+class TacPageControlWnd : public TacTabControlWnd {
+ public:
+  using TacTabControlWnd::TacTabControlWnd;
+};
