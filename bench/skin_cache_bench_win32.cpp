@@ -29,13 +29,8 @@ int wmain(int argc, wchar_t** argv) {
   Application->Initialize();
   TsSkinManager manager(nullptr);
   if (!LoadSkin(manager, SkinsFolder(), L"Air")) return 1;
-  auto* form = new TForm(Application);
-  form->SetClientWidth(531);
-  form->SetClientHeight(420);
-  auto* page = new TDataPanel(form, 0);
-  page->SetBounds(0, 0, 531, 420);
-  page->SetParent(form);
-  page->SkinData.SetSkinSection("FORM");
+  TDataPanel* page = NewSkinnedPage(531, 420);
+  auto* form = static_cast<TForm*>(page->Parent());
   const char* sections[] = {"EDIT", "BUTTON", "PANEL", "GROUPBOX", "CHECKBOX"};
   const int kinds[] = {2, 93, 51, 74, 32};
   for (int i = 0; i < 30; ++i) {

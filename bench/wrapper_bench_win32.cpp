@@ -46,16 +46,8 @@ int wmain(int argc, wchar_t** argv) {
   Application->Initialize();
   TsSkinManager manager(nullptr);
   if (!LoadSkin(manager, SkinsFolder(), L"Air")) return 1;
-  auto* form = new TForm(Application);
-  form->SetClientWidth(600);
-  form->SetClientHeight(400);
-  auto* page = new TDataPanel(form, 0);
-  page->SetBounds(0, 0, 600, 400);
-  page->SetParent(form);
-  page->SkinData.SetSkinSection("FORM");
-  form->Show();
-  manager.UpdateSkin(true);
-  Application->ProcessMessages();
+  TDataPanel* page = NewSkinnedPage(600, 400);
+  auto* form = static_cast<TForm*>(page->Parent());
 
   HWND plain = NewButton(page->Handle(), 10);
   HWND skinned = NewButton(page->Handle(), 120);

@@ -59,6 +59,29 @@ void RunShowFrames(TacAnimationWindow& window, HWND over, TBitmap& picture, cons
   window.Push(picture, bounds, zelvan::paint::ShowAnimationFrame(steps, steps, WidthOf(bounds), HeightOf(bounds), alpha, false));
 }
 
+// The window's picture shown by the show pattern with the forms locked, then
+// the window redrawn whole. showWindow: the window comes up just below the
+// animation window first (it is being shown); else the pattern fades its new
+// look in over the old one still on screen.
+bool FadeInOver(HWND window, int steps, uint8_t alpha, TacAnimType mode, bool showWindow) {
+  // The snapshot comes first: while the forms are locked nothing paints.
+  std::unique_ptr<TBitmap> picture = SnapshotWindow(window);
+  if (!picture) return false;
+  RECT bounds{};
+  GetWindowRect(window, &bounds);
+  TFlagScope locked(FormsLocked, true);
+  TacAnimationWindow animation(nullptr);
+  RunShowFrames(animation, window, *picture, bounds, steps, alpha, mode);
+  if (showWindow) {
+    SetWindowPos(window, animation.Handle(), 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+    SendMessageW(window, WM_SETREDRAW, TRUE, 0);
+  }
+  FormsLocked = false;
+  RedrawWindow(window, nullptr, nullptr, RDW_FRAME | RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN | RDW_UPDATENOW);
+  if (showWindow && CompositionEnabled()) Sleep(48);
+  return true;
+}
+
 bool IsMdiChild(HWND window) { return (GetWindowLongPtrW(window, GWL_EXSTYLE) & WS_EX_MDICHILD) != 0; }
 
 // --- the hide timer
@@ -164,23 +187,8 @@ bool ShowAnimation(TacProviderLink* provider, unsigned timeMs, uint8_t alpha, Ta
   if (!WindowAnimationAllowed(provider) || (Application && Application->Terminated())) return false;
   const int steps = zelvan::paint::WindowAnimationSteps(timeMs);
   if (steps == 0) return false;
-  HWND window = provider->ProviderForm()->Handle();
   provider->RenderFrame();
-  // The snapshot comes first: while the forms are locked nothing paints.
-  std::unique_ptr<TBitmap> picture = SnapshotWindow(window);
-  if (!picture) return false;
-  RECT bounds{};
-  GetWindowRect(window, &bounds);
-  {
-    TFlagScope locked(FormsLocked, true);
-    TacAnimationWindow animation(nullptr);
-    RunShowFrames(animation, window, *picture, bounds, steps, alpha, mode);
-    SetWindowPos(window, animation.Handle(), 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
-    SendMessageW(window, WM_SETREDRAW, TRUE, 0);
-    FormsLocked = false;
-    RedrawWindow(window, nullptr, nullptr, RDW_FRAME | RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN | RDW_UPDATENOW);
-    if (CompositionEnabled()) Sleep(48);
-  }
+  if (!FadeInOver(provider->ProviderForm()->Handle(), steps, alpha, mode, true)) return false;
   provider->AfterAnimation();
   return true;
 }
@@ -208,16 +216,7 @@ bool SkinChangeAnimation(TCustomForm* form, unsigned timeMs, uint8_t alpha, TacA
   if (!IsWindowVisible(window) || IsIconic(window)) return false;
   const int steps = zelvan::paint::WindowAnimationSteps(timeMs);
   if (steps == 0) return false;
-  std::unique_ptr<TBitmap> picture = SnapshotWindow(window);
-  if (!picture) return false;
-  RECT bounds{};
-  GetWindowRect(window, &bounds);
-  TFlagScope locked(FormsLocked, true);
-  TacAnimationWindow animation(nullptr);
-  RunShowFrames(animation, window, *picture, bounds, steps, alpha, mode);
-  FormsLocked = false;
-  RedrawWindow(window, nullptr, nullptr, RDW_FRAME | RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN | RDW_UPDATENOW);
-  return true;
+  return FadeInOver(window, steps, alpha, mode, false);
 }
 
 bool HideAnimationRunning() { return HideTimer().Running(); }

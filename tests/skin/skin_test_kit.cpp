@@ -248,3 +248,17 @@ void TFadingShape::Paint() {
   }
   TDataShape::Paint();
 }
+
+TDataPanel* NewSkinnedPage(int width, int height, const char* section) {
+  auto* form = new TForm(Application);
+  form->SetClientWidth(width);
+  form->SetClientHeight(height);
+  auto* page = new TDataPanel(form, 0);
+  page->SetBounds(0, 0, width, height);
+  page->SetParent(form);
+  page->SkinData.SetSkinSection(section);
+  form->Show();
+  if (TsSkinManager* manager = DefaultManager()) manager->UpdateSkin(true);
+  Application->ProcessMessages();
+  return page;
+}

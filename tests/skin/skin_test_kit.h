@@ -168,6 +168,11 @@ class TFadingShape : public TDataShape {
   void Paint() override;
 };
 
+// A shown form of the given client size covered by a stand-in panel of the
+// section (the form's own background), painted once; the panel comes back
+// (its parent is the form).
+TDataPanel* NewSkinnedPage(int width, int height, const char* section = "FORM");
+
 // A skin written by code for the branches Air does not reach: PANEL opaque
 // with a gradient (answers with its picture), CLEAR fully see-through,
 // HALF0 and HALF200 half see-through in black and in grey 200, EDIT with two

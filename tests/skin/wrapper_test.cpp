@@ -69,7 +69,12 @@ TEST_F(WrapperTest, WrappingARawWindowAndUnwrappingLeavesItAsItWas) {
   EXPECT_EQ(GetPropW(button, L"ACSBSC"), nullptr);
   EXPECT_EQ(GetPropW(button, L"ACSBSCPREV"), nullptr);
   EXPECT_EQ(SendSkinCommand(button, SKC_IS_SKINNED), 0);
+
+  // A window destroyed under its wrapper detaches it; freeing it later is safe.
+  wrapper = Wrap<TacBtnWnd>(button, nullptr, manager.get(), "BUTTON", true);
   DestroyWindow(button);
+  EXPECT_TRUE(wrapper->Destroyed);
+  delete wrapper;
 }
 
 TEST_F(WrapperTest, AProcedureInstalledAboveAWrapperOutlivesIt) {
