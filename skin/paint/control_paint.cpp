@@ -98,6 +98,20 @@ void CopyBitmapToDC(TBitmap& bitmap, HDC dc, const RECT& destination, POINT sour
   DeleteDC(memory);
 }
 
+TCacheInfo ControlParentCache(TControl& control) {
+  TWinControl* parent = control.Parent();
+  TBgRequest request = AskParent(parent, control.Width(), control.Height());
+  TCacheInfo info;
+  if (request.Kind == bgHoldBack) return info;  // the key colour: nothing ready
+  if (request.Kind == bgNoAnswer) {
+    request.Kind = bgColor;
+    request.Color = ColorToRGB(parent ? parent->Color() : clBtnFace);
+  }
+  info = CacheInfoFromRequest(request);
+  if (info.Ready) info.X += control.Left(), info.Y += control.Top();
+  return info;
+}
+
 TCacheInfo WindowParentCache(HWND window) {
   TCacheInfo info;
   HWND parent = GetParent(window);

@@ -41,6 +41,10 @@ void PaintItemToDC(int skinIndex, const std::string& section, const zelvan::pain
 int PaintSection(zelvan::image::TWorkingBitmap& bitmap, const std::string& section, const std::string& fallback,
                  HDC dc, zelvan::paint::TColor fillColor, const RECT& rect, TsSkinManager* manager, int state);
 
+// What a control's parent shows behind it, for controls without skin data
+// of their own (labels): its cache at the control's place, or a colour.
+zelvan::paint::TCacheInfo ControlParentCache(TControl& control);
+
 // What the parent window of a window without a framework control shows
 // behind it: its cache at the window's place, or a colour.
 zelvan::paint::TCacheInfo WindowParentCache(HWND window);
