@@ -11,7 +11,7 @@ class TRadioButton : public TWinControl {
   std::wstring ClassName() const override { return L"TRadioButton"; }
 
   bool Checked() const { return FChecked; }
-  void SetChecked(bool checked);
+  virtual void SetChecked(bool checked);
 
   void WndProc(TMessage& message) override;
 
