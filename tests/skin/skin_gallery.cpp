@@ -18,6 +18,9 @@
 #include "skin/image/button_glyphs.h"
 #include "skin/paint/control_paint.h"
 #include "skin/paint/skinned_text.h"
+#include "skin/controls/group_box.h"
+#include "skin/controls/label.h"
+#include "skin/controls/radio_button.h"
 #include "skin/window/dialog_wrappers.h"
 #include "skin/window/main_wnd.h"
 #include "skin_test_kit.h"
@@ -320,6 +323,53 @@ bool WriteWrappedPage(const std::wstring& path) {
   return WritePng(sheet, path);
 }
 
+// The settings group as the main window will show it: a skinned group box
+// with its caption patch, labels in the skin's colour (one disabled), radio
+// buttons checked, unchecked, hot and disabled.
+bool WriteSettingsPage(const std::wstring& path) {
+  auto* form = new TForm(Application);
+  form->SetCaption(L"Settings");
+  form->SetClientWidth(330);
+  form->SetClientHeight(170);
+  auto* page = Put<TDataPanel>(form, "FORM", 0, 0, RECT{0, 0, 330, 170});
+  auto* group = new TsGroupBox(form);
+  group->SetParent(page);
+  group->SetBounds(10, 8, 310, 150);
+  group->SetText(L"改名设置：");
+  group->SkinData.SetSkinSection("GROUPBOX");
+  const auto label = [&](const wchar_t* text, int top, bool enabled) {
+    auto* l = new TsLabel(form);
+    l->SetParent(group);
+    l->SetBounds(15, top, 60, 16);
+    l->SetText(text);
+    l->SetEnabled(enabled);
+  };
+  label(L"任务：", 32, true);
+  label(L"扩展名：", 62, true);
+  label(L"前缀：", 92, true);
+  label(L"起始编号：", 120, false);
+  const auto radio = [&](const wchar_t* text, int left, int top, bool checked, bool hot, bool enabled) {
+    auto* r = new TsRadioButton(form);
+    r->SetParent(group);
+    r->SetBounds(left, top, 100, 20);
+    r->SetText(text);
+    r->SetChecked(checked);
+    r->SetEnabled(enabled);
+    r->SkinData.SetMouseAbove(hot);
+    return r;
+  };
+  radio(L"文件", 95, 30, true, false, true);
+  radio(L"文件夹", 190, 30, false, true, true);
+  radio(L"保留", 95, 60, false, false, true);
+  radio(L"更改", 190, 60, false, false, false);
+  form->Show();
+  DefaultManager()->UpdateSkin(true);
+  Show(form);
+  const bool written = WriteScreenshot(form->Handle(), path);
+  delete form;
+  return written;
+}
+
 }  // namespace
 
 int wmain(int argc, wchar_t** argv) {
@@ -386,6 +436,7 @@ int wmain(int argc, wchar_t** argv) {
   manager.SetHueOffset(0);
   written = WriteTextPage(manager, out + L"\\air-text.png") && written;
   written = WriteWrappedPage(out + L"\\air-wrapped.png") && written;
+  written = WriteSettingsPage(out + L"\\air-settings.png") && written;
   if (!written) return 1;
   std::printf("gallery written to %ls\n", out.c_str());
   return 0;
