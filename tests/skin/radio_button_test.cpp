@@ -3,6 +3,8 @@
 // state against the engine's mask painting, user marks, sizing and layout.
 #include "skin/controls/radio_button.h"
 
+#include "skin/controls/group_box.h"
+
 #include <gtest/gtest.h>
 
 #include "../framework/test_support.h"
@@ -152,6 +154,33 @@ TEST_F(RadioTest, UserMarksSizingAndTheMarksSide) {
   EXPECT_EQ(radio->MarkRect().left, 2);
   radio->SetAlignment(taLeftJustify);
   EXPECT_EQ(radio->MarkRect().left, radio->Width() - 13 - 2) << "text left of the mark: the mark at the right";
+}
+
+TEST_F(RadioTest, InsideTheGroupItShowsTheGroupsPictureBehind) {
+  auto* group = new TsGroupBox(form);
+  group->SetParent(form);
+  group->SetBounds(10, 10, 260, 150);
+  group->SetText(L"改名设置：");
+  group->SkinData.SetSkinManager(manager.get());
+  group->SkinData.SetSkinSection("GROUPBOX");
+  auto* radio = new TsRadioButton(form);
+  radio->SetParent(group);
+  radio->SetAutoSize(false);
+  radio->SetBounds(20, 60, 200, 24);
+  radio->SetText(L"文件");
+  radio->SkinData.SetSkinManager(manager.get());
+  SendSkinCommand(group->Handle(), SKC_REFRESH, reinterpret_cast<LPARAM>(manager.get()));
+  group->Repaint();
+  Pump(30);
+  ASSERT_TRUE(group->PrepareCache());
+  ::SetFocus(nullptr);
+  ASSERT_TRUE(radio->PrepareCache());
+  GdiFlush();
+  // Far right of the radio: neither mark nor text, so the group's picture.
+  for (const int x : {180, 195}) {
+    EXPECT_EQ(zelvan::image::GetPixel32(radio->SkinData.CacheBmp()->Image(), x, 12) & 0xFFFFFF,
+              zelvan::image::GetPixel32(group->SkinData.CacheBmp()->Image(), 20 + x, 60 + 12) & 0xFFFFFF);
+  }
 }
 
 }  // namespace
