@@ -277,12 +277,8 @@ bool WriteGlyphPage(TsSkinManager& manager, const std::wstring& path) {
 // (plain, default, disabled), check boxes and radio buttons, a group box and
 // a static text; then the same once the wrappers are gone, side by side.
 bool WriteWrappedPage(const std::wstring& path) {
-  auto* form = new TForm(Application);
-  form->SetCaption(L"Wrapped controls");
-  form->SetClientWidth(330);
-  form->SetClientHeight(170);
-  auto* page = Put<TDataPanel>(form, "FORM", 0, 0, RECT{0, 0, 330, 170});
-  form->Show();
+  TDataPanel* page = NewSkinnedPage(330, 170);
+  auto* form = static_cast<TForm*>(page->Parent());
   struct TChild {
     const wchar_t* cls;
     DWORD style;
@@ -327,11 +323,8 @@ bool WriteWrappedPage(const std::wstring& path) {
 // with its caption patch, labels in the skin's colour (one disabled), radio
 // buttons checked, unchecked, hot and disabled.
 bool WriteSettingsPage(const std::wstring& path) {
-  auto* form = new TForm(Application);
-  form->SetCaption(L"Settings");
-  form->SetClientWidth(330);
-  form->SetClientHeight(170);
-  auto* page = Put<TDataPanel>(form, "FORM", 0, 0, RECT{0, 0, 330, 170});
+  TDataPanel* page = NewSkinnedPage(330, 170);
+  auto* form = static_cast<TForm*>(page->Parent());
   auto* group = new TsGroupBox(form);
   group->SetParent(page);
   group->SetBounds(10, 8, 310, 150);
@@ -362,7 +355,6 @@ bool WriteSettingsPage(const std::wstring& path) {
   radio(L"文件夹", 190, 30, false, true, true);
   radio(L"保留", 95, 60, false, false, true);
   radio(L"更改", 190, 60, false, false, false);
-  form->Show();
   DefaultManager()->UpdateSkin(true);
   Show(form);
   const bool written = WriteScreenshot(form->Handle(), path);
