@@ -178,10 +178,27 @@ void TacCtrlAdapter::TakeLabel(TControl* label) {
   label->Font().SetColor(FManager->GetGlobalFontColor());
 }
 
+namespace {
+
+// Whether control is still one of container's (by address only: a freed
+// label must not be touched to find out).
+bool Holds(TWinControl* container, const TControl* control) {
+  for (int i = 0; i < container->ComponentCount(); ++i) {
+    if (container->Components(i) == control) return true;
+  }
+  for (int i = 0; i < container->ControlCount(); ++i) {
+    TControl* child = container->Controls(i);
+    if (child == control) return true;
+    if (auto* inner = dynamic_cast<TWinControl*>(child); inner && Holds(inner, control)) return true;
+  }
+  return false;
+}
+
+}  // namespace
+
 void TacCtrlAdapter::RestoreLabels() {
   for (const TLabelColor& entry : FLabels) {
-    // Only labels still on the form: the others are gone.
-    if (FForm && FForm->FindComponent(entry.Label->Name()) == entry.Label) entry.Label->Font().SetColor(entry.Color);
+    if (FForm && Holds(FForm, entry.Label)) entry.Label->Font().SetColor(entry.Color);
   }
   FLabels.clear();
 }

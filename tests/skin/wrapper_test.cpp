@@ -320,11 +320,15 @@ TEST_F(AdapterTest, PlainLabelsTakeTheSkinsColourAndGetTheirOwnBack) {
   kept->SetParent(form);
   kept->SetTag(98);
   kept->Font().SetColor(0x00654321);
+  auto* gone = new TLabel(form);
+  gone->SetName(L"Gone");
+  gone->SetParent(form);
   {
     TacCtrlAdapter adapter(form, manager.get());
     adapter.AddAllItems();
     EXPECT_EQ(taken->Font().Color(), manager->GetGlobalFontColor());
     EXPECT_EQ(kept->Font().Color(), 0x00654321) << "tag 98 keeps its colours";
+    delete gone;  // freed before the adapter: not touched when colours go back
   }
   EXPECT_EQ(taken->Font().Color(), 0x00123456) << "its own colour back with the adapter gone";
 }
