@@ -14,26 +14,30 @@ bool MovableNewName(const TPlanRow& row) {
 
 }  // namespace
 
-bool RenameEntries(TRenamePlan& plan, const std::u16string& folder, TFileOperations& files) {
+bool RenameEntries(TRenamePlan& plan, const std::u16string& folder, TFileOperations& files,
+                   const TPassProgress& progress) {
   if (!files.DirectoryExists(folder)) return false;
+  plan.SetRenamed(true);
+  size_t done = 0;
   for (TPlanRow& row : plan.Rows()) {
-    if (!MovableNewName(row)) continue;
-    if (files.Move(JoinPath(folder, row.OriginalName), JoinPath(folder, *row.NewName))) {
+    if (MovableNewName(row) && files.Move(JoinPath(folder, row.OriginalName), JoinPath(folder, *row.NewName))) {
       row.Result.emplace(kRenamedMark);
     }
+    if (progress && !progress(++done)) break;
   }
-  plan.SetRenamed(true);
   return true;
 }
 
-bool RestoreEntries(TRenamePlan& plan, const std::u16string& folder, TFileOperations& files) {
+bool RestoreEntries(TRenamePlan& plan, const std::u16string& folder, TFileOperations& files,
+                    const TPassProgress& progress) {
   if (!files.DirectoryExists(folder)) return false;
+  size_t done = 0;
   for (TPlanRow& row : plan.Rows()) {
-    if (!MovableNewName(row)) continue;
-    if (files.Move(JoinPath(folder, *row.NewName), JoinPath(folder, row.OriginalName)) &&
+    if (MovableNewName(row) && files.Move(JoinPath(folder, *row.NewName), JoinPath(folder, row.OriginalName)) &&
         row.Result.has_value()) {
       row.Result = std::u16string();
     }
+    if (progress && !progress(++done) && done < plan.Rows().size()) return true;  // rows left to put back
   }
   plan.SetRenamed(false);
   return true;

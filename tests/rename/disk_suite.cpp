@@ -103,6 +103,43 @@ TEST_P(RenameOnDisk, AllMovesSucceedThenRestorePutsEveryNameBack) {
   EXPECT_EQ(FilesIn(folder_), original);
 }
 
+TEST_P(RenameOnDisk, AStoppedPassLeavesEveryFileUnderOneOfItsNamesAndRestoresCleanly) {
+  std::map<std::u16string, std::string> original;
+  for (int i = 1; i <= 8; ++i) {
+    const std::string name = "f" + std::to_string(i) + ".txt";
+    original[std::u16string(name.begin(), name.end())] = "bytes " + std::to_string(i);
+  }
+  for (const auto& [name, contents] : original) WriteFile(Path(name), contents);
+  TRenamePlan plan;
+  plan.ListFolder(FolderText(), TEntryKind::Files, *files_);
+  plan.ComputeNewNames({u"n", 1, 2, TExtensionMode::Keep, u""});
+
+  std::vector<size_t> told;
+  ASSERT_TRUE(RenameEntries(plan, FolderText(), *files_, [&](size_t done) {
+    told.push_back(done);
+    return done < 3;  // closed after the third row
+  }));
+  EXPECT_EQ(told, (std::vector<size_t>{1, 2, 3}));
+  EXPECT_TRUE(plan.Renamed()) << "the rows done can be put back";
+  EXPECT_EQ(Results(plan), (std::vector<std::optional<std::u16string>>{kMark, kMark, kMark, std::nullopt,
+                                                                       std::nullopt, std::nullopt, std::nullopt,
+                                                                       std::nullopt}));
+  // Every file has either its old name or its new one; none is lost.
+  const auto present = FilesIn(folder_);
+  EXPECT_EQ(present.size(), original.size());
+  for (const TPlanRow& row : plan.Rows()) {
+    const bool moved = row.Result.has_value();
+    EXPECT_EQ(present.count(moved ? *row.NewName : row.OriginalName), 1u);
+  }
+
+  // A restore stopped part-way keeps the renamed state for the rest.
+  ASSERT_TRUE(RestoreEntries(plan, FolderText(), *files_, [](size_t done) { return done < 2; }));
+  EXPECT_TRUE(plan.Renamed());
+  ASSERT_TRUE(RestoreEntries(plan, FolderText(), *files_));
+  EXPECT_FALSE(plan.Renamed());
+  EXPECT_EQ(FilesIn(folder_), original);
+}
+
 TEST_P(RenameOnDisk, TakenTargetIsLeftAloneAndLaterRowsStillMove) {
   for (const char16_t* name : {u"a.txt", u"b.txt", u"c.txt"}) WriteFile(Path(name), "mine");
   TRenamePlan plan;
