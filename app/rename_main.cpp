@@ -1,8 +1,11 @@
 #include "app/rename_main.h"
 
+#include <algorithm>
+
 #include <shellapi.h>
 
 #include "app/folder_picker/directory_edit.h"
+#include "framework/application/application.h"
 #include "core/rename/naming.h"
 #include "core/rename/rename_engine.h"
 #include "framework/stdctrls/button.h"
@@ -187,21 +190,62 @@ void TForm1::FillList() {
   items.EndUpdate();
 }
 
-void TForm1::ShowCells(int subItem, const std::optional<std::u16string> TPlanRow::*field) {
+void TForm1::ShowCells(int subItem, const std::optional<std::u16string> TPlanRow::*field, size_t first,
+                       size_t last) {
   TListItems& items = lv_Files->Items();
   const auto& rows = FPlan.Rows();
+  last = std::min({last, rows.size(), static_cast<size_t>(items.Count())});
   items.BeginUpdate();
-  for (int i = 0; i < items.Count() && i < static_cast<int>(rows.size()); ++i) {
-    const auto& value = rows[static_cast<size_t>(i)].*field;
-    items[i].SetSubItem(subItem, value ? U16ToWide(*value) : std::wstring());
+  for (size_t i = first; i < last; ++i) {
+    const auto& value = rows[i].*field;
+    items[static_cast<int>(i)].SetSubItem(subItem, value ? U16ToWide(*value) : std::wstring());
   }
   items.EndUpdate();
 }
 
-void TForm1::ShowNewNames() { ShowCells(1, &TPlanRow::NewName); }
-void TForm1::ShowResults() { ShowCells(2, &TPlanRow::Result); }
+void TForm1::ShowNewNames() { ShowCells(1, &TPlanRow::NewName, 0, SIZE_MAX); }
+void TForm1::ShowResults(size_t first, size_t last) { ShowCells(2, &TPlanRow::Result, first, last); }
 
-bool TForm1::Ready() const { return FReady && !ComponentState().Contains(csDestroying); }
+bool TForm1::Ready() const { return FReady && !FPassRunning && !ComponentState().Contains(csDestroying); }
+
+bool TForm1::RunPass(bool rename) {
+  FPassRunning = true;
+  FStopPass = false;
+  const bool renameEnabled = btn_rename->Enabled(), restoreEnabled = btn_restore->Enabled();
+  btn_rename->SetEnabled(false);
+  btn_restore->SetEnabled(false);
+  // Every tenth of a second the marks of the rows done are shown and the
+  // window handles its messages (a close only asks the pass to stop).
+  DWORD last = GetTickCount();
+  size_t shown = 0;
+  const auto progress = [&](size_t done) {
+    if (GetTickCount() - last >= 100) {
+      ShowResults(shown, done);
+      shown = done;
+      Application->ProcessMessages();
+      last = GetTickCount();
+    }
+    return !FStopPass;
+  };
+  const std::u16string folder = WideToU16(ED_dir->Text());
+  const bool ran = rename ? zelvan::rename::RenameEntries(FPlan, folder, FFiles, progress)
+                          : zelvan::rename::RestoreEntries(FPlan, folder, FFiles, progress);
+  FPassRunning = false;
+  ShowResults();
+  btn_rename->SetEnabled(ran ? !FPlan.Renamed() : renameEnabled);
+  btn_restore->SetEnabled(ran ? FPlan.Renamed() : restoreEnabled);
+  if (FCloseAfterPass) Close();
+  return ran;
+}
+
+bool TForm1::CloseQuery() {
+  if (FPassRunning) {
+    FStopPass = true;
+    FCloseAfterPass = true;
+    return false;
+  }
+  return TForm::CloseQuery();
+}
 
 void TForm1::ED_dirChange() {
   if (!Ready()) return;
@@ -232,21 +276,11 @@ void TForm1::ED_fnChange() {
 }
 
 void TForm1::btn_renameClick() {
-  if (!Ready()) return;
-  const bool ran = zelvan::rename::RenameEntries(FPlan, WideToU16(ED_dir->Text()), FFiles);
-  ShowResults();
-  if (!ran) return;
-  btn_rename->SetEnabled(false);
-  btn_restore->SetEnabled(true);
+  if (Ready()) RunPass(true);
 }
 
 void TForm1::btn_restoreClick() {
-  if (!Ready()) return;
-  const bool ran = zelvan::rename::RestoreEntries(FPlan, WideToU16(ED_dir->Text()), FFiles);
-  ShowResults();
-  if (!ran) return;
-  btn_restore->SetEnabled(false);
-  btn_rename->SetEnabled(true);
+  if (Ready()) RunPass(false);
 }
 
 void TForm1::sButton1Click() { OpenAddress()(kHomePageAddress); }

@@ -4,6 +4,7 @@
 // anything happens, renames, restores, opens the home page or closes. The
 // window owns the rename plan and drives the rename passes from its buttons.
 
+#include <cstdint>
 #include <functional>
 #include <optional>
 #include <string>
@@ -58,16 +59,27 @@ class TForm1 : public TForm {
   TButton* sButton1 = nullptr;
   TButton* btn_close = nullptr;
 
+  // A close during a pass waits for the row being moved, then closes.
+  bool CloseQuery() override;
+
  private:
-  // The layout is read and the window is not going away: handlers may act.
+  // The layout is read, the window is not going away and no pass is moving
+  // files: handlers may act.
   bool Ready() const;
   void FillList();
-  // Writes one value of every plan row into its list row's sub-item.
-  void ShowCells(int subItem, const std::optional<std::u16string> zelvan::rename::TPlanRow::*field);
+  // Writes one value of the plan rows first..last-1 into their list rows' sub-item.
+  void ShowCells(int subItem, const std::optional<std::u16string> zelvan::rename::TPlanRow::*field, size_t first,
+                 size_t last);
   void ShowNewNames();
-  void ShowResults();
+  void ShowResults(size_t first = 0, size_t last = SIZE_MAX);
+  // Runs a rename (or restore) pass; the window stays alive meanwhile, the
+  // result marks appear as rows are done.
+  bool RunPass(bool rename);
 
   zelvan::rename::TRenamePlan FPlan;
   TWin32FileOperations FFiles;
   bool FReady = false;
+  bool FPassRunning = false;
+  bool FStopPass = false;
+  bool FCloseAfterPass = false;
 };

@@ -291,3 +291,47 @@ TEST(MainWindow, TheWindowHasItsDesignedSizeAndTheButtonsTheirJobs) {
   f.Click(*f.Form->btn_close);
   EXPECT_FALSE(IsWindowVisible(f.Form->Handle()));
 }
+
+namespace {
+
+HWND ClosedForm = nullptr;
+void CALLBACK CloseDuringPass(HWND, UINT, UINT_PTR id, DWORD) {
+  KillTimer(nullptr, id);
+  PostMessageW(ClosedForm, WM_CLOSE, 0, 0);
+}
+
+}  // namespace
+
+TEST(MainWindow, ClosingDuringAPassFinishesTheRowAndLosesNothing) {
+  TMainFixture f;
+  std::vector<std::wstring> names;
+  for (int i = 0; i < 2000; ++i) names.push_back(L"p" + std::to_wstring(i) + L".txt");
+  const std::wstring folder = f.Folder(L"many", names);
+  f.SetFolder(folder);
+  ASSERT_EQ(f.RowCount(), 2000);
+  const std::vector<std::wstring> originals = f.Column(1), targets = f.Column(2);
+
+  ClosedForm = f.Form->Handle();
+  SetTimer(nullptr, 0, 250, CloseDuringPass);
+  f.Click(*f.Form->btn_rename);
+  EXPECT_FALSE(IsWindowVisible(f.Form->Handle())) << "closed once the row being moved was done";
+  const std::vector<std::wstring> marks = f.Column(3);
+  const auto renamed = static_cast<size_t>(std::count(marks.begin(), marks.end(), L"√"));
+  EXPECT_GT(renamed, 0u);
+  EXPECT_LT(renamed, 2000u) << "the pass stopped part-way";
+  for (size_t row = 0; row < originals.size(); ++row) {
+    const bool moved = marks[row] == L"√";
+    EXPECT_EQ(ReadFileText(folder + L"\\" + (moved ? targets[row] : originals[row])), originals[row]) << row;
+    if (HasFailure()) break;
+  }
+
+  // Shown again, the window puts back what was done.
+  f.Form->Show();
+  Pump();
+  EXPECT_TRUE(f.Enabled(*f.Form->btn_restore));
+  f.Click(*f.Form->btn_restore);
+  for (const std::wstring& name : originals) {
+    EXPECT_EQ(ReadFileText(folder + L"\\" + name), name);
+    if (HasFailure()) break;
+  }
+}
