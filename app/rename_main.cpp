@@ -167,6 +167,9 @@ TForm1::TForm1(TComponent* owner) : TForm(owner, L"TForm1") {
   btn_restore = Find<TButton>(*this, L"btn_restore");
   sButton1 = Find<TButton>(*this, L"sButton1");
   btn_close = Find<TButton>(*this, L"btn_close");
+  // A folder of a hundred thousand entries is one count for the window, not
+  // a message per row.
+  lv_Files->SetOwnerData(true);
   FReady = true;
 }
 

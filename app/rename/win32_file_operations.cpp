@@ -55,6 +55,7 @@ bool TWin32FileOperations::Enumerate(
     entry.Hidden = (data.dwFileAttributes & FILE_ATTRIBUTE_HIDDEN) != 0;
     entry.System = (data.dwFileAttributes & FILE_ATTRIBUTE_SYSTEM) != 0;
     entry.Directory = (data.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) != 0;
+    entry.Indirect = (data.dwFileAttributes & FILE_ATTRIBUTE_REPARSE_POINT) != 0;
     visit(entry);
   } while (FindNextFileW(find.get(), &data));
   return true;

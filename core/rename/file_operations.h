@@ -14,6 +14,9 @@ struct TDirEntry {
   bool Hidden = false;
   bool System = false;
   bool Directory = false;
+  // A link (or another entry whose kind the listing does not settle): only
+  // the existence tests, which follow links, can say what it is.
+  bool Indirect = false;
 };
 
 class TFileOperations {

@@ -46,10 +46,13 @@ bool TPosixFileOperations::Enumerate(const std::u16string& pattern,
     entry.Name = text::Utf8ToUtf16(item->d_name);
     if (item->d_type != DT_UNKNOWN) {
       entry.Directory = item->d_type == DT_DIR;
+      entry.Indirect = item->d_type != DT_DIR && item->d_type != DT_REG;
     } else {  // some file systems leave the type to a separate look-up
       struct stat info {};
       const std::string path = native_folder + "/" + item->d_name;
-      entry.Directory = ::lstat(path.c_str(), &info) == 0 && S_ISDIR(info.st_mode);
+      const bool known = ::lstat(path.c_str(), &info) == 0;
+      entry.Directory = known && S_ISDIR(info.st_mode);
+      entry.Indirect = !known || (!S_ISDIR(info.st_mode) && !S_ISREG(info.st_mode));
     }
     visit(entry);
   }

@@ -26,9 +26,12 @@ void TRenamePlan::ListFolder(const std::u16string& folder, TEntryKind kind,
   files.Enumerate(JoinPath(folder, u"*.*"), [&](const TDirEntry& entry) {
     if (!PassesAttributeFilter(entry, kind)) return;
     if (entry.Name == u"." || entry.Name == u"..") return;
-    const std::u16string path = JoinPath(folder, entry.Name);
-    const bool exists =
-        kind == TEntryKind::Folders ? files.DirectoryExists(path) : files.FileExists(path);
+    // The listing settles the kind of all but links: only those cost a look-up.
+    bool exists = kind == TEntryKind::Folders ? entry.Directory : !entry.Directory;
+    if (entry.Indirect) {
+      const std::u16string path = JoinPath(folder, entry.Name);
+      exists = kind == TEntryKind::Folders ? files.DirectoryExists(path) : files.FileExists(path);
+    }
     if (!exists) return;
     rows_.push_back(TPlanRow{counter, entry.Name, std::nullopt, std::nullopt});
     ++counter;

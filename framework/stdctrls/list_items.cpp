@@ -95,17 +95,36 @@ void TListItem::Redraw() const {
 
 // ---------------------------------------------------------------- TListItems
 
+bool TListItems::OwnerData() const { return FOwner.OwnerData(); }
+
+void TListItems::CountChanged() {
+  if (!FOwner.HandleAllocated()) return;
+  if (Updating()) {
+    FCountStale = true;
+    return;
+  }
+  FCountStale = false;
+  SendMessageW(FOwner.Handle(), LVM_SETITEMCOUNT, static_cast<WPARAM>(Count()), LVSICF_NOSCROLL);
+}
+
 TListItem& TListItems::Add() {
   FItems.push_back(std::make_unique<TListItem>(FOwner, Count()));
-  if (FOwner.HandleAllocated()) FItems.back()->Insert(FOwner.Handle(), Count() - 1);
+  if (OwnerData()) {
+    CountChanged();
+  } else if (FOwner.HandleAllocated()) {
+    FItems.back()->Insert(FOwner.Handle(), Count() - 1);
+  }
   return *FItems.back();
 }
 
 void TListItems::Delete(int index) {
   if (index < 0 || index >= Count()) return;
-  if (FOwner.HandleAllocated()) SendMessageW(FOwner.Handle(), LVM_DELETEITEM, static_cast<WPARAM>(index), 0);
+  if (FOwner.HandleAllocated() && !OwnerData()) {
+    SendMessageW(FOwner.Handle(), LVM_DELETEITEM, static_cast<WPARAM>(index), 0);
+  }
   FItems.erase(FItems.begin() + index);
   for (int i = index; i < Count(); ++i) FItems[static_cast<size_t>(i)]->FIndex = i;
+  if (OwnerData()) CountChanged();
 }
 
 void TListItems::Clear() {
@@ -122,13 +141,26 @@ void TListItems::BeginUpdate() {
 void TListItems::EndUpdate() {
   if (FUpdateCount == 0 || --FUpdateCount > 0) return;
   if (!FOwner.HandleAllocated()) return;
+  if (FCountStale) CountChanged();
   SendMessageW(FOwner.Handle(), WM_SETREDRAW, TRUE, 0);
   InvalidateRect(FOwner.Handle(), nullptr, TRUE);
 }
 
 void TListItems::InsertAll(HWND window) {
+  FCountStale = false;
   SendMessageW(window, LVM_SETITEMCOUNT, static_cast<WPARAM>(Count()), 0);
-  for (int i = 0; i < Count(); ++i) FItems[static_cast<size_t>(i)]->Insert(window, i);
+  if (!OwnerData()) {
+    for (int i = 0; i < Count(); ++i) FItems[static_cast<size_t>(i)]->Insert(window, i);
+    return;
+  }
+  for (int i = 0; i < Count(); ++i) {
+    const TListItem& item = *FItems[static_cast<size_t>(i)];
+    if (!(item.FStoredState & LVIS_SELECTED)) continue;
+    LVITEMW state{};
+    state.stateMask = LVIS_SELECTED;
+    state.state = LVIS_SELECTED;
+    SendMessageW(window, LVM_SETITEMSTATE, static_cast<WPARAM>(i), reinterpret_cast<LPARAM>(&state));
+  }
 }
 
 void TListItems::StoreStates(HWND window) {

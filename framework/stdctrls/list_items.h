@@ -69,7 +69,12 @@ class TListItems {
   void StoreStates(HWND window);
 
  private:
+  // An owner-data window learns the row count only (now, or at the update's end).
+  void CountChanged();
+  bool OwnerData() const;
+
   TListView& FOwner;
   std::vector<std::unique_ptr<TListItem>> FItems;
   int FUpdateCount = 0;
+  bool FCountStale = false;
 };

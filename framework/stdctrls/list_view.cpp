@@ -28,6 +28,7 @@ void TListView::CreateParams(TCreateParams& params) {
   if (!FMultiSelect) params.Style |= LVS_SINGLESEL;
   if (!FReadOnly) params.Style |= LVS_EDITLABELS;
   if (!FHideSelection) params.Style |= LVS_SHOWSELALWAYS;
+  if (FOwnerData) params.Style |= LVS_OWNERDATA;
   params.ExStyle |= WS_EX_CLIENTEDGE;
 }
 
@@ -70,6 +71,12 @@ void TListView::SetMultiSelect(bool value) {
 void TListView::SetReadOnly(bool value) {
   if (value == FReadOnly) return;
   FReadOnly = value;
+  ChangeStyle();
+}
+
+void TListView::SetOwnerData(bool value) {
+  if (value == FOwnerData) return;
+  FOwnerData = value;
   ChangeStyle();
 }
 

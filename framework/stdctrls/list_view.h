@@ -40,6 +40,10 @@ class TListView : public TWinControl {
   void SetReadOnly(bool value);
   bool HideSelection() const { return FHideSelection; }
   void SetHideSelection(bool value);
+  // The window holds no rows of its own, only their count, and asks for
+  // what it shows: a long list costs no message per row (no check boxes).
+  bool OwnerData() const { return FOwnerData; }
+  void SetOwnerData(bool value);
   // The first selected row, or null.
   TListItem* Selected();
 
@@ -64,4 +68,5 @@ class TListView : public TWinControl {
   bool FMultiSelect = false;
   bool FReadOnly = false;
   bool FHideSelection = true;
+  bool FOwnerData = false;
 };

@@ -97,12 +97,31 @@ TEST(ListView, RowsAreReadBackCellByCell) {
       {"middle row deleted", [&](TListFixture& f) { f.Fill(rows); f.View->Items().Delete(1); }, {rows[0], rows[2]}},
       {"cleared", [&](TListFixture& f) { f.Fill(rows); f.View->Items().Clear(); }, {}},
   };
-  for (const TCase& c : cases) {
-    TListFixture f;
-    c.Act(f);
-    EXPECT_EQ(WindowRows(*f.View), c.Expected) << c.What;
-    EXPECT_EQ(f.View->Items().Count(), static_cast<int>(c.Expected.size())) << c.What;
+  // The same whether the window keeps rows or only their count (owner data).
+  for (const bool ownerData : {false, true}) {
+    for (const TCase& c : cases) {
+      TListFixture f;
+      f.View->SetOwnerData(ownerData);
+      c.Act(f);
+      EXPECT_EQ(WindowRows(*f.View), c.Expected) << c.What << (ownerData ? " (owner data)" : "");
+      EXPECT_EQ(f.View->Items().Count(), static_cast<int>(c.Expected.size())) << c.What;
+    }
   }
+}
+
+TEST(ListView, OwnerDataKeepsTheSelectionAcrossANewWindow) {
+  TListFixture f;
+  f.View->SetOwnerData(true);
+  EXPECT_TRUE(GetWindowLongPtrW(f.View->Handle(), GWL_STYLE) & LVS_OWNERDATA);
+  f.View->Items().BeginUpdate();
+  for (int i = 0; i < 5000; ++i) f.View->Items().Add().SetCaption(std::to_wstring(i + 1));
+  f.View->Items().EndUpdate();
+  EXPECT_EQ(SendMessageW(f.View->Handle(), LVM_GETITEMCOUNT, 0, 0), 5000);
+  EXPECT_EQ(CellText(*f.View, 4999, 0), L"5000");
+  f.View->Items()[1234].SetSelected(true);
+  EXPECT_EQ(f.View->Selected(), &f.View->Items()[1234]);
+  f.View->RecreateWnd();
+  EXPECT_EQ(f.View->Selected(), &f.View->Items()[1234]);
 }
 
 TEST(ListView, SelectionChecksAndDataBelongToTheRows) {

@@ -34,9 +34,9 @@ class FakeFolder : public TFileOperations {
   }
   bool Move(const std::u16string&, const std::u16string&) override { return false; }
 
-  void Add(std::u16string name, bool hidden, bool system, bool directory, bool exists = true) {
+  void Add(std::u16string name, bool hidden, bool system, bool directory, bool exists = true, bool link = false) {
     if (exists) IsDirectory[Folder + u"\\" + name] = directory;
-    Entries.push_back({std::move(name), hidden, system, directory});
+    Entries.push_back({std::move(name), hidden, system, directory, link});
   }
 };
 
@@ -65,8 +65,9 @@ FakeFolder MixedFolder() {
   f.Add(u"hidden_dir", true, false, true);
   f.Add(u"system_dir", false, true, true);
   f.Add(u"a.txt", false, false, false);
-  f.Add(u"dangling_link", false, false, false, /*exists=*/false);
-  f.Add(u"link_to_dir", false, false, false);  // a file entry whose target is a folder
+  f.Add(u"dangling_link", false, false, false, /*exists=*/false, /*link=*/true);
+  f.Add(u"link_to_dir", false, false, false, /*exists=*/true, /*link=*/true);  // its target is a folder
+  f.Add(u"gone.txt", false, false, false, /*exists=*/false);  // plain entries are taken as listed
   f.IsDirectory[f.Folder + u"\\link_to_dir"] = true;
   return f;
 }
@@ -74,14 +75,14 @@ FakeFolder MixedFolder() {
 TEST(ListFolder, FilesKindListsPlainAndHiddenFilesInEnumerationOrder) {
   FakeFolder f = MixedFolder();
   EXPECT_EQ(Listed(f, TEntryKind::Files),
-            (std::vector<std::u16string>{u"z.txt", u"hidden.txt", u"a.txt"}));
+            (std::vector<std::u16string>{u"z.txt", u"hidden.txt", u"a.txt", u"gone.txt"}));
   EXPECT_EQ(f.Patterns, (std::vector<std::u16string>{u"C:\\data\\*.*"}));
 }
 
 TEST(ListFolder, FoldersKindListsOnlyPlainExistingDirectories) {
   FakeFolder f = MixedFolder();
-  // "link_to_dir" is no directory entry, yet its target is one: it is tested
-  // by path like every entry that is not passed over by its attributes.
+  // "link_to_dir" is no directory entry, yet its target is one: links are
+  // tested by path; the kind of every other entry is the listing's.
   EXPECT_EQ(Listed(f, TEntryKind::Folders),
             (std::vector<std::u16string>{u"子目录", u"link_to_dir"}));
 }
@@ -90,7 +91,7 @@ TEST(ListFolder, UnreadableFolderGivesEmptyPlanAndKeepsRenamedState) {
   FakeFolder f = MixedFolder();
   TRenamePlan plan;
   plan.ListFolder(f.Folder, TEntryKind::Files, f);
-  ASSERT_EQ(plan.Rows().size(), 3u);
+  ASSERT_EQ(plan.Rows().size(), 4u);
   plan.SetRenamed(true);
   plan.ListFolder(u"C:\\missing", TEntryKind::Files, f);
   EXPECT_TRUE(plan.Rows().empty());
