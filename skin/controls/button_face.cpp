@@ -361,6 +361,10 @@ bool TsButtonFace::SkinnedMessage(TMessage& message) {
       }
       message.Result = 0;
       return true;
+    case WM_UPDATEUISTATE:
+      if (!FControl.Visible()) return false;
+      message.Result = UiStateAnswer;
+      return true;
     case WM_SIZE:
       RegionChanged = true;
       return false;

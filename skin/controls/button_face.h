@@ -83,6 +83,8 @@ class TsButtonFace {
   bool RegionChanged = true;
   bool MouseClicked = false;
   bool IsFocused = false;
+  // What WM_UPDATEUISTATE is answered with while visible.
+  LRESULT UiStateAnswer = 1;
 
   // Pressed by the window's pushed bit (mouse over it or not held), or forced.
   bool Pushed() const;
