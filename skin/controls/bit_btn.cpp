@@ -13,17 +13,6 @@ namespace {
 
 bool Loading(const TComponent& c) { return c.ComponentState().Contains(csLoading); }
 
-UINT AlignmentFlag(TAlignment alignment) {
-  return alignment == taLeftJustify ? DT_LEFT : alignment == taRightJustify ? DT_RIGHT : DT_CENTER;
-}
-
-template <typename T>
-bool Store(T& field, T value) {
-  if (field == value) return false;
-  field = value;
-  return true;
-}
-
 }  // namespace
 
 TsBitBtn::TsBitBtn(TComponent* owner) : TBitBtn(owner), SkinData(this, true), FFace(*this, SkinData, *this) {
@@ -50,42 +39,42 @@ void TsBitBtn::Invalidate() {
 }
 
 void TsBitBtn::SetAlignment(TAlignment value) {
-  if (Store(FAlignment, value)) Changed();
+  if (StoreChanged(FAlignment, value)) Changed();
 }
 void TsBitBtn::SetBlend(int value) {
-  if (Store(FBlend, std::clamp(value, 0, 100))) Changed();
+  if (StoreChanged(FBlend, std::clamp(value, 0, 100))) Changed();
 }
 void TsBitBtn::SetDisabledGlyphKind(TsDisabledGlyphKind value) {
-  if (Store(FDisabledGlyphKind, value)) Changed();
+  if (StoreChanged(FDisabledGlyphKind, value)) Changed();
 }
 void TsBitBtn::SetDisabledKind(zelvan::paint::TsDisabledKind value) {
-  if (Store(FDisabledKind, value)) Changed();
+  if (StoreChanged(FDisabledKind, value)) Changed();
 }
 void TsBitBtn::SetDown(bool value) {
-  if (!Store(FDown, value)) return;
+  if (!StoreChanged(FDown, value)) return;
   FFace.RegionChanged = true;
   FFace.Repaint();
 }
 void TsBitBtn::SetGrayed(bool value) {
-  if (Store(FGrayed, value)) Changed();
+  if (StoreChanged(FGrayed, value)) Changed();
 }
 void TsBitBtn::SetReflected(bool value) {
-  if (Store(FReflected, value)) Changed();
+  if (StoreChanged(FReflected, value)) Changed();
 }
 void TsBitBtn::SetShowCaption(bool value) {
-  if (Store(FShowCaption, value)) Changed();
+  if (StoreChanged(FShowCaption, value)) Changed();
 }
 void TsBitBtn::SetShowFocus(bool value) {
-  if (Store(FShowFocus, value)) Changed();
+  if (StoreChanged(FShowFocus, value)) Changed();
 }
 void TsBitBtn::SetDrawOverBorder(bool value) {
-  if (Store(FDrawOverBorder, value)) Changed();
+  if (StoreChanged(FDrawOverBorder, value)) Changed();
 }
 void TsBitBtn::SetTextOffset(int value) {
-  if (Store(FTextOffset, value)) Changed();
+  if (StoreChanged(FTextOffset, value)) Changed();
 }
 void TsBitBtn::SetTextAlignment(TAlignment value) {
-  if (Store(FTextAlignment, value)) Changed();
+  if (StoreChanged(FTextAlignment, value)) Changed();
 }
 
 // ---------------------------------------------------------------- layout
@@ -117,7 +106,7 @@ SIZE TsBitBtn::CaptionSize(TCanvas& canvas) {
   }
   RECT r{0, 0, std::max(limit, 0), 0};
   canvas.TextRect(r, caption,
-                  DT_CALCRECT | DT_EXPANDTABS | AlignmentFlag(FTextAlignment) | (WordWrap() ? DT_WORDBREAK : 0));
+                  DT_CALCRECT | DT_EXPANDTABS | AlignmentTextFlag(FTextAlignment) | (WordWrap() ? DT_WORDBREAK : 0));
   return SIZE{r.right - r.left, r.bottom - r.top};
 }
 
@@ -152,7 +141,7 @@ void TsBitBtn::DrawCaption(TCanvas& canvas, int state) {
   const std::wstring caption = Text();
   RECT r = FCaptionRect;
   if (state == 2) OffsetRect(&r, 1, 1);
-  UINT flags = AlignmentFlag(FTextAlignment) | DT_END_ELLIPSIS | DT_EXPANDTABS | (WordWrap() ? DT_WORDBREAK : 0);
+  UINT flags = AlignmentTextFlag(FTextAlignment) | DT_END_ELLIPSIS | DT_EXPANDTABS | (WordWrap() ? DT_WORDBREAK : 0);
   if (HandleAllocated() && (GetWindowLongPtrW(Handle(), GWL_EXSTYLE) & WS_EX_RTLREADING)) flags |= DT_RTLREADING;
   canvas.Brush().SetStyle(bsClear);
   WriteTextEx(canvas, caption, Enabled(), state > 0 ? 1 : 0, &SkinData, flags, r);
@@ -209,29 +198,15 @@ bool TsBitBtn::PrepareCache() {
 // ---------------------------------------------------------------- messages
 
 void TsBitBtn::WndProc(TMessage& message) {
-  if (message.Msg == SKM_COMMAND) {
-    if (FFace.SkinCommand(message)) return;
-    return TBitBtn::WndProc(message);
-  }
-  if (message.Msg == BM_SETSTYLE) {
+  if (message.Msg == WM_SETTEXT && SkinData.Skinned() && Visible() && HandleAllocated()) {
+    FFace.StopAnimation();
+    SendMessageW(Handle(), WM_SETREDRAW, FALSE, 0);
     TBitBtn::WndProc(message);
-    FFace.IsFocused = (message.WParam & 0x0F) == BS_DEFPUSHBUTTON;
+    SendMessageW(Handle(), WM_SETREDRAW, TRUE, 0);
     SkinData.Invalidate();
     return;
   }
-  if (SkinData.Skinned()) {
-    if (message.Msg == WM_SETTEXT && Visible() && HandleAllocated()) {
-      FFace.StopAnimation();
-      SendMessageW(Handle(), WM_SETREDRAW, FALSE, 0);
-      TBitBtn::WndProc(message);
-      SendMessageW(Handle(), WM_SETREDRAW, TRUE, 0);
-      SkinData.Invalidate();
-      return;
-    }
-    if (FFace.SkinnedMessage(message)) return;
-  } else if (FFace.UnskinnedMessage(message)) {
-    return;
-  }
+  if (FFace.Dispatch(message)) return;
   TBitBtn::WndProc(message);
   SkinData.CommonMessage(message);
 }

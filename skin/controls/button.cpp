@@ -56,34 +56,25 @@ void TsButton::ButtonLookChanged() {
 }
 
 void TsButton::SetDown(bool value) {
-  if (value == FDown) return;
-  FDown = value;
+  if (!StoreChanged(FDown, value)) return;
   FFace.RegionChanged = true;
   ButtonLookChanged();
 }
 
 void TsButton::SetShowFocus(bool value) {
-  if (value == FShowFocus) return;
-  FShowFocus = value;
-  ButtonLookChanged();
+  if (StoreChanged(FShowFocus, value)) ButtonLookChanged();
 }
 
 void TsButton::SetDisabledKind(zelvan::paint::TsDisabledKind value) {
-  if (value == FDisabledKind) return;
-  FDisabledKind = value;
-  ButtonLookChanged();
+  if (StoreChanged(FDisabledKind, value)) ButtonLookChanged();
 }
 
 void TsButton::SetReflected(bool value) {
-  if (value == FReflected) return;
-  FReflected = value;
-  ButtonLookChanged();
+  if (StoreChanged(FReflected, value)) ButtonLookChanged();
 }
 
 void TsButton::SetContentMargin(int value) {
-  if (value == FContentMargin) return;
-  FContentMargin = value;
-  ButtonLookChanged();
+  if (StoreChanged(FContentMargin, value)) ButtonLookChanged();
 }
 
 // ---------------------------------------------------------------- state and layout
@@ -280,27 +271,12 @@ void TsButton::DrawUnskinned(const DRAWITEMSTRUCT& item) {
 // ---------------------------------------------------------------- messages
 
 void TsButton::WndProc(TMessage& message) {
-  if (message.Msg == SKM_COMMAND) {
-    if (FFace.SkinCommand(message)) return;
-    return TButton::WndProc(message);
-  }
-  if (message.Msg == BM_SETSTYLE) {
-    // The platform's default-button handling: the look follows.
-    TButton::WndProc(message);
-    FFace.IsFocused = (message.WParam & 0x0F) == BS_DEFPUSHBUTTON;
-    SkinData.Invalidate();
+  if (message.Msg == CN_DRAWITEM && !SkinData.Skinned()) {
+    DrawUnskinned(*reinterpret_cast<const DRAWITEMSTRUCT*>(message.LParam));
+    message.Result = TRUE;
     return;
   }
-  if (SkinData.Skinned()) {
-    if (FFace.SkinnedMessage(message)) return;
-  } else {
-    if (message.Msg == CN_DRAWITEM) {
-      DrawUnskinned(*reinterpret_cast<const DRAWITEMSTRUCT*>(message.LParam));
-      message.Result = TRUE;
-      return;
-    }
-    if (FFace.UnskinnedMessage(message)) return;
-  }
+  if (FFace.Dispatch(message)) return;
   TButton::WndProc(message);
   SkinData.CommonMessage(message);
 }

@@ -408,6 +408,21 @@ bool TsButtonFace::SkinnedMessage(TMessage& message) {
   }
 }
 
+bool TsButtonFace::Dispatch(TMessage& message) {
+  if (message.Msg == SKM_COMMAND) {
+    if (!SkinCommand(message)) FOwner.InheritedMessage(message);
+    return true;
+  }
+  if (message.Msg == BM_SETSTYLE) {
+    // The platform's default-button handling: the look follows.
+    FOwner.InheritedMessage(message);
+    IsFocused = (message.WParam & 0x0F) == BS_DEFPUSHBUTTON;
+    FData.Invalidate();
+    return true;
+  }
+  return FData.Skinned() ? SkinnedMessage(message) : UnskinnedMessage(message);
+}
+
 bool TsButtonFace::UnskinnedMessage(TMessage& message) {
   if ((message.Msg != CM_MOUSEENTER && message.Msg != CM_MOUSELEAVE) || message.LParam != 0) return false;
   FData.SetMouseAbove(message.Msg == CM_MOUSEENTER);

@@ -47,6 +47,19 @@ bool PaintButtonBackground(TsCommonData& data, TControl& control, TFont& font, i
 void PaintButtonDisabled(TsCommonData& data, TControl& control, zelvan::paint::TsDisabledKind kind,
                          const zelvan::paint::TCacheInfo& behind);
 
+// A property's new value stored; true when it differs from the old one.
+template <typename T>
+bool StoreChanged(T& field, T value) {
+  if (field == value) return false;
+  field = value;
+  return true;
+}
+
+// The text format flag of a horizontal alignment (0 left, 1 right, 2 centre).
+inline UINT AlignmentTextFlag(int alignment) {
+  return alignment == 0 ? DT_LEFT : alignment == 1 ? DT_RIGHT : DT_CENTER;
+}
+
 // The dotted focus frame around the caption, grown by margin.
 void DrawButtonFocus(TCanvas& canvas, RECT rect, int margin);
 
@@ -101,6 +114,10 @@ class TsButtonFace {
   void Animate(TacAnimatEvent event, bool half);
   void Repaint();
 
+  // The button's message: skin commands, the default-button style, and the
+  // skinned (or unskinned) handling. False when the caller passes it to the
+  // framework and then to the skin data's CommonMessage.
+  bool Dispatch(TMessage& message);
   // True when the skinned handling took the message.
   bool SkinnedMessage(TMessage& message);
   // Skin commands; true when taken.

@@ -18,17 +18,6 @@
 
 namespace {
 
-template <typename T>
-bool Store(T& field, T value) {
-  if (field == value) return false;
-  field = value;
-  return true;
-}
-
-UINT AlignmentFlag(TAlignment alignment) {
-  return alignment == taLeftJustify ? DT_LEFT : alignment == taRightJustify ? DT_RIGHT : DT_CENTER;
-}
-
 zelvan::paint::THorzAlign HorzAlign(TAlignment alignment) {
   return alignment == taLeftJustify    ? zelvan::paint::haLeft
          : alignment == taRightJustify ? zelvan::paint::haRight
@@ -63,46 +52,46 @@ void TsSpeedButton::Invalidate() {
 }
 
 void TsSpeedButton::SetAlignment(TAlignment value) {
-  if (Store(FAlignment, value)) Changed();
+  if (StoreChanged(FAlignment, value)) Changed();
 }
 void TsSpeedButton::SetBlend(int value) {
-  if (Store(FBlend, std::clamp(value, 0, 100))) Changed();
+  if (StoreChanged(FBlend, std::clamp(value, 0, 100))) Changed();
 }
 void TsSpeedButton::SetButtonStyle(TToolButtonStyle value) {
-  if (Store(FButtonStyle, value)) Changed();
+  if (StoreChanged(FButtonStyle, value)) Changed();
 }
 void TsSpeedButton::SetDisabledGlyphKind(TsDisabledGlyphKind value) {
-  if (Store(FDisabledGlyphKind, value)) Changed();
+  if (StoreChanged(FDisabledGlyphKind, value)) Changed();
 }
 void TsSpeedButton::SetDisabledKind(zelvan::paint::TsDisabledKind value) {
-  if (Store(FDisabledKind, value)) Changed();
+  if (StoreChanged(FDisabledKind, value)) Changed();
 }
 void TsSpeedButton::SetGrayed(bool value) {
-  if (Store(FGrayed, value)) Changed();
+  if (StoreChanged(FGrayed, value)) Changed();
 }
 void TsSpeedButton::SetImages(TImageList* value) {
-  if (Store(FImages, value)) Changed();
+  if (StoreChanged(FImages, value)) Changed();
 }
 void TsSpeedButton::SetImageIndex(int value) {
-  if (Store(FImageIndex, value)) Changed();
+  if (StoreChanged(FImageIndex, value)) Changed();
 }
 void TsSpeedButton::SetReflected(bool value) {
-  if (Store(FReflected, value)) Changed();
+  if (StoreChanged(FReflected, value)) Changed();
 }
 void TsSpeedButton::SetShowCaption(bool value) {
-  if (Store(FShowCaption, value)) Changed();
+  if (StoreChanged(FShowCaption, value)) Changed();
 }
 void TsSpeedButton::SetDrawOverBorder(bool value) {
-  if (Store(FDrawOverBorder, value)) Changed();
+  if (StoreChanged(FDrawOverBorder, value)) Changed();
 }
 void TsSpeedButton::SetTextOffset(int value) {
-  if (Store(FTextOffset, value)) Changed();
+  if (StoreChanged(FTextOffset, value)) Changed();
 }
 void TsSpeedButton::SetTextAlignment(TAlignment value) {
-  if (Store(FTextAlignment, value)) GraphRepaint();
+  if (StoreChanged(FTextAlignment, value)) GraphRepaint();
 }
 void TsSpeedButton::SetHotState(bool value) {
-  if (Store(FHotState, value)) Changed();
+  if (StoreChanged(FHotState, value)) Changed();
 }
 
 // ---------------------------------------------------------------- layout
@@ -179,7 +168,7 @@ void TsSpeedButton::PaintContent(TBitmap& cache, int state, const zelvan::paint:
   }
   const zelvan::paint::TSpeedPlace place = Place(cache.Canvas(), state);
   if (FShowCaption && !Text().empty()) {
-    const UINT flags = AlignmentFlag(FTextAlignment) | DT_VCENTER | DT_EXPANDTABS | DT_WORDBREAK;
+    const UINT flags = AlignmentTextFlag(FTextAlignment) | DT_VCENTER | DT_EXPANDTABS | DT_WORDBREAK;
     cache.Canvas().Brush().SetStyle(bsClear);
     WriteTextEx(cache.Canvas(), Text(), Enabled(), state > 0 ? 1 : 0, &SkinData, flags,
                 RECT{place.Caption.Left, place.Caption.Top, place.Caption.Right, place.Caption.Bottom});

@@ -59,25 +59,11 @@ class ButtonTest : public KitSkinTest {
                         {0, 0, button.Width(), button.Height()}, state);
     return expected;
   }
-  static int Differing(TBitmap& a, TBitmap& b) {
-    GdiFlush();
-    int count = 0;
-    for (int y = 0; y < a.Height(); ++y)
-      for (int x = 0; x < a.Width(); ++x)
-        count += (zelvan::image::GetPixel32(a.Image(), x, y) & 0xFFFFFF) !=
-                 (zelvan::image::GetPixel32(b.Image(), x, y) & 0xFFFFFF);
-    return count;
-  }
   static COLORREF Shown(TWinControl* control, int x, int y) {
     HDC dc = GetDC(control->Handle());
     const COLORREF colour = GetPixel(dc, x, y);
     ReleaseDC(control->Handle(), dc);
     return colour;
-  }
-  static COLORREF Cached(TsCommonData& data, int x, int y) {
-    GdiFlush();
-    const uint32_t bgra = zelvan::image::GetPixel32(data.CacheBmp()->Image(), x, y);
-    return RGB((bgra >> 16) & 0xFF, (bgra >> 8) & 0xFF, bgra & 0xFF);
   }
   HWND edit = nullptr;
 };
@@ -111,8 +97,8 @@ TEST_F(ButtonTest, EachLookIsTheSectionsStatePicture) {
       GdiFlush();
       zelvan::paint::PaintDisabled(expected->Image(), zelvan::paint::dkBlended, control, {0, 0, 75, 25}, behind);
     }
-    EXPECT_EQ(Differing(*button->SkinData.CacheBmp(), *expected), 0) << c.what;
-    EXPECT_EQ(Shown(button, 37, 12), Cached(button->SkinData, 37, 12)) << c.what << ": the window shows the cache";
+    EXPECT_EQ(DifferingPixels(*button->SkinData.CacheBmp(), *expected), 0) << c.what;
+    EXPECT_EQ(Shown(button, 37, 12), CachedPixel(button->SkinData, 37, 12)) << c.what << ": the window shows the cache";
     if (c.reach == 2) SendMessageW(button->Handle(), WM_LBUTTONUP, 0, MAKELPARAM(5, 5));
     delete button;
   }
@@ -127,8 +113,8 @@ TEST_F(ButtonTest, HoverFadesInTheSectionsStepsAndEndsOnTheHotLook) {
   ASSERT_NE(button->FadeTimer(), nullptr);
   ASSERT_TRUE(PumpUntil([&] { return button->FadeTimer() == nullptr; }, 5000));
   EXPECT_EQ(button->Frames, 5);
-  EXPECT_EQ(Differing(*button->SkinData.CacheBmp(), *Expected(*button, 1)), 0);
-  EXPECT_EQ(Shown(button, 37, 12), Cached(button->SkinData, 37, 12));
+  EXPECT_EQ(DifferingPixels(*button->SkinData.CacheBmp(), *Expected(*button, 1)), 0);
+  EXPECT_EQ(Shown(button, 37, 12), CachedPixel(button->SkinData, 37, 12));
 
   // A press fades in half the steps.
   button->Frames = 0;
@@ -200,12 +186,12 @@ TEST_F(ButtonTest, FocusedButtonShowsTheDottedFrameAroundItsCaption) {
   ASSERT_FALSE(dots.empty());
   for (const auto& dot : dots) {
     const COLORREF want = dot.Second ? RGB(0, 0, 0) : static_cast<COLORREF>(GetSysColor(COLOR_BTNFACE));
-    EXPECT_EQ(Cached(button->SkinData, dot.X, dot.Y), want) << dot.X << "," << dot.Y;
+    EXPECT_EQ(CachedPixel(button->SkinData, dot.X, dot.Y), want) << dot.X << "," << dot.Y;
   }
   button->SetShowFocus(false);
   ASSERT_TRUE(button->PrepareCache());
   int black = 0;
-  for (int x = frame.left; x < frame.right; ++x) black += Cached(button->SkinData, x, frame.top) == RGB(0, 0, 0);
+  for (int x = frame.left; x < frame.right; ++x) black += CachedPixel(button->SkinData, x, frame.top) == RGB(0, 0, 0);
   EXPECT_EQ(black, 0) << "no frame without ShowFocus";
 }
 

@@ -41,31 +41,17 @@ class SpeedButtonTest : public KitSkinTest {
     Pump(20);
     return button;
   }
-  static int Differing(TBitmap& a, TBitmap& b) {
-    GdiFlush();
-    int count = 0;
-    for (int y = 0; y < a.Height(); ++y)
-      for (int x = 0; x < a.Width(); ++x)
-        count += (zelvan::image::GetPixel32(a.Image(), x, y) & 0xFFFFFF) !=
-                 (zelvan::image::GetPixel32(b.Image(), x, y) & 0xFFFFFF);
-    return count;
-  }
   bool LooksLike(TsSpeedButton* button, int painted) {
     auto expected = std::make_unique<TBitmap>(button->Width(), button->Height(), pf32bit);
     PaintItemWithParent(button->SkinData, form, true, expected->Image(), {0, 0},
                         {0, 0, button->Width(), button->Height()}, painted);
-    return Differing(*button->SkinData.CacheBmp(), *expected) == 0;
+    return DifferingPixels(*button->SkinData.CacheBmp(), *expected) == 0;
   }
   COLORREF OnForm(int x, int y) {
     HDC dc = GetDC(form->Handle());
     const COLORREF colour = GetPixel(dc, x, y);
     ReleaseDC(form->Handle(), dc);
     return colour;
-  }
-  COLORREF Cached(TsCommonData& data, int x, int y) {
-    GdiFlush();
-    const uint32_t bgra = zelvan::image::GetPixel32(data.CacheBmp()->Image(), x, y);
-    return RGB((bgra >> 16) & 0xFF, (bgra >> 8) & 0xFF, bgra & 0xFF);
   }
 };
 
@@ -109,7 +95,7 @@ TEST_F(SpeedButtonTest, FadesPaintTheirFramesAndEndOnTheNewLook) {
     EXPECT_EQ(button->CurrentState(), c.state) << c.what;
     EXPECT_TRUE(LooksLike(button, c.state)) << c.what;
     form->Repaint();
-    EXPECT_EQ(OnForm(20 + 37, 20 + 12), Cached(button->SkinData, 37, 12)) << c.what << ": the parent shows it";
+    EXPECT_EQ(OnForm(20 + 37, 20 + 12), CachedPixel(button->SkinData, 37, 12)) << c.what << ": the parent shows it";
   }
   EXPECT_EQ(manager->ActiveGraphControl(), button);
   delete button;
