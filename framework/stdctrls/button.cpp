@@ -13,7 +13,7 @@ TButton::TButton(TComponent* owner) : TWinControl(owner) {
 void TButton::CreateParams(TCreateParams& params) {
   TWinControl::CreateParams(params);
   params.SubClass(L"BUTTON");
-  params.Style |= ButtonStyle();
+  params.Style |= ButtonStyle() | (FWordWrap ? BS_MULTILINE : 0);
 }
 
 void TButton::SetDefault(bool value) {
@@ -22,6 +22,61 @@ void TButton::SetDefault(bool value) {
   if (HandleAllocated()) {
     SendMessageW(Handle(), BM_SETSTYLE, ButtonStyle(), TRUE);
   }
+}
+
+namespace {
+
+template <typename T>
+bool Store(T& field, const T& value) {
+  if (field == value) return false;
+  field = value;
+  return true;
+}
+
+}  // namespace
+
+void TButton::SetWordWrap(bool value) {
+  if (!Store(FWordWrap, value)) return;
+  if (HandleAllocated()) {
+    const LONG_PTR style = GetWindowLongPtrW(Handle(), GWL_STYLE);
+    SetWindowLongPtrW(Handle(), GWL_STYLE, value ? (style | BS_MULTILINE) : (style & ~static_cast<LONG_PTR>(BS_MULTILINE)));
+  }
+  ButtonLookChanged();
+}
+
+void TButton::SetImages(TImageList* images) {
+  if (Store(FImages, images)) ButtonLookChanged();
+}
+void TButton::SetImageIndex(int index) {
+  if (Store(FImageIndex, index)) ButtonLookChanged();
+}
+void TButton::SetHotImageIndex(int index) {
+  if (Store(FHotImageIndex, index)) ButtonLookChanged();
+}
+void TButton::SetPressedImageIndex(int index) {
+  if (Store(FPressedImageIndex, index)) ButtonLookChanged();
+}
+void TButton::SetSelectedImageIndex(int index) {
+  if (Store(FSelectedImageIndex, index)) ButtonLookChanged();
+}
+void TButton::SetDisabledImageIndex(int index) {
+  if (Store(FDisabledImageIndex, index)) ButtonLookChanged();
+}
+void TButton::SetImageAlignment(TImageAlignment value) {
+  if (Store(FImageAlignment, value)) ButtonLookChanged();
+}
+void TButton::SetImageMargins(const TImageMargins& value) {
+  const bool same = FImageMargins.Left == value.Left && FImageMargins.Top == value.Top &&
+                    FImageMargins.Right == value.Right && FImageMargins.Bottom == value.Bottom;
+  if (same) return;
+  FImageMargins = value;
+  ButtonLookChanged();
+}
+void TButton::SetStyle(TButtonStyle value) {
+  if (Store(FStyle, value)) ButtonLookChanged();
+}
+void TButton::SetCommandLinkHint(const std::wstring& value) {
+  if (Store(FCommandLinkHint, value)) ButtonLookChanged();
 }
 
 void TButton::Click() {

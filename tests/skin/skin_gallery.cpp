@@ -18,9 +18,12 @@
 #include "skin/image/button_glyphs.h"
 #include "skin/paint/control_paint.h"
 #include "skin/paint/skinned_text.h"
+#include "skin/controls/bit_btn.h"
+#include "skin/controls/button.h"
 #include "skin/controls/group_box.h"
 #include "skin/controls/label.h"
 #include "skin/controls/radio_button.h"
+#include "skin/controls/speed_button.h"
 #include "skin/window/dialog_wrappers.h"
 #include "skin/window/main_wnd.h"
 #include "skin_test_kit.h"
@@ -362,6 +365,90 @@ bool WriteSettingsPage(const std::wstring& path) {
   return written;
 }
 
+// The skinned buttons in Air: push buttons normal, hot, pressed, default,
+// focused and disabled; bit buttons with a glyph; speed buttons normal,
+// hot, down, disabled and with a drop-down part; and a push button's hover
+// fade, frame by frame, below them.
+bool WriteButtonPage(const std::wstring& path) {
+  TDataPanel* page = NewSkinnedPage(460, 230);
+  auto* form = static_cast<TForm*>(page->Parent());
+  TBitmap glyph(16, 16, pf24bit);
+  glyph.Canvas().Brush().SetColor(0x00FF00FF);  // the see-through corner colour
+  glyph.Canvas().FillRect(RECT{0, 0, 16, 16});
+  glyph.Canvas().Brush().SetColor(0x00208020);
+  glyph.Canvas().FillRect(RECT{3, 3, 13, 13});
+  const wchar_t* pushCaptions[] = {L"重命名", L"悬停", L"按下", L"默认", L"焦点", L"禁用"};
+  TsButton* focused = nullptr;
+  for (int i = 0; i < 6; ++i) {
+    auto* b = new TsButton(form);
+    b->SetParent(page);
+    b->SetBounds(10 + 74 * i, 10, 70, 25);
+    b->SetText(pushCaptions[i]);
+    if (i == 1) b->SkinData.SetMouseAbove(true);
+    if (i == 2) b->SetDown(true);
+    if (i == 3) b->SetDefault(true);
+    if (i == 4) focused = b;
+    if (i == 5) b->SetEnabled(false);
+  }
+  const wchar_t* bitCaptions[] = {L"确定", L"取消", L"新建"};
+  for (int i = 0; i < 3; ++i) {
+    auto* b = new TsBitBtn(form);
+    b->SetParent(page);
+    b->SetBounds(10 + 100 * i, 50, 92, 30);
+    b->SetText(bitCaptions[i]);
+    b->Glyph().Assign(glyph);
+    b->SetLayout(i == 2 ? blGlyphTop : blGlyphLeft);
+    if (i == 2) b->SetBounds(10 + 100 * i, 50, 92, 44);
+    if (i == 1) b->SkinData.SetMouseAbove(true);
+  }
+  for (int i = 0; i < 5; ++i) {
+    auto* b = new TsSpeedButton(form);
+    b->SetParent(page);
+    b->SetBounds(10 + 60 * i, 105, i == 4 ? 56 : 26, 24);
+    b->Glyph().Assign(glyph);
+    if (i == 1) b->SetHotState(true);
+    if (i == 2) {
+      b->SetGroupIndex(1);
+      b->SetDown(true);
+    }
+    if (i == 3) b->SetEnabled(false);
+    if (i == 4) b->SetButtonStyle(tbsDropDown);
+  }
+  DefaultManager()->UpdateSkin(true);
+  if (focused) focused->SetFocus();
+  Show(form);
+  TBitmap shot(460, 230, pf32bit);
+  CopyFromScreen(form->Handle(), shot, 0, 0);
+  // The hover fade of a push button, each frame as it reached the screen.
+  auto* fading = new TsButton(form);
+  fading->SetParent(page);
+  fading->SetBounds(10, 150, 70, 25);
+  fading->SetText(L"渐变");
+  DefaultManager()->UpdateSkin(true);
+  Show(form);
+  const int cell = 76;
+  auto capture = [&](int index) {
+    HDC screen = GetDC(fading->Handle());
+    BitBlt(shot.Canvas().Handle(), 10 + cell * index, 190, 70, 25, screen, 0, 0, SRCCOPY);
+    ReleaseDC(fading->Handle(), screen);
+  };
+  capture(0);
+  fading->Perform(CM_MOUSEENTER);
+  int seen = 0;
+  for (int guard = 0; fading->FadeTimer() && guard < 5000; ++guard) {
+    Application->ProcessMessages();
+    TsFadeTimer* timer = fading->FadeTimer();
+    const int level = timer ? timer->Progress.FadeLevel - 1 : seen;
+    if (level > seen && level < 5) capture(seen = level);
+    Sleep(1);
+  }
+  Show(form);
+  capture(5);
+  const bool written = WritePng(shot, path);
+  delete form;
+  return written;
+}
+
 }  // namespace
 
 int wmain(int argc, wchar_t** argv) {
@@ -429,6 +516,7 @@ int wmain(int argc, wchar_t** argv) {
   written = WriteTextPage(manager, out + L"\\air-text.png") && written;
   written = WriteWrappedPage(out + L"\\air-wrapped.png") && written;
   written = WriteSettingsPage(out + L"\\air-settings.png") && written;
+  written = WriteButtonPage(out + L"\\air-buttons.png") && written;
   if (!written) return 1;
   std::printf("gallery written to %ls\n", out.c_str());
   return 0;

@@ -4,6 +4,7 @@
 #include <fstream>
 #include <iterator>
 
+#include "core/image/bitmap32.h"
 #include "framework/application/application.h"
 #include "tests/core/store/skin_fixture.h"
 #include "skin/core/skin_broadcast.h"
@@ -261,4 +262,20 @@ TDataPanel* NewSkinnedPage(int width, int height, const char* section) {
   if (TsSkinManager* manager = DefaultManager()) manager->UpdateSkin(true);
   Application->ProcessMessages();
   return page;
+}
+
+int DifferingPixels(TBitmap& a, TBitmap& b) {
+  GdiFlush();
+  int count = 0;
+  for (int y = 0; y < a.Height(); ++y)
+    for (int x = 0; x < a.Width(); ++x)
+      count += (zelvan::image::GetPixel32(a.Image(), x, y) & 0xFFFFFF) !=
+               (zelvan::image::GetPixel32(b.Image(), x, y) & 0xFFFFFF);
+  return count;
+}
+
+COLORREF CachedPixel(TsCommonData& data, int x, int y) {
+  GdiFlush();
+  const uint32_t bgra = zelvan::image::GetPixel32(data.CacheBmp()->Image(), x, y);
+  return RGB((bgra >> 16) & 0xFF, (bgra >> 8) & 0xFF, bgra & 0xFF);
 }

@@ -205,6 +205,11 @@ std::wstring SkinsFolder();
 // The bytes of a committed file of skins/ (such as "Air.asz").
 std::vector<uint8_t> SkinsFile(const std::string& name);
 
+// Pixels whose colour (alpha aside) differs between two bitmaps of one size.
+int DifferingPixels(TBitmap& a, TBitmap& b);
+// A pixel of a control's cache as a COLORREF.
+COLORREF CachedPixel(TsCommonData& data, int x, int y);
+
 // Records the message boxes shown through the application while alive.
 class TMessageBoxRecorder {
  public:

@@ -1,0 +1,105 @@
+// The skinned speed button under Wine on the kit skin (BUTTON: 4 states,
+// fades in 5): each look against the engine's painting of the section, the
+// fade's frames painted by the button itself, the parent showing the final
+// picture, and the manager's hot control let go on destruction.
+#include "skin/controls/speed_button.h"
+
+#include <gtest/gtest.h>
+
+#include "core/image/bitmap32.h"
+#include "kit_skin_fixture.h"
+#include "skin/controls/button_face.h"
+#include "skin/paint/control_paint.h"
+
+namespace {
+
+class TCountedSpeedButton : public TsSpeedButton {
+ public:
+  using TsSpeedButton::TsSpeedButton;
+  void WndProc(TMessage& message) override {
+    if (message.Msg == SKM_COMMAND && SkinCommandCode(message.WParam) == SKC_REPAINT_NOW) ++Frames;
+    TsSpeedButton::WndProc(message);
+  }
+  int Frames = 0;
+};
+
+class SpeedButtonTest : public KitSkinTest {
+ protected:
+  void SetUp() override {
+    KitSkinTest::SetUp();
+    form->Show();
+  }
+  void TearDown() override {
+    SetAnimationsSuppressed(false);
+    KitSkinTest::TearDown();
+  }
+  TCountedSpeedButton* Button() {
+    auto* button = Add<TCountedSpeedButton>(form, L"Speed", "BUTTON", 20, 20);
+    button->SetBounds(20, 20, 75, 25);
+    button->Perform(SKM_COMMAND, SKC_REFRESH, reinterpret_cast<LPARAM>(manager.get()));
+    form->Repaint();
+    Pump(20);
+    return button;
+  }
+  bool LooksLike(TsSpeedButton* button, int painted) {
+    auto expected = std::make_unique<TBitmap>(button->Width(), button->Height(), pf32bit);
+    PaintItemWithParent(button->SkinData, form, true, expected->Image(), {0, 0},
+                        {0, 0, button->Width(), button->Height()}, painted);
+    return DifferingPixels(*button->SkinData.CacheBmp(), *expected) == 0;
+  }
+  COLORREF OnForm(int x, int y) {
+    HDC dc = GetDC(form->Handle());
+    const COLORREF colour = GetPixel(dc, x, y);
+    ReleaseDC(form->Handle(), dc);
+    return colour;
+  }
+};
+
+TEST_F(SpeedButtonTest, EachLookIsTheSectionsStatePicture) {
+  SetAnimationsSuppressed(true);
+  TCountedSpeedButton* button = Button();
+  ASSERT_TRUE(button->SkinData.Skinned());
+  struct Case {
+    const char* what;
+    int reach;  // 0 nothing, 1 mouse enter, 2 press
+    int state;
+  } cases[] = {{"normal", 0, 0}, {"hot", 1, 1}, {"pressed", 2, 2}};
+  for (const auto& c : cases) {
+    if (c.reach == 1) button->Perform(CM_MOUSEENTER);
+    if (c.reach == 2) button->Perform(WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(5, 5));
+    EXPECT_EQ(button->CurrentState(), c.state) << c.what;
+    ASSERT_TRUE(button->PrepareCache()) << c.what;
+    EXPECT_TRUE(LooksLike(button, c.state)) << c.what;
+  }
+  button->Perform(WM_LBUTTONUP, 0, MAKELPARAM(5, 5));
+  EXPECT_EQ(button->CurrentState(), 1);
+  button->SetEnabled(false);
+  EXPECT_EQ(button->CurrentState(), 0) << "disabled";
+}
+
+TEST_F(SpeedButtonTest, FadesPaintTheirFramesAndEndOnTheNewLook) {
+  TCountedSpeedButton* button = Button();
+  ASSERT_TRUE(button->PrepareCache());
+  struct Case {
+    const char* what;
+    UINT message;
+    int frames, state;
+  } cases[] = {{"hover", CM_MOUSEENTER, 5, 1}, {"press", WM_LBUTTONDOWN, 2, 2}, {"release", WM_LBUTTONUP, 2, 1}};
+  for (const auto& c : cases) {
+    button->Frames = 0;
+    const bool mouse = c.message != CM_MOUSEENTER;
+    button->Perform(c.message, c.message == WM_LBUTTONDOWN ? MK_LBUTTON : 0, mouse ? MAKELPARAM(5, 5) : 0);
+    ASSERT_NE(button->FadeTimer, nullptr) << c.what;
+    ASSERT_TRUE(PumpUntil([&] { return button->FadeTimer == nullptr; }, 5000)) << c.what;
+    EXPECT_EQ(button->Frames, c.frames) << c.what;
+    EXPECT_EQ(button->CurrentState(), c.state) << c.what;
+    EXPECT_TRUE(LooksLike(button, c.state)) << c.what;
+    form->Repaint();
+    EXPECT_EQ(OnForm(20 + 37, 20 + 12), CachedPixel(button->SkinData, 37, 12)) << c.what << ": the parent shows it";
+  }
+  EXPECT_EQ(manager->ActiveGraphControl(), button);
+  delete button;
+  EXPECT_EQ(manager->ActiveGraphControl(), nullptr) << "let go when destroyed";
+}
+
+}  // namespace
