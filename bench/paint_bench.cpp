@@ -1,6 +1,7 @@
 // The pixel routines on a 1920 x 1080 frame and, for the blends, also on a
 // 3840 x 2160 one (larger than the caches), each against memcpy of the same
-// number of bytes in the same run (compare bytes_per_second).
+// number of bytes in the same run (compare bytes_per_second); the fade frame
+// at control sizes against a block copy.
 #include <benchmark/benchmark.h>
 
 #include <cstring>
@@ -10,6 +11,8 @@
 
 #include "core/image/bitmap32.h"
 #include "core/paint/alpha_blend.h"
+#include "core/paint/block_transfer.h"
+#include "core/paint/fade_progress.h"
 #include "core/paint/fill.h"
 #include "core/paint/gradient_paint.h"
 #include "core/paint/mask_painting.h"
@@ -200,6 +203,33 @@ BENCHMARK(BM_DrawMaskRect)
     ->Args({75, 25, 5})
     ->Args({800, 600, 4})
     ->Args({800, 600, 5});
+
+// One frame of a control's state fade at a button's size (75 x 25) and a
+// form's (531 x 420), against a block copy of the same size (compare times).
+void BM_FadeFrame(benchmark::State& state) {
+  const int width = static_cast<int>(state.range(0)), height = static_cast<int>(state.range(1));
+  const auto from = Noise(width, height, 1), to = Noise(width, height, 2);
+  auto frame = zelvan::image::CreateBmp32(width, height);
+  zelvan::paint::TFadeProgress fade;
+  fade.Start(10, false, zelvan::paint::fdUp);
+  for (auto _ : state) {
+    zelvan::paint::MakeFadeFrame(*frame, *from, *to, fade.Weight());
+    fade.FadeLevel = fade.FadeLevel % 10 + 1;
+    benchmark::ClobberMemory();
+  }
+}
+BENCHMARK(BM_FadeFrame)->ArgNames({"w", "h"})->Args({75, 25})->Args({531, 420});
+
+void BM_BlockCopyReference(benchmark::State& state) {
+  const int width = static_cast<int>(state.range(0)), height = static_cast<int>(state.range(1));
+  const auto from = Noise(width, height, 1);
+  auto frame = zelvan::image::CreateBmp32(width, height);
+  for (auto _ : state) {
+    zelvan::paint::CopyBlock(*frame, {0, 0}, *from, {0, 0, width, height});
+    benchmark::ClobberMemory();
+  }
+}
+BENCHMARK(BM_BlockCopyReference)->ArgNames({"w", "h"})->Args({75, 25})->Args({531, 420});
 
 }  // namespace
 
