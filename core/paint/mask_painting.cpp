@@ -6,6 +6,7 @@
 #include "core/image/bitmap32.h"
 #include "core/paint/blend_kernels.h"
 #include "core/paint/blit_region.h"
+#include "core/paint/frame_region.h"
 #include "core/paint/block_transfer.h"
 #include "core/paint/image_part.h"
 #include "core/paint/keyed_copy.h"
@@ -96,16 +97,9 @@ void PaintCornerCuttingKeys(TWorkingBitmap& bitmap, const TSlice& slice, const T
     uint32_t* d = bitmap.Row32(y) + r.DstX;
     const uint32_t* s = source.Row32(r.SrcY + row) + r.SrcX;
     const uint32_t* m = source.Row32(r.SrcY + maskOffset + row) + r.SrcX;
-    int run = -1;  // start of the current run of key pixels
-    for (int i = 0; i <= r.Width; ++i) {
-      const bool key = i < r.Width && s[i] == kKeyPixel;
-      if (key) {
-        if (run < 0) run = i;
-        continue;
-      }
-      if (run >= 0) cutOut.push_back({r.DstX + run, y, r.DstX + i, y + 1});
-      run = -1;
-      if (i == r.Width) break;
+    AppendKeyRuns(s, r.Width, r.DstX, y, cutOut);
+    for (int i = 0; i < r.Width; ++i) {
+      if (s[i] == kKeyPixel) continue;
       if (maskOffset > 0)
         kernels::MaskBlendRow(reinterpret_cast<uint8_t*>(d + i), reinterpret_cast<const uint8_t*>(s + i),
                               reinterpret_cast<const uint8_t*>(m + i), 1, false);
