@@ -73,6 +73,10 @@ class TWinControl : public TControl {
   void DefaultHandler(TMessage& message) override;
   void Loaded() override;
 
+  // Paints the visible windowless children into dc, whose origin is this
+  // control's client origin, as the window's own painting does after its content.
+  void PaintControls(HDC dc);
+
   TBrush& Brush() { return FBrush; }
   TKeyEvent OnKeyDown;
   TKeyEvent OnKeyUp;
@@ -87,7 +91,6 @@ class TWinControl : public TControl {
   virtual void CreateWnd();
   // Draws the window's own content (the platform class paints for itself).
   virtual void PaintWindow(HDC dc);
-  void PaintControls(HDC dc);
   // Shows or hides the window when Showing changes.
   virtual void SetWindowShowing(bool show);
   bool ComputeShowing() const override;

@@ -1,6 +1,8 @@
 #include "framework/forms/custom_form.h"
 #include "framework/system/exception.h"
 
+#include <vector>
+
 #include "framework/application/application.h"
 #include "framework/forms/class_registry.h"
 #include "framework/forms/layout_reader.h"
@@ -11,8 +13,20 @@ TCustomForm* GetParentForm(TControl* control) {
   return dynamic_cast<TCustomForm*>(control);
 }
 
+namespace {
+
+std::vector<TCustomForm*>& Forms() {
+  static std::vector<TCustomForm*> forms;
+  return forms;
+}
+
+}  // namespace
+
+const std::vector<TCustomForm*>& LiveForms() { return Forms(); }
+
 TCustomForm::TCustomForm(TComponent* owner, std::wstring className)
     : TWinControl(owner), FFormClassName(std::move(className)) {
+  Forms().push_back(this);
   ControlStyle() = TControlStyle{csAcceptsControls, csSetCaption, csDoubleClicks};
   SetVisible(false);
   SetParentFont(false);
@@ -22,6 +36,7 @@ TCustomForm::TCustomForm(TComponent* owner, std::wstring className)
 
 TCustomForm::~TCustomForm() {
   if (OnDestroy) OnDestroy(this);
+  std::erase(Forms(), this);
   Destroying();
   DestroyHandle();
   DestroyComponents();

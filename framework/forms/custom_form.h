@@ -8,6 +8,7 @@
 #include <any>
 #include <map>
 #include <string>
+#include <vector>
 
 #include "framework/controls/win_control.h"
 #include "framework/forms/layout.h"
@@ -77,6 +78,9 @@ class TCustomForm : public TWinControl {
   void SelectFirst();
 
   TCanvas& Canvas() { return FCanvas; }
+  // Runs the form's paint routine (OnPaint) with the canvas drawing into dc,
+  // whose origin is the client origin; for painters that draw the form elsewhere.
+  void PaintTo(HDC dc) { PaintWindow(dc); }
   TNotifyEvent OnCreate;
   TNotifyEvent OnShow;
   TNotifyEvent OnHide;
@@ -117,6 +121,9 @@ class TCustomForm : public TWinControl {
   TWinControl* FActiveControl = nullptr;
   TCanvas FCanvas;
 };
+
+// The forms alive now, in creation order; a form leaves after its OnDestroy.
+const std::vector<TCustomForm*>& LiveForms();
 
 // The form a control is on (its top-level parent), or null.
 TCustomForm* GetParentForm(TControl* control);

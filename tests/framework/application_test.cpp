@@ -4,6 +4,7 @@
 #include <memory>
 
 #include "framework/forms/class_registry.h"
+#include "framework/graphics/bitmap.h"
 #include "framework/utils/timer.h"
 #include "test_support.h"
 
@@ -147,6 +148,49 @@ TEST(Forms, CloseAsksOnCloseWhatToDo) {
   freed->Close();
   EXPECT_FALSE(destroyed);
   EXPECT_TRUE(PumpUntil([&] { return destroyed; }));
+}
+
+TEST(Forms, LiveFormsListsTheFormsInCreationOrderUntilTheyGo) {
+  const size_t before = LiveForms().size();
+  auto first = std::make_unique<TForm>(Application);
+  auto second = std::make_unique<TForm>(nullptr);
+  ASSERT_EQ(LiveForms().size(), before + 2);
+  EXPECT_EQ(LiveForms()[before], first.get());
+  EXPECT_EQ(LiveForms()[before + 1], second.get());
+  bool listedWhileDestroying = false;
+  first->OnDestroy = [&](TObject* sender) {
+    listedWhileDestroying = std::find(LiveForms().begin(), LiveForms().end(), sender) != LiveForms().end();
+  };
+  first.reset();
+  EXPECT_TRUE(listedWhileDestroying);  // OnDestroy still finds it; the list drops it right after
+  ASSERT_EQ(LiveForms().size(), before + 1);
+  EXPECT_EQ(LiveForms()[before], second.get());
+}
+
+TEST(Forms, PaintToAndPaintControlsDrawTheFormIntoAnyContext) {
+  std::unique_ptr<TForm> form(NewForm(60, 40));
+  auto* shape = new TTestShape(form.get());
+  shape->SetParent(form.get());
+  shape->SetBounds(10, 5, 20, 20);
+  shape->SetColor(RGB(0, 0xFF, 0));
+  form->OnPaint = [&](TObject*) {
+    form->Canvas().Brush().SetColor(RGB(0xFF, 0, 0));
+    form->Canvas().FillRect(RECT{0, 0, 60, 40});
+  };
+  TBitmap target(70, 50, pf32bit);
+  target.Canvas().Brush().SetColor(clWhite);
+  target.Canvas().FillRect(RECT{0, 0, 70, 50});
+  HDC dc = target.Canvas().Handle();
+  SetViewportOrgEx(dc, 5, 5, nullptr);
+  form->PaintTo(dc);
+  form->PaintControls(dc);
+  SetViewportOrgEx(dc, 0, 0, nullptr);
+  GdiFlush();
+  EXPECT_EQ(target.Canvas().Pixel(2, 2), RGB(0xFF, 0xFF, 0xFF));
+  EXPECT_EQ(target.Canvas().Pixel(6, 6), RGB(0xFF, 0, 0));
+  EXPECT_EQ(target.Canvas().Pixel(16, 11), RGB(0, 0xFF, 0));   // the shape's top-left, moved by the origin
+  EXPECT_EQ(target.Canvas().Pixel(34, 29), RGB(0, 0xFF, 0));
+  EXPECT_EQ(target.Canvas().Pixel(35, 30), RGB(0xFF, 0, 0));
 }
 
 // The layout of the forms made and destroyed in bulk.
