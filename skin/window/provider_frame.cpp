@@ -1,0 +1,417 @@
+// TsSkinProvider: the picture of the form in its cache bitmap (background,
+// title band, icon, caption, grip), the window region and the hit test.
+#include <algorithm>
+#include <climits>
+
+#include "core/image/bitmap32.h"
+#include "core/paint/block_transfer.h"
+#include "core/paint/fill.h"
+#include "core/paint/frame_region.h"
+#include "core/paint/image_part.h"
+#include "core/paint/item_paint.h"
+#include "core/paint/mask_painting.h"
+#include "framework/forms/custom_form.h"
+#include "skin/core/flag_scope.h"
+#include "skin/paint/control_paint.h"
+#include "skin/store/skin_manager.h"
+#include "skin/window/skin_provider.h"
+
+using zelvan::paint::TCacheInfo;
+using zelvan::paint::TRect;
+
+namespace {
+
+constexpr int kMissingButton = 21;
+
+const zelvan::store::TsMaskData* Part(const TsSkinManager* manager, int index) {
+  return manager && manager->IsValidImgIndex(index) ? &manager->ma[static_cast<size_t>(index)] : nullptr;
+}
+
+int PartWidth(const TsSkinManager* manager, int index) {
+  const auto* part = Part(manager, index);
+  return part ? zelvan::paint::StateWidth(*part) : kMissingButton;
+}
+
+int PartHeight(const TsSkinManager* manager, int index) {
+  const auto* part = Part(manager, index);
+  return part ? zelvan::paint::StateHeight(*part) : kMissingButton;
+}
+
+RECT ToRect(const TRect& r) { return RECT{r.Left, r.Top, r.Right, r.Bottom}; }
+TRect FromRect(const RECT& r) { return TRect{r.left, r.top, r.right, r.bottom}; }
+
+// The rects as one region; null for none.
+HRGN RectsRegion(const std::vector<TRect>& rects) {
+  if (rects.empty()) return nullptr;
+  std::vector<char> data(sizeof(RGNDATAHEADER) + rects.size() * sizeof(RECT));
+  auto* header = reinterpret_cast<RGNDATAHEADER*>(data.data());
+  header->dwSize = sizeof(RGNDATAHEADER);
+  header->iType = RDH_RECTANGLES;
+  header->nCount = static_cast<DWORD>(rects.size());
+  header->nRgnSize = static_cast<DWORD>(rects.size() * sizeof(RECT));
+  RECT bounds{rects[0].Left, rects[0].Top, rects[0].Right, rects[0].Bottom};
+  auto* out = reinterpret_cast<RECT*>(data.data() + sizeof(RGNDATAHEADER));
+  for (size_t i = 0; i < rects.size(); ++i) {
+    out[i] = ToRect(rects[i]);
+    UnionRect(&bounds, &bounds, &out[i]);
+  }
+  header->rcBound = bounds;
+  return ExtCreateRegion(nullptr, static_cast<DWORD>(data.size()), reinterpret_cast<RGNDATA*>(data.data()));
+}
+
+HICON SmallIcon(HWND window) {
+  auto icon = reinterpret_cast<HICON>(SendMessageW(window, WM_GETICON, ICON_SMALL2, 0));
+  if (!icon) icon = reinterpret_cast<HICON>(GetClassLongPtrW(window, GCLP_HICONSM));
+  if (!icon) icon = reinterpret_cast<HICON>(GetClassLongPtrW(window, GCLP_HICON));
+  if (!icon) icon = LoadIconW(nullptr, IDI_APPLICATION);
+  return icon;
+}
+
+}  // namespace
+
+bool TsSkinProvider::IconVisible() const {
+  const TFormBorderStyle style = FForm->BorderStyle();
+  return ShowAppIcon && (style == bsSingle || style == bsSizeable) && FormHasSysMenu();
+}
+
+bool TsSkinProvider::PlainBackground() const { return (SkinData.CtrlSkinState & kStatePlain) != 0; }
+
+// ---------------------------------------------------------------- layout
+
+void TsSkinProvider::CalcItems() {
+  const TsSkinManager* manager = SkinData.SkinManager();
+  if (!manager || !manager->SkinData || !FForm->HandleAllocated()) return;
+  const zelvan::store::TsSkinData& info = *manager->SkinData;
+  const zelvan::store::TConstantSkinData& c = manager->ConstData;
+  const TFactsScope facts(*this);
+  const bool maximized = Facts().Zoomed();
+  const int frame = FrameWidth();
+  const int caption = CaptionHeight();
+  FVCenter = caption / 2 + frame / 2 + (maximized ? 2 : 0);
+
+  const int iconLeft = frame + info.BILeftMargin;
+  const int iconSize = zelvan::paint::TitleIconSize(caption);
+  FIconRect = IconVisible() ? RECT{iconLeft, FVCenter - iconSize / 2, iconLeft + iconSize, FVCenter - iconSize / 2 + iconSize}
+                            : RECT{iconLeft, 0, iconLeft, 0};
+
+  const TFormBorderStyle style = FForm->BorderStyle();
+  const TBorderIcons icons = FForm->BorderIcons();
+  const bool sysMenu = FormHasSysMenu() && HasCaption();
+  const bool framed = style == bsSingle || style == bsSizeable;
+  const bool showMax = sysMenu && framed && icons.Contains(biMaximize);
+  const bool showMin = sysMenu && framed && icons.Contains(biMinimize);
+  bool big = framed;
+  int closePart = big ? (!showMax && !showMin && manager->IsValidImgIndex(c.MaskCloseAloneBtn) ? c.MaskCloseAloneBtn
+                                                                                               : c.MaskCloseBtn)
+                      : c.MaskCloseSmall;
+  if (!manager->IsValidImgIndex(closePart)) {
+    big = true;
+    closePart = c.MaskCloseBtn;
+  }
+  const int maxPart = big ? (maximized ? c.MaskNormBtn : c.MaskMaxBtn) : (maximized ? c.MaskNormSmall : c.MaskMaxSmall);
+  const int minPart = big ? c.MaskMinBtn : c.MaskMinSmall;
+  const int helpPart = !big && manager->IsValidImgIndex(c.MaskHelpSmall) ? c.MaskHelpSmall : c.MaskHelpBtn;
+
+  zelvan::paint::TCaptionButtonRow row;
+  row.Right = CaptionWidth() - info.BIRightMargin - frame;
+  row.Spacing = big ? info.BISpacing : 0;
+  row.Height = PartHeight(manager, closePart);
+  row.VCenter = FVCenter;
+  row.AlignedTop = maximized ? 7 : 0;
+  row.TopAligned = info.BIVAlign == 1;
+  const std::vector<zelvan::paint::TCaptionButtonSpec> specs = {
+      {zelvan::paint::htClose, PartWidth(manager, closePart), sysMenu, big, 0},
+      {zelvan::paint::htMaxButton, PartWidth(manager, maxPart), showMax, big, 0},
+      {zelvan::paint::htMinButton, PartWidth(manager, minPart), showMin, big, 0},
+      {zelvan::paint::htHelp, PartWidth(manager, helpPart), sysMenu && icons.Contains(biHelp), false, 6}};
+  int left = row.Right;
+  const std::vector<TRect> rects = zelvan::paint::PlaceCaptionButtons(row, specs, left);
+  TsCaptionButton* buttons[] = {&ButtonClose, &ButtonMax, &ButtonMin, &ButtonHelp};
+  const int parts[] = {closePart, maxPart, minPart, helpPart};
+  for (size_t i = 0; i < 4; ++i) {
+    buttons[i]->HitCode = specs[i].HitCode;
+    buttons[i]->Rect = ToRect(rects[i]);
+    buttons[i]->ImageIndex = specs[i].Visible ? parts[i] : -1;
+    buttons[i]->HaveAlignment = specs[i].MayAlignTop;
+  }
+  ButtonClose.Enabled = true;
+  ButtonMax.Enabled = showMax;
+  ButtonMin.Enabled = showMin && !Facts().Iconic();
+  ButtonHelp.Enabled = true;
+
+  int textLeft = frame + (IconVisible() ? iconSize : 0) + info.BILeftMargin + 4;
+  if (manager->IsValidSkinIndex(CaptionSkinIndex())) textLeft += 2;
+  FTextRect = RECT{textLeft, FVCenter - caption / 2, std::max(textLeft, left - 12), FVCenter - caption / 2 + caption};
+}
+
+// ---------------------------------------------------------------- rendering
+
+bool TsSkinProvider::UpdateCache() {
+  if (!SkinData.BGChanged && HasCache()) return true;
+  return RenderCache();
+}
+
+void TsSkinProvider::RenderFrame() {
+  if (UpdateCache()) PaintNC();
+}
+
+bool TsSkinProvider::RenderCache() {
+  if (!Skinned()) return false;
+  const TFactsScope facts(*this);
+  const int width = Facts().Width(), height = Facts().Height();
+  if (width <= 0 || height <= 0) return false;
+  TBitmap* cache = SkinData.CacheBmp();
+  if (!cache) return false;
+  const bool fresh = cache->Empty();
+  if (cache->Width() != width || cache->Height() != height) cache->SetSize(width, height);
+  if (fresh) SkinData.UpdatePlainState(true);
+  GdiFlush();
+  CalcItems();
+  RgnChanged = true;
+  const int state = FormActive ? 1 : 0;
+  PaintBackground(*cache, state);
+  PaintGrip(*cache);
+  if (HasCaption() && FDrawNonClientArea) {
+    PaintTitle(*cache, state);
+    PaintIcon(*cache);
+    PaintCaptionText(*cache, state);
+  }
+  // The form's own drawing becomes part of what its children show through.
+  if (FForm->OnPaint && !PlainBackground()) {
+    HDC dc = cache->Canvas().Handle();
+    const int saved = SaveDC(dc);
+    SetViewportOrgEx(dc, OffsetX(), OffsetY(), nullptr);
+    FForm->PaintTo(dc);
+    RestoreDC(dc, saved);
+  }
+  GdiFlush();
+  SkinData.BGChanged = false;
+  SkinData.SetUpdating(false);
+  return true;
+}
+
+void TsSkinProvider::PaintBackground(TBitmap& cache, int state) {
+  const TRect whole{0, 0, cache.Width(), cache.Height()};
+  TCacheInfo behind;
+  behind.FillColor = FormColor();
+  if (!PlainBackground()) {
+    zelvan::paint::PaintItem(ItemSkinOf(SkinData), behind, false, cache.Image(), {0, 0}, whole, state);
+    return;
+  }
+  zelvan::paint::FillRect32(cache.Image(), whole, FormColor(), 255);
+  if (const auto* border = Part(SkinData.SkinManager(), SkinData.BorderIndex)) {
+    zelvan::paint::DrawMaskRect(cache.Image(), whole, false, state, *border, behind,
+                                zelvan::paint::TFrameCorners::kFromParent);
+  }
+}
+
+void TsSkinProvider::PaintGrip(TBitmap& cache) {
+  if (GripMode != gmRightBottom || !IsSizeable()) return;
+  const TsSkinManager* manager = SkinData.SkinManager();
+  const auto* grip = Part(manager, manager->ConstData.GripRightBottom);
+  if (!grip) return;
+  const RECT client = ClientInWindow();
+  const zelvan::paint::TPoint at{client.right - zelvan::paint::StateWidth(*grip),
+                                 client.bottom - zelvan::paint::StateHeight(*grip)};
+  zelvan::paint::DrawMaskGlyph(cache.Image(), at, 0, TCacheInfo{}, *grip, 1);
+}
+
+// The title section over the top band, its see-through parts showing the
+// form's picture beneath (a copy of the band, since the cache is the target).
+void TsSkinProvider::PaintTitle(TBitmap& cache, int state) {
+  TsSkinManager* manager = SkinData.SkinManager();
+  const int title = TitleSkinIndex();
+  if (!manager->IsValidSkinIndex(title)) return;
+  const TRect band{0, 0, cache.Width(), std::min(cache.Height(), FrameHeight() + CaptionHeight())};
+  if (band.IsEmpty()) return;
+  auto beneath = zelvan::image::CreateBmp32(band.Width(), band.Height());
+  zelvan::paint::CopyBlock(*beneath, {0, 0}, cache.Image(), band);
+  TCacheInfo behind{beneath.get(), 0, 0, FormColor(), true};
+  const std::string name = TitleSkin.empty() ? "FORMTITLE" : TitleSkin;
+  zelvan::paint::PaintItemByIndex(title, name, behind, manager->GetTextureIndex(title, name, "HOTPATTERN"),
+                                  manager->GetTextureIndex(title, name, "PATTERN"), manager, cache.Image(), {0, 0},
+                                  band, state);
+  // Under the caption buttons, when the form section has a picture for them.
+  const int bar = manager->GetMaskIndex(SkinData.SkinIndex, SkinData.SkinSection(), "TITLEBAR");
+  if (const auto* part = Part(manager, bar); part && ButtonClose.ImageIndex >= 0) {
+    const int left = std::min({ButtonClose.Rect.left, ButtonMax.Rect.left > 0 ? ButtonMax.Rect.left : INT_MAX,
+                               ButtonMin.Rect.left > 0 ? ButtonMin.Rect.left : INT_MAX,
+                               ButtonHelp.Rect.left > 0 ? ButtonHelp.Rect.left : INT_MAX});
+    const TRect under{left, band.Top, band.Right - FrameWidth(), band.Bottom};
+    zelvan::paint::DrawMaskRect(cache.Image(), under, true, state, *part, behind);
+  }
+}
+
+void TsSkinProvider::PaintIcon(TBitmap& cache) {
+  if (!IconVisible()) return;
+  const int size = FIconRect.right - FIconRect.left;
+  if (size <= 1) return;
+  DrawIconEx(cache.Canvas().Handle(), FIconRect.left, FIconRect.top, SmallIcon(FForm->Handle()), size, size, 0,
+             nullptr, DI_NORMAL);
+}
+
+void TsSkinProvider::PaintCaptionText(TBitmap& cache, int state) {
+  TsSkinManager* manager = SkinData.SkinManager();
+  const int title = TitleSkinIndex();
+  HWND window = FForm->Handle();
+  const int length = GetWindowTextLengthW(window);
+  std::wstring text(static_cast<size_t>(length) + 1, L'\0');
+  text.resize(static_cast<size_t>(GetWindowTextW(window, text.data(), length + 1)));
+  if (text.empty() || FTextRect.right <= FTextRect.left) return;
+
+  TCanvas& canvas = cache.Canvas();
+  NONCLIENTMETRICSW metrics{};
+  metrics.cbSize = sizeof(metrics);
+  if (SystemParametersInfoW(SPI_GETNONCLIENTMETRICS, sizeof(metrics), &metrics, 0)) {
+    const LOGFONTW& font = metrics.lfCaptionFont;
+    canvas.Font().SetName(font.lfFaceName);
+    canvas.Font().SetHeight(font.lfHeight);
+    canvas.Font().SetStyle(font.lfWeight >= FW_BOLD ? TFontStyles{fsBold} : TFontStyles{});
+    canvas.Font().SetCharset(DEFAULT_CHARSET);
+  }
+  UINT flags = DT_SINGLELINE | DT_VCENTER | DT_NOPREFIX | DT_END_ELLIPSIS;
+  flags |= CaptionAlignment == taCenter ? DT_CENTER : CaptionAlignment == taRightJustify ? DT_RIGHT : DT_LEFT;
+
+  if (const int plate = CaptionSkinIndex(); manager->IsValidSkinIndex(plate)) {
+    const TRect r = FromRect(FTextRect);
+    const TRect under = zelvan::paint::ClipToSize({r.Left - 4, r.Top - 2, r.Right + 4, r.Bottom + 2}, cache.Width(),
+                                                  cache.Height());
+    if (!under.IsEmpty()) {
+      auto beneath = zelvan::image::CreateBmp32(under.Width(), under.Height());
+      zelvan::paint::CopyBlock(*beneath, {0, 0}, cache.Image(), under);
+      TCacheInfo behind{beneath.get(), 0, 0, FormColor(), true};
+      zelvan::paint::PaintItemByIndex(plate, "CAPTION", behind, -1, -1, manager, cache.Image(), {0, 0}, under, state);
+    }
+  }
+  if (manager->IsValidSkinIndex(title)) {
+    const auto& g = manager->gd[static_cast<size_t>(title)];
+    const bool hot = state > 0 && g.States > 1;
+    const int glow = hot ? g.HotGlowSize : g.GlowSize;
+    if (glow > 0) {
+      DrawTextGlow(cache, canvas.Font(), text, FTextRect, hot ? FGlow1 : FGlow2,
+                   static_cast<TColor>(hot ? g.HotGlowColor : g.GlowColor), glow, kAllSides, flags);
+    }
+  }
+  WriteSectionText(canvas, text, true, manager, state, title, flags, FTextRect);
+}
+
+// ---------------------------------------------------------------- non-client painting
+
+void TsSkinProvider::PaintNC(HDC given) {
+  if (!SkinsFrame() || FormsLocked || RgnChanging) return;
+  const TFactsScope facts(*this);
+  SkinData.SetUpdating(false);
+  if (!UpdateCache()) return;
+  if (RgnChanged) {
+    BuildRegionRects();
+    ApplyRegion();
+  }
+  HWND window = FForm->Handle();
+  HDC dc = given ? given : GetWindowDC(window);
+  if (!dc) return;
+  const int saved = SaveDC(dc);
+  const RECT client = ClientInWindow();
+  ExcludeClipRect(dc, client.left, client.top, client.right, client.bottom);
+  TBitmap& cache = *SkinData.CacheBmp();
+  CopyBitmapToDC(cache, dc, RECT{0, 0, cache.Width(), cache.Height()}, POINT{0, 0});
+  RestoreDC(dc, saved);
+  if (!given) ReleaseDC(window, dc);
+}
+
+// ---------------------------------------------------------------- region
+
+void TsSkinProvider::BuildRegionRects() {
+  FArOR.clear();
+  const TsSkinManager* manager = SkinData.SkinManager();
+  if (!manager || !FForm->HandleAllocated()) return;
+  const TFactsScope facts(*this);
+  const int width = Facts().Width(), height = Facts().Height();
+  if (const auto* border = Part(manager, SkinData.BorderIndex)) {
+    zelvan::paint::AppendCornerKeyRuns(*border, width, height, zelvan::paint::crBoth, FArOR);
+  }
+  const int title = TitleSkinIndex();
+  if (manager->IsValidSkinIndex(title) && HasCaption()) {
+    if (const auto* border = Part(manager, manager->gd[static_cast<size_t>(title)].BorderIndex)) {
+      zelvan::paint::AppendCornerKeyRuns(*border, width, height, zelvan::paint::crTop, FArOR);
+    }
+  }
+}
+
+// The region is set only when what it is made from changed: every
+// SetWindowRgn repaints the whole window.
+void TsSkinProvider::ApplyRegion() {
+  RgnChanged = false;
+  if (!FDrawNonClientArea || !FForm->HandleAllocated()) return;
+  HWND window = FForm->Handle();
+  const TFactsScope facts(*this);
+  const TWindowFacts& f = Facts();
+  if (!HasSkinnedFrame() && !f.Iconic() && !(f.Style & WS_THICKFRAME)) return;
+  // A procedure in front of this one may forbid the region until the first render.
+  if (!HasCache() && SendMessageW(window, 0xBC4D, 16802, 0) == 16802) return;
+  const SIZE size{f.Width(), f.Height()};
+  const bool maximized = f.Zoomed();
+  std::vector<TRect> source = FArOR;
+  if (maximized) {
+    // The frame lies beyond the screen's edges: only the rest is shown.
+    const int frame = FrameWidth();
+    source = {TRect{frame, frame, static_cast<int>(size.cx) - frame, static_cast<int>(size.cy) - frame}};
+  }
+  if (FRgnApplied && maximized == FAppliedMaximized && source == FAppliedRgn &&
+      (!maximized || (size.cx == FAppliedSize.cx && size.cy == FAppliedSize.cy))) {
+    return;
+  }
+  HRGN region = nullptr;
+  if (maximized) {
+    region = CreateRectRgn(source[0].Left, source[0].Top, source[0].Right, source[0].Bottom);
+  } else if (!source.empty()) {
+    region = CreateRectRgn(0, 0, size.cx, size.cy);
+    if (HRGN cut = RectsRegion(source)) {
+      CombineRgn(region, region, cut, RGN_DIFF);
+      DeleteObject(cut);
+    }
+  }
+  if (!region && !FRgnApplied) return;  // rectangular, and no region was set
+  TFlagScope changing(RgnChanging, true);
+  const BOOL redraw = !FormsLocked && IsWindowVisible(window);
+  if (!SetWindowRgn(window, region, redraw)) {
+    if (region) DeleteObject(region);  // the system owns it only after success
+    return;
+  }
+  FRgnApplied = region != nullptr;
+  FAppliedRgn = std::move(source);
+  FAppliedMaximized = maximized;
+  FAppliedSize = size;
+}
+
+// ---------------------------------------------------------------- hit test
+
+zelvan::paint::TFrameGeometry TsSkinProvider::FrameGeometry() {
+  zelvan::paint::TFrameGeometry f;
+  if (!FForm->HandleAllocated()) return f;
+  const TFactsScope facts(*this);
+  CalcItems();
+  f.Width = Facts().Width();
+  f.Height = Facts().Height();
+  f.Client = FromRect(ClientInWindow());
+  f.FrameWidth = FrameWidth();
+  f.FrameHeight = FrameHeight();
+  f.CaptionBottom = f.FrameHeight + CaptionHeight();
+  f.Sizeable = IsSizeable();
+  f.HasCaption = HasCaption();
+  f.Minimized = Facts().Iconic();
+  if (IconVisible()) f.IconRect = FromRect(FIconRect);
+  if (GripMode == gmRightBottom && f.Sizeable) {
+    const TsSkinManager* manager = SkinData.SkinManager();
+    if (const auto* grip = Part(manager, manager->ConstData.GripRightBottom)) {
+      f.GripRect = {f.Client.Right - zelvan::paint::StateWidth(*grip), f.Client.Bottom - zelvan::paint::StateHeight(*grip),
+                    f.Client.Right, f.Client.Bottom};
+    }
+  }
+  for (const TsCaptionButton* button : {&ButtonClose, &ButtonMax, &ButtonMin, &ButtonHelp}) {
+    if (button->ImageIndex < 0 && IsRectEmpty(&button->Rect)) continue;
+    f.Elements.push_back({button->HitCode, FromRect(button->Rect), button->Enabled});
+  }
+  return f;
+}
+
+int TsSkinProvider::FrameHitTest(POINT point) { return zelvan::paint::FrameHitTest(FrameGeometry(), {point.x, point.y}); }

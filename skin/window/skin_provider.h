@@ -1,0 +1,232 @@
+#pragma once
+// TsSkinProvider: gives a form the skin's look for its whole window. It sits
+// in the form's hook chain, keeps the platform's non-client sizes (so the
+// client rect and layout stay as unskinned), paints the frame itself from a
+// cache bitmap holding the complete picture of the form, cuts the corners
+// with a window region taken from the border masks' key pixels, does its own
+// hit testing, and paints the client background (windowless children
+// included) from the same cache.
+//
+// The caption buttons are only laid out here (their area is reserved, hit
+// tested and acts on release); their pictures and the skinned system menu
+// come with the caption-button work. While skinned the form's window has no
+// system-menu style; the style is put back for the length of each platform
+// system-menu request, so Alt+Space, the icon and Alt+F4 keep working.
+//
+// Sections: skin_provider.cpp (life, properties, metrics, skin commands),
+// provider_frame.cpp (rendering, caption, region, hit test),
+// provider_messages.cpp (the form's messages).
+
+#include <windows.h>
+
+#include <memory>
+#include <string>
+#include <utility>
+#include <vector>
+
+#include "core/paint/frame_layout.h"
+#include "framework/stdctrls/label.h"
+#include "framework/controls/control.h"
+#include "skin/core/common_data.h"
+#include "skin/core/skinned_windows.h"
+#include "skin/paint/skinned_text.h"
+
+class TacCtrlAdapter;
+class TCustomForm;
+
+enum TGripMode { gmNone, gmRightBottom };
+enum TResizeMode { rmStandard, rmBorder };
+
+// One laid-out system button of the title band.
+struct TsCaptionButton {
+  int State = 0;
+  int ImageIndex = -1;
+  RECT Rect{};
+  bool HaveAlignment = false;
+  int HitCode = 0;
+  bool Enabled = true;
+};
+
+class TsSkinProvider : public TComponent, public TacProviderLink {
+ public:
+  // owner must be a form, else "TsSkinProvider component may be used with forms only!".
+  explicit TsSkinProvider(TComponent* owner);
+  // An automatic provider: a later explicit one replaces it.
+  static TsSkinProvider* CreateRT(TCustomForm* form);
+  ~TsSkinProvider() override;
+  std::wstring ClassName() const override { return L"TsSkinProvider"; }
+
+  // --- published
+  TsCommonData SkinData;
+  // The manager the form follows (null: the default one); a form with a
+  // window is prepared and repainted at once.
+  void SetSkinManager(TsSkinManager* manager);
+  bool DrawNonClientArea() const { return FDrawNonClientArea; }
+  void SetDrawNonClientArea(bool value);
+  bool DrawClientArea = true;
+  TAlignment CaptionAlignment = taLeftJustify;
+  TGripMode GripMode = gmNone;
+  TResizeMode ResizeMode = rmStandard;
+  bool ScreenSnap = false;
+  int SnapBuffer = 10;
+  bool ShowAppIcon = true;
+  bool UseGlobalColor = true;
+  bool AllowExtBorders = true;
+  bool MakeSkinMenu = false;
+  bool FAllowAnimation = true;
+  bool FAllowBlendOnMoving = true;
+  std::string TitleSkin;     // empty: "FORMTITLE"
+  std::string MenuLineSkin;  // empty: "MENULINE"
+
+  // --- TacProviderLink
+  TsSkinManager* ProviderManager() const override { return SkinData.SkinManager(); }
+  TCustomForm* ProviderForm() const override { return FForm; }
+  bool AllowAnimation() const override { return FAllowAnimation; }
+  bool AllowBlendOnMoving() const override { return FAllowBlendOnMoving; }
+  bool HasCache() const override;
+  void RenderFrame() override;
+
+  // --- state
+  bool RTInit = false;   // made at run time
+  bool RTEmpty = false;  // inert: the form has a working provider already
+  bool FormActive = true;
+  bool RgnChanged = true;
+  bool RgnChanging = false;
+  // The provider skins the form now (skin active, "FORM" valid, window made).
+  bool Skinned() const;
+  // The frame is painted by the provider.
+  bool SkinsFrame() const { return FDrawNonClientArea && Skinned() && HasSkinnedFrame(); }
+
+  // --- metrics (pixels; window coordinates have 0, 0 at the window's top-left)
+  int FrameWidth() const;
+  int FrameHeight() const { return FrameWidth(); }
+  int BorderWidth() const { return FrameWidth(); }
+  int CaptionHeight() const;
+  int CaptionMetric() const;
+  int MenuHeight() const { return 0; }  // the framework has no main menu
+  int HeaderHeight() const;
+  int OffsetX() const;
+  int OffsetY() const;
+  int CaptionWidth() const;
+  bool HasSkinnedFrame() const;
+  bool HasCaption() const;
+  bool IconVisible() const;
+  bool IsSizeable() const;
+  zelvan::paint::TColor FormColor() const;
+  // The client area in window coordinates.
+  RECT ClientInWindow() const;
+
+  // --- frame
+  // Builds the cache picture when it is stale; false when nothing could be painted.
+  bool UpdateCache();
+  // Copies the frame from the cache into the window (dc: the window DC, or null).
+  void PaintNC(HDC dc = nullptr);
+  // The hit code of a point in window coordinates.
+  int FrameHitTest(POINT point);
+  zelvan::paint::TFrameGeometry FrameGeometry();
+  // The rectangles cut out of the window region (window coordinates).
+  const std::vector<zelvan::paint::TRect>& RegionRects() const { return FArOR; }
+  void BuildRegionRects();
+  void ApplyRegion();
+  // Lays out icon, caption buttons and the caption text rectangle.
+  void CalcItems();
+  TsCaptionButton ButtonClose, ButtonMax, ButtonMin, ButtonHelp;
+  RECT IconRect() const { return FIconRect; }
+  RECT CaptionTextRect() const { return FTextRect; }
+  int TitleSkinIndex();
+  int CaptionSkinIndex();
+
+ private:
+  // What the metrics read of the window: its rectangles (the client in window
+  // coordinates) and styles. Read once per frame operation, inside a scope.
+  struct TWindowFacts {
+    RECT Bounds{};
+    RECT Client{};
+    LONG_PTR Style = 0;
+    LONG_PTR ExStyle = 0;
+    int Width() const { return Bounds.right - Bounds.left; }
+    int Height() const { return Bounds.bottom - Bounds.top; }
+    bool Iconic() const { return (Style & WS_MINIMIZE) != 0; }
+    bool Zoomed() const { return (Style & WS_MAXIMIZE) != 0; }
+  };
+  class TFactsScope {
+   public:
+    explicit TFactsScope(const TsSkinProvider& provider);
+    ~TFactsScope();
+    TFactsScope(const TFactsScope&) = delete;
+    TFactsScope& operator=(const TFactsScope&) = delete;
+
+   private:
+    const TsSkinProvider& FProvider;
+  };
+  TWindowFacts ReadFacts() const;
+  const TWindowFacts& Facts() const;
+  int SystemMetric(int index) const;
+
+  void Hook();
+  void Unhook();
+  void PrepareForm();
+  void AttachAdapter();
+  void RestoreForm();
+  bool Gone() const;
+  void SetSysMenuStyle(bool present);
+  bool FormHasSysMenu() const;
+
+  // skin commands; true when answered here
+  bool SkinCommand(TMessage& message);
+  void SkinLoaded();
+  void SkinRemoved();
+  void Refresh();
+
+  // rendering
+  bool RenderCache();
+  void PaintBackground(TBitmap& cache, int state);
+  void PaintTitle(TBitmap& cache, int state);
+  void PaintIcon(TBitmap& cache);
+  void PaintCaptionText(TBitmap& cache, int state);
+  void PaintGrip(TBitmap& cache);
+  bool PlainBackground() const;
+  void CopyClientFromCache(HDC dc, const RECT& clip);
+
+  // messages
+  void WndProc(TMessage& message, const TWndMethod& next);
+  bool SkinnedMessage(TMessage& message, const TWndMethod& next);
+  void ClientPaint(TMessage& message);
+  void EraseBackground(TMessage& message);
+  void Print(TMessage& message);
+  void Activate(TMessage& message, const TWndMethod& next);
+  void HiddenCaptionCall(TMessage& message, const TWndMethod& next);
+  void SysMenuCall(TMessage& message, const TWndMethod& next);
+  void MinMaxInfo(TMessage& message, const TWndMethod& next);
+  void Snap(TMessage& message);
+  void Sized(TMessage& message, const TWndMethod& next);
+  bool ButtonMouse(TMessage& message);
+  void ToldChildren(uint16_t code, LPARAM lParam = 0);
+
+  TCustomForm* FForm = nullptr;
+  TWndHookToken FHookToken = 0;
+  bool FHooked = false;
+  bool FDrawNonClientArea = true;
+  bool FPrepared = false;
+  bool FRedrawOff = false;
+  int FPressedCode = 0;
+  int FTitleIndex = -2;  // -2: not looked up yet
+  int FCaptionIndex = -2;
+  RECT FIconRect{};
+  RECT FTextRect{};
+  int FVCenter = 0;
+  std::vector<zelvan::paint::TRect> FArOR;
+  std::vector<zelvan::paint::TRect> FAppliedRgn;  // what the window region was made from
+  bool FRgnApplied = false;
+  bool FAppliedMaximized = false;
+  SIZE FAppliedSize{0, 0};
+  bool FSizeMoving = false;
+  std::unique_ptr<TacCtrlAdapter> FAdapter;
+  TTextGlowCache FGlow1, FGlow2;
+  mutable TWindowFacts FFacts;
+  mutable int FFactsDepth = 0;
+  mutable std::vector<std::pair<int, int>> FMetrics;  // system metrics read so far
+};
+
+// The working provider of a form, when it is a TsSkinProvider.
+TsSkinProvider* SkinProviderOf(TCustomForm* form);
