@@ -26,6 +26,7 @@
 #include "skin/controls/speed_button.h"
 #include "skin/window/dialog_wrappers.h"
 #include "skin/window/main_wnd.h"
+#include "skin/window/skin_provider.h"
 #include "skin_test_kit.h"
 #include "tools/common/png_writer.h"
 
@@ -449,6 +450,77 @@ bool WriteButtonPage(const std::wstring& path) {
   return written;
 }
 
+
+// A whole window as it shows: its window DC read back, the parts its region
+// cuts away painted in the page's colour.
+void CopyWindow(HWND window, TBitmap& page, int x, int y, int maxWidth, int maxHeight) {
+  RECT r{};
+  GetWindowRect(window, &r);
+  const int w = std::min<int>(r.right - r.left, maxWidth), h = std::min<int>(r.bottom - r.top, maxHeight);
+  HDC dc = GetWindowDC(window);
+  BitBlt(page.Canvas().Handle(), x, y, w, h, dc, 0, 0, SRCCOPY);
+  ReleaseDC(window, dc);
+  GdiFlush();
+  HRGN region = CreateRectRgn(0, 0, 0, 0);
+  if (GetWindowRgn(window, region) != ERROR) {
+    for (int py = 0; py < h; ++py) {
+      auto* row = reinterpret_cast<uint32_t*>(page.ScanLine(y + py)) + x;
+      for (int px = 0; px < w; ++px) {
+        if (!PtInRegion(region, px, py)) row[px] = 0x00FFFFFF;
+      }
+    }
+  }
+  DeleteObject(region);
+}
+
+// Forms with providers: sizeable (with a label, a button and the size grip),
+// single, dialog, and the top left of a maximised one.
+bool WriteFramePage(const std::wstring& path) {
+  TBitmap page(1000, 580, pf32bit);
+  page.Canvas().Brush().SetColor(0x00FFFFFF);
+  page.Canvas().FillRect(RECT{0, 0, page.Width(), page.Height()});
+  struct Kind {
+    TFormBorderStyle style;
+    const wchar_t* caption;
+    int x;
+  };
+  std::vector<TForm*> forms;
+  for (const Kind& kind : {Kind{bsSizeable, L"可调大小 Sizeable", 10}, Kind{bsSingle, L"Single 单边框", 340},
+                           Kind{bsDialog, L"Dialog 对话框", 670}}) {
+    auto* form = new TForm(Application);
+    forms.push_back(form);
+    form->SetBorderStyle(kind.style);
+    form->SetBounds(60 + kind.x, 60, 320, 220);
+    form->SetCaption(kind.caption);
+    auto* label = new TsLabel(form);
+    label->SetParent(form);
+    label->SetBounds(16, 16, 200, 20);
+    label->SetCaption(L"标签 A windowless label");
+    auto* button = new TsButton(form);
+    button->SetParent(form);
+    button->SetBounds(16, 50, 90, 26);
+    button->SetText(L"按钮");
+    auto* provider = new TsSkinProvider(form);
+    if (kind.style == bsSizeable) provider->GripMode = gmRightBottom;
+    form->Show();
+  }
+  auto* maximized = new TForm(Application);
+  forms.push_back(maximized);
+  maximized->SetCaption(L"Maximised 最大化");
+  new TsSkinProvider(maximized);
+  maximized->Show();
+  ShowWindow(maximized->Handle(), SW_MAXIMIZE);
+  for (TForm* form : forms) Show(form);
+  // The inactive look first: the maximised form is the active one.
+  for (size_t i = 0; i < 3; ++i) CopyWindow(forms[i]->Handle(), page, 10 + 330 * static_cast<int>(i), 10, 320, 220);
+  CopyWindow(maximized->Handle(), page, 10, 250, 980, 90);
+  SetActiveWindow(forms[0]->Handle());
+  Show(forms[0]);
+  CopyWindow(forms[0]->Handle(), page, 10, 350, 320, 220);
+  for (TForm* form : forms) delete form;
+  return WritePng(page, path);
+}
+
 }  // namespace
 
 int wmain(int argc, wchar_t** argv) {
@@ -517,6 +589,7 @@ int wmain(int argc, wchar_t** argv) {
   written = WriteWrappedPage(out + L"\\air-wrapped.png") && written;
   written = WriteSettingsPage(out + L"\\air-settings.png") && written;
   written = WriteButtonPage(out + L"\\air-buttons.png") && written;
+  written = WriteFramePage(out + L"\\air-frames.png") && written;
   if (!written) return 1;
   std::printf("gallery written to %ls\n", out.c_str());
   return 0;
