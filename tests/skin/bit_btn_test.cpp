@@ -18,9 +18,7 @@ class BitBtnTest : public KitSkinTest {
   void SetUp() override {
     KitSkinTest::SetUp();
     form->Show();
-    edit = CreateWindowExW(0, L"EDIT", L"", WS_CHILD | WS_VISIBLE, 200, 150, 80, 20, form->Handle(), nullptr,
-                           GetModuleHandleW(nullptr), nullptr);
-    ::SetFocus(edit);
+    edit = TakeFocusAway(*form);
     SetAnimationsSuppressed(true);
   }
   void TearDown() override {

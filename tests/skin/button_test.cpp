@@ -36,9 +36,7 @@ class ButtonTest : public KitSkinTest {
     KitSkinTest::SetUp();
     form->Show();
     // Focus would make a button hot: an edit takes it.
-    edit = CreateWindowExW(0, L"EDIT", L"", WS_CHILD | WS_VISIBLE, 200, 150, 80, 20, form->Handle(), nullptr,
-                           GetModuleHandleW(nullptr), nullptr);
-    ::SetFocus(edit);
+    edit = TakeFocusAway(*form);
   }
   void TearDown() override {
     SetAnimationsSuppressed(false);

@@ -241,15 +241,12 @@ TEST_F(CommonDataTest, AWindowLeftAlonePaintsNothing) {
 TEST_F(CommonDataTest, HandlesStayPutOverManySkinLoads) {
   for (int i = 0; i < 30; ++i) Add<TDataPanel>(form, L"P" + std::to_wstring(i), i % 2 ? "PANEL" : "EDIT", i * 3, i * 2);
   manager->UpdateSkin(true);
-  Pump(20);
-  const unsigned gdi = GdiObjectCount(), user = UserObjectCount();
-  for (int i = 0; i < 1000; ++i) {
-    manager->SetActive(false);
-    manager->SetActive(true);
-  }
-  Pump(20);
-  EXPECT_EQ(GdiObjectCount(), gdi);
-  EXPECT_EQ(UserObjectCount(), user);
+  ExpectHandlesSteady(
+      [&] {
+        manager->SetActive(false);
+        manager->SetActive(true);
+      },
+      1000, 0);
 }
 
 }  // namespace

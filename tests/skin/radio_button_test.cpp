@@ -12,6 +12,7 @@
 #include "core/paint/item_paint.h"
 #include "core/paint/mask_painting.h"
 #include "skin/paint/control_paint.h"
+#include "kit_skin_fixture.h"
 #include "skin_test_kit.h"
 
 namespace {
@@ -87,9 +88,7 @@ TEST_F(RadioTest, TheMarkInEveryStateIsTheSkinsMask) {
   } cases[] = {{false, false, false, 0}, {false, true, false, 1}, {false, true, true, 2},
                {true, false, false, 0},  {true, true, false, 1},  {true, true, true, 2}};
   // Focus would make it hot: an edit beside it takes the focus.
-  HWND edit = CreateWindowExW(0, L"EDIT", L"", WS_CHILD | WS_VISIBLE, 150, 10, 80, 20, form->Handle(), nullptr,
-                              GetModuleHandleW(nullptr), nullptr);
-  ::SetFocus(edit);
+  HWND edit = TakeFocusAway(*form, 150, 10);
   for (const auto& c : cases) {
     radio->SetChecked(c.checked);
     radio->SkinData.SetMouseAbove(c.hot);

@@ -16,6 +16,7 @@
 #include "core/paint/fill.h"
 #include "core/paint/image_part.h"
 #include "framework/forms/form.h"
+#include "kit_skin_fixture.h"
 #include "skin_test_kit.h"
 
 namespace {
@@ -517,13 +518,7 @@ TEST_F(SkinProviderTest, FormsWithProvidersComeAndGoWithoutLeakingHandles) {
     SetWindowTextW(form->Handle(), L"Cycle 2");
     delete form;
   };
-  for (int i = 0; i < 3; ++i) cycle();
-  Pump(20);
-  const unsigned gdi = GdiObjectCount(), user = UserObjectCount();
-  for (int i = 0; i < 100; ++i) cycle();
-  Pump(20);
-  EXPECT_EQ(GdiObjectCount(), gdi);
-  EXPECT_EQ(UserObjectCount(), user);
+  ExpectHandlesSteady(cycle, 100);
 }
 
 }  // namespace

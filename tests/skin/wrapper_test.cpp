@@ -170,13 +170,7 @@ TEST_F(WrapperTest, HandlesStayPutOverSkinLoadsWithWrappedButtons) {
     manager->SetActive(true);
     for (HWND b : buttons) RedrawWindow(b, nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW);
   };
-  for (int i = 0; i < 3; ++i) cycle();
-  Pump(20);
-  const unsigned gdi = GdiObjectCount(), user = UserObjectCount();
-  for (int i = 0; i < 100; ++i) cycle();
-  Pump(20);
-  EXPECT_EQ(GdiObjectCount(), gdi);
-  EXPECT_EQ(UserObjectCount(), user);
+  ExpectHandlesSteady(cycle, 100);
   for (int i = 0; i < 3; ++i) {
     delete wrappers[i];
     DestroyWindow(buttons[i]);
