@@ -147,6 +147,8 @@ void TsSkinProvider::CalcItems() {
 // ---------------------------------------------------------------- rendering
 
 bool TsSkinProvider::UpdateCache() {
+  // A frozen frame keeps the picture it has (moving translucent, fading out).
+  if (FrameFrozen()) return HasCache();
   if (!SkinData.BGChanged && HasCache()) return true;
   return RenderCache();
 }

@@ -5,6 +5,8 @@
 #include <utility>
 #include <vector>
 
+#include "framework/application/application.h"
+#include "framework/controls/messages.h"
 #include "framework/forms/custom_form.h"
 #include "skin/core/state_fade.h"
 #include "skin/paint/control_paint.h"
@@ -106,9 +108,28 @@ bool TsSkinProvider::SkinnedMessage(TMessage& m, const TWndMethod& next) {
       return true;
     }
     case WM_NCLBUTTONDOWN:
+      if (caption && CaptionDragBlended(m)) return true;
+      return caption && ButtonMouse(m);
     case WM_NCLBUTTONUP:
     case WM_NCLBUTTONDBLCLK:
       return caption && ButtonMouse(m);
+    case WM_SHOWWINDOW:
+      ShowWindowAnimated(m, next);
+      return true;
+    case WM_SYSCOMMAND:
+      return SysCommandAnimated(m, next);
+    case CM_RELEASE:
+      ReleaseAnimated(m, next);
+      return true;
+    case WM_CLOSE:
+      next(m);
+      // The main form's close ends the application: it fades out first.
+      if (!Gone() && Application && Application->Terminated() && FForm == Application->MainForm() &&
+          HideAnimated()) {
+        FormState |= fsClosingAnimated;
+        ShowWindow(FForm->Handle(), SW_HIDE);
+      }
+      return true;
     case WM_ERASEBKGND:
       if (!DrawClientArea) return false;
       EraseBackground(m);
@@ -197,7 +218,7 @@ bool TsSkinProvider::SkinnedMessage(TMessage& m, const TWndMethod& next) {
 // answer goes back unchanged (FALSE to a deactivation would block it).
 void TsSkinProvider::Activate(TMessage& m, const TWndMethod& next) {
   const bool active = m.WParam != 0;
-  if (active != FormActive) {
+  if (active != FormActive && !(FormState & fsFrozenActive)) {
     FormActive = active;
     const TsSkinManager* manager = SkinData.SkinManager();
     const int title = TitleSkinIndex();
@@ -206,7 +227,9 @@ void TsSkinProvider::Activate(TMessage& m, const TWndMethod& next) {
     if (formStates || titleStates) SkinData.BGChanged = true;
   }
   m.LParam = -1;
+  FormState |= fsInNcActivate;
   next(m);
+  FormState &= ~fsInNcActivate;
   PaintNC();
 }
 

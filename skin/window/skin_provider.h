@@ -15,7 +15,8 @@
 //
 // Sections: skin_provider.cpp (life, properties, metrics, skin commands),
 // provider_frame.cpp (rendering, caption, region, hit test),
-// provider_messages.cpp (the form's messages).
+// provider_messages.cpp (the form's messages), provider_animation.cpp (show,
+// hide, minimise and translucent moving).
 
 #include <windows.h>
 
@@ -83,8 +84,23 @@ class TsSkinProvider : public TComponent, public TacProviderLink {
   TCustomForm* ProviderForm() const override { return FForm; }
   bool AllowAnimation() const override { return FAllowAnimation; }
   bool AllowBlendOnMoving() const override { return FAllowBlendOnMoving; }
+  bool SkipAnimation() const override { return SkipNextAnimation; }
   bool HasCache() const override;
   void RenderFrame() override;
+  void AfterAnimation() override;
+
+  // Fired when a show animation of the form has ended.
+  TNotifyEvent OnAfterAnimation;
+  // The next show, hide or minimise of the form does not animate.
+  bool SkipNextAnimation = false;
+
+  // --- FormState bits
+  static constexpr unsigned fsFrozenActive = 0x80;       // the frame keeps its active look (moving translucent)
+  static constexpr unsigned fsClosingAnimated = 0x200;   // a hide animation shows the old picture
+  static constexpr unsigned fsInNcActivate = 0x8000;
+  unsigned FormState = 0;
+  // The frame picture may not change now.
+  bool FrameFrozen() const { return (FormState & (fsFrozenActive | fsClosingAnimated)) != 0; }
 
   // --- state
   bool RTInit = false;   // made at run time
@@ -201,6 +217,13 @@ class TsSkinProvider : public TComponent, public TacProviderLink {
   void Snap(TMessage& message);
   void Sized(TMessage& message, const TWndMethod& next);
   bool ButtonMouse(TMessage& message);
+
+  // animations (provider_animation.cpp)
+  void ShowWindowAnimated(TMessage& message, const TWndMethod& next);
+  bool HideAnimated();
+  bool SysCommandAnimated(TMessage& message, const TWndMethod& next);
+  bool CaptionDragBlended(TMessage& message);
+  void ReleaseAnimated(TMessage& message, const TWndMethod& next);
   void ToldChildren(uint16_t code, LPARAM lParam = 0);
 
   TCustomForm* FForm = nullptr;
