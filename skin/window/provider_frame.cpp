@@ -4,7 +4,10 @@
 #include <climits>
 
 #include "core/image/bitmap32.h"
+#include "core/paint/alpha_blend.h"
 #include "core/paint/block_transfer.h"
+#include "core/paint/caption_layout.h"
+#include "core/paint/color_mix.h"
 #include "core/paint/fill.h"
 #include "core/paint/frame_region.h"
 #include "core/paint/image_part.h"
@@ -71,7 +74,7 @@ HICON SmallIcon(HWND window) {
 
 bool TsSkinProvider::IconVisible() const {
   const TFormBorderStyle style = FForm->BorderStyle();
-  return ShowAppIcon && (style == bsSingle || style == bsSizeable) && FormHasSysMenu();
+  return TitleIcon.Visible() && ShowAppIcon && (style == bsSingle || style == bsSizeable) && FormHasSysMenu();
 }
 
 bool TsSkinProvider::PlainBackground() const { return (SkinData.CtrlSkinState & kStatePlain) != 0; }
@@ -91,8 +94,11 @@ void TsSkinProvider::CalcItems() {
 
   const int iconLeft = frame + info.BILeftMargin;
   const int iconSize = zelvan::paint::TitleIconSize(caption);
-  FIconRect = IconVisible() ? RECT{iconLeft, FVCenter - iconSize / 2, iconLeft + iconSize, FVCenter - iconSize / 2 + iconSize}
-                            : RECT{iconLeft, 0, iconLeft, 0};
+  const int iconWidth = TitleIcon.Width() > 0 ? TitleIcon.Width() : iconSize;
+  const int iconHeight = TitleIcon.Height() > 0 ? TitleIcon.Height() : iconSize;
+  FIconRect = IconVisible()
+                  ? RECT{iconLeft, FVCenter - iconHeight / 2, iconLeft + iconWidth, FVCenter - iconHeight / 2 + iconHeight}
+                  : RECT{iconLeft, 0, iconLeft, 0};
 
   const TFormBorderStyle style = FForm->BorderStyle();
   const TBorderIcons icons = FForm->BorderIcons();
@@ -139,7 +145,7 @@ void TsSkinProvider::CalcItems() {
   ButtonMin.Enabled = showMin && !Facts().Iconic();
   ButtonHelp.Enabled = true;
 
-  int textLeft = frame + (IconVisible() ? iconSize : 0) + info.BILeftMargin + 4;
+  int textLeft = frame + (IconVisible() ? iconWidth : 0) + info.BILeftMargin + 4;
   if (manager->IsValidSkinIndex(CaptionSkinIndex())) textLeft += 2;
   FTextRect = RECT{textLeft, FVCenter - caption / 2, std::max(textLeft, left - 12), FVCenter - caption / 2 + caption};
 }
@@ -246,33 +252,82 @@ void TsSkinProvider::PaintTitle(TBitmap& cache, int state) {
 
 void TsSkinProvider::PaintIcon(TBitmap& cache) {
   if (!IconVisible()) return;
-  const int size = FIconRect.right - FIconRect.left;
-  if (size <= 1) return;
-  DrawIconEx(cache.Canvas().Handle(), FIconRect.left, FIconRect.top, SmallIcon(FForm->Handle()), size, size, 0,
-             nullptr, DI_NORMAL);
+  const int width = FIconRect.right - FIconRect.left, height = FIconRect.bottom - FIconRect.top;
+  if (width <= 1 || height <= 1) return;
+  const TBitmap& glyph = TitleIcon.Glyph();
+  if (glyph.Empty()) {
+    DrawIconEx(cache.Canvas().Handle(), FIconRect.left, FIconRect.top, SmallIcon(FForm->Handle()), width, height, 0,
+               nullptr, DI_NORMAL);
+    return;
+  }
+  if (glyph.PixelFormat() == pf32bit) {
+    // Kept at its own size, clipped to the icon's place, blended by its alpha.
+    auto& source = const_cast<TBitmap&>(glyph).Image();
+    zelvan::paint::DrawAlphaImage(FromRect(FIconRect), {0, 0, glyph.Width(), glyph.Height()}, cache.Image(), false, 0,
+                                  zelvan::paint::kNoColorValue, false, TCacheInfo{}, source);
+    return;
+  }
+  TBitmap& opaque = const_cast<TBitmap&>(glyph);
+  StretchBlt(cache.Canvas().Handle(), FIconRect.left, FIconRect.top, width, height, opaque.Canvas().Handle(), 0, 0,
+             glyph.Width(), glyph.Height(), SRCCOPY);
 }
+
+namespace {
+
+void UseCaptionFont(TFont& font) {
+  NONCLIENTMETRICSW metrics{};
+  metrics.cbSize = sizeof(metrics);
+  if (!SystemParametersInfoW(SPI_GETNONCLIENTMETRICS, sizeof(metrics), &metrics, 0)) return;
+  const LOGFONTW& caption = metrics.lfCaptionFont;
+  font.SetName(caption.lfFaceName);
+  font.SetHeight(caption.lfHeight);
+  font.SetStyle(caption.lfWeight >= FW_BOLD ? TFontStyles{fsBold} : TFontStyles{});
+  font.SetCharset(DEFAULT_CHARSET);
+}
+
+int TextWidth(TCanvas& canvas, const std::wstring& text) {
+  if (text.empty()) return 0;
+  HDC dc = canvas.Handle();
+  HGDIOBJ old = SelectObject(dc, canvas.Font().Handle());
+  SIZE size{};
+  GetTextExtentPoint32W(dc, text.data(), static_cast<int>(text.size()), &size);
+  SelectObject(dc, old);
+  return size.cx;
+}
+
+}  // namespace
 
 void TsSkinProvider::PaintCaptionText(TBitmap& cache, int state) {
   TsSkinManager* manager = SkinData.SkinManager();
   const int title = TitleSkinIndex();
   HWND window = FForm->Handle();
-  const int length = GetWindowTextLengthW(window);
-  std::wstring text(static_cast<size_t>(length) + 1, L'\0');
-  text.resize(static_cast<size_t>(GetWindowTextW(window, text.data(), length + 1)));
-  if (text.empty() || FTextRect.right <= FTextRect.left) return;
+  std::wstring text;
+  if (AddedTitle.ShowMainCaption()) {
+    const int length = GetWindowTextLengthW(window);
+    text.assign(static_cast<size_t>(length) + 1, L'\0');
+    text.resize(static_cast<size_t>(GetWindowTextW(window, text.data(), length + 1)));
+  }
+  const std::wstring& added = AddedTitle.Text();
+  FMainTextPlace = FAddedTextPlace = RECT{};
+  if ((text.empty() && added.empty()) || FTextRect.right <= FTextRect.left) return;
 
   TCanvas& canvas = cache.Canvas();
-  NONCLIENTMETRICSW metrics{};
-  metrics.cbSize = sizeof(metrics);
-  if (SystemParametersInfoW(SPI_GETNONCLIENTMETRICS, sizeof(metrics), &metrics, 0)) {
-    const LOGFONTW& font = metrics.lfCaptionFont;
-    canvas.Font().SetName(font.lfFaceName);
-    canvas.Font().SetHeight(font.lfHeight);
-    canvas.Font().SetStyle(font.lfWeight >= FW_BOLD ? TFontStyles{fsBold} : TFontStyles{});
-    canvas.Font().SetCharset(DEFAULT_CHARSET);
-  }
-  UINT flags = DT_SINGLELINE | DT_VCENTER | DT_NOPREFIX | DT_END_ELLIPSIS;
-  flags |= CaptionAlignment == taCenter ? DT_CENTER : CaptionAlignment == taRightJustify ? DT_RIGHT : DT_LEFT;
+  const bool rtl = RightToLeft();
+  UINT flags = DT_SINGLELINE | DT_VCENTER | DT_NOPREFIX | DT_END_ELLIPSIS | DT_LEFT;
+  if (rtl) flags |= DT_RTLREADING;
+  // Both texts are measured first: the alignment places them as one line.
+  UseCaptionFont(canvas.Font());
+  const int mainWidth = TextWidth(canvas, text);
+  TFont captionFont;
+  captionFont.Assign(canvas.Font());
+  canvas.Font().Assign(AddedTitle.Font);
+  const int addedWidth = TextWidth(canvas, added);
+  canvas.Font().Assign(captionFont);
+  const zelvan::paint::TCaptionAlign align = CaptionAlignment == taCenter       ? zelvan::paint::TCaptionAlign::Center
+                                             : CaptionAlignment == taRightJustify ? zelvan::paint::TCaptionAlign::Right
+                                                                                  : zelvan::paint::TCaptionAlign::Left;
+  const zelvan::paint::TCaptionPlaces places =
+      zelvan::paint::PlaceCaptionTexts(FromRect(FTextRect), mainWidth, addedWidth, align, rtl);
 
   if (const int plate = CaptionSkinIndex(); manager->IsValidSkinIndex(plate)) {
     const TRect r = FromRect(FTextRect);
@@ -285,16 +340,44 @@ void TsSkinProvider::PaintCaptionText(TBitmap& cache, int state) {
       zelvan::paint::PaintItemByIndex(plate, "CAPTION", behind, -1, -1, manager, cache.Image(), {0, 0}, under, state);
     }
   }
-  if (manager->IsValidSkinIndex(title)) {
-    const auto& g = manager->gd[static_cast<size_t>(title)];
-    const bool hot = state > 0 && g.States > 1;
-    const int glow = hot ? g.HotGlowSize : g.GlowSize;
-    if (glow > 0) {
-      DrawTextGlow(cache, canvas.Font(), text, FTextRect, hot ? FGlow1 : FGlow2,
-                   static_cast<TColor>(hot ? g.HotGlowColor : g.GlowColor), glow, kAllSides, flags);
+  if (!places.Main.IsEmpty()) {
+    FMainTextPlace = ToRect(places.Main);
+    if (manager->IsValidSkinIndex(title)) {
+      const auto& g = manager->gd[static_cast<size_t>(title)];
+      const bool hot = state > 0 && g.States > 1;
+      const int glow = hot ? g.HotGlowSize : g.GlowSize;
+      if (glow > 0) {
+        DrawTextGlow(cache, canvas.Font(), text, FMainTextPlace, hot ? FGlow1 : FGlow2,
+                     static_cast<TColor>(hot ? g.HotGlowColor : g.GlowColor), glow, kAllSides, flags);
+      }
     }
+    WriteSectionText(canvas, text, true, manager, state, title, flags, FMainTextPlace);
   }
-  WriteSectionText(canvas, text, true, manager, state, title, flags, FTextRect);
+  if (!places.Added.IsEmpty()) {
+    FAddedTextPlace = ToRect(places.Added);
+    PaintAddedTitle(cache, state, added, flags, FAddedTextPlace);
+  }
+}
+
+// A colour of its own shows as chosen on an active frame and half way to the
+// title's colour on an inactive one; window text or the default takes the
+// title's own colours.
+void TsSkinProvider::PaintAddedTitle(TBitmap& cache, int state, const std::wstring& text, UINT flags,
+                                     const RECT& place) {
+  TsSkinManager* manager = SkinData.SkinManager();
+  const int title = TitleSkinIndex();
+  TCanvas& canvas = cache.Canvas();
+  canvas.Font().Assign(AddedTitle.Font);
+  const TColor chosen = AddedTitle.Font.Color();
+  if (chosen == clWindowText || chosen == clDefault || !manager->IsValidSkinIndex(title)) {
+    WriteSectionText(canvas, text, true, manager, state, title, flags, place);
+    return;
+  }
+  if (state == 0) {
+    const TColor titleColor = manager->gd[static_cast<size_t>(title)].Props[0].FontColor.Color;
+    canvas.Font().SetColor(zelvan::paint::MixColors(titleColor, ColorToRGB(chosen), 0.5));
+  }
+  WriteSectionText(canvas, text, true, manager, state, -1, flags, place);
 }
 
 // ---------------------------------------------------------------- non-client painting

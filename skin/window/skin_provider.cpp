@@ -25,7 +25,11 @@ LONG_PTR Style(HWND window) { return GetWindowLongPtrW(window, GWL_STYLE); }
 }  // namespace
 
 TsSkinProvider::TsSkinProvider(TComponent* owner)
-    : TComponent(OwnerForm(owner)), SkinData(this, true), FForm(static_cast<TCustomForm*>(owner)) {
+    : TComponent(OwnerForm(owner)),
+      SkinData(this, true),
+      AddedTitle([this] { TitleChanged(); }),
+      TitleIcon([this] { TitleChanged(); }),
+      FForm(static_cast<TCustomForm*>(owner)) {
   SkinData.ProviderForm = FForm;
   SkinData.COC = 224;
   SkinData.SetSkinSection("FORM");
@@ -91,6 +95,17 @@ bool TsSkinProvider::Gone() const {
 bool TsSkinProvider::Skinned() const {
   if (RTEmpty || Gone() || !FForm->HandleAllocated()) return false;
   return SkinData.Skinned(true);
+}
+
+void TsSkinProvider::TitleChanged() {
+  FGlow1 = {};
+  FGlow2 = {};
+  SkinData.BGChanged = true;
+  if (Skinned()) PaintNC();
+}
+
+bool TsSkinProvider::RightToLeft() const {
+  return FForm->HandleAllocated() && (GetWindowLongPtrW(FForm->Handle(), GWL_EXSTYLE) & WS_EX_RTLREADING) != 0;
 }
 
 bool TsSkinProvider::HasCache() const { return SkinData.CacheBmp() && !SkinData.CacheBmp()->Empty(); }
@@ -301,8 +316,7 @@ bool TsSkinProvider::SkinCommand(TMessage& message) {
       message.Result = static_cast<LRESULT>((OffsetX() & 0xFFFF) | ((OffsetY() & 0xFFFF) << 16));
       return true;
     case SKC_TITLE_CHANGED:
-      SkinData.BGChanged = true;
-      if (Skinned()) PaintNC();
+      TitleChanged();
       return true;
     case SKC_ADD_CHILDREN:
       if (FAdapter) {

@@ -31,6 +31,7 @@
 #include "skin/core/common_data.h"
 #include "skin/core/skinned_windows.h"
 #include "skin/paint/skinned_text.h"
+#include "skin/window/title_parts.h"
 
 class TacCtrlAdapter;
 class TCustomForm;
@@ -76,6 +77,9 @@ class TsSkinProvider : public TComponent, public TacProviderLink {
   bool MakeSkinMenu = false;
   bool FAllowAnimation = true;
   bool FAllowBlendOnMoving = true;
+  // A text after the caption, and an icon of the program's own.
+  TacAddedTitle AddedTitle;
+  TsTitleIcon TitleIcon;
   std::string TitleSkin;     // empty: "FORMTITLE"
   std::string MenuLineSkin;  // empty: "MENULINE"
 
@@ -149,6 +153,13 @@ class TsSkinProvider : public TComponent, public TacProviderLink {
   TsCaptionButton ButtonClose, ButtonMax, ButtonMin, ButtonHelp;
   RECT IconRect() const { return FIconRect; }
   RECT CaptionTextRect() const { return FTextRect; }
+  // Where the caption and the added title were drawn last (window coordinates).
+  RECT MainTextPlace() const { return FMainTextPlace; }
+  RECT AddedTextPlace() const { return FAddedTextPlace; }
+  // The form reads right to left (its window has the right-to-left reading style).
+  bool RightToLeft() const;
+  // The title band changed: it is painted again.
+  void TitleChanged();
   int TitleSkinIndex();
   int CaptionSkinIndex();
 
@@ -200,6 +211,7 @@ class TsSkinProvider : public TComponent, public TacProviderLink {
   void PaintTitle(TBitmap& cache, int state);
   void PaintIcon(TBitmap& cache);
   void PaintCaptionText(TBitmap& cache, int state);
+  void PaintAddedTitle(TBitmap& cache, int state, const std::wstring& text, UINT flags, const RECT& place);
   void PaintGrip(TBitmap& cache);
   bool PlainBackground() const;
   void CopyClientFromCache(HDC dc, const RECT& clip);
@@ -237,6 +249,8 @@ class TsSkinProvider : public TComponent, public TacProviderLink {
   int FCaptionIndex = -2;
   RECT FIconRect{};
   RECT FTextRect{};
+  RECT FMainTextPlace{};
+  RECT FAddedTextPlace{};
   int FVCenter = 0;
   std::vector<zelvan::paint::TRect> FArOR;
   std::vector<zelvan::paint::TRect> FAppliedRgn;  // what the window region was made from

@@ -7,6 +7,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cstdlib>
 #include <memory>
 #include <utility>
 #include <vector>
@@ -326,6 +327,77 @@ TEST_F(SkinProviderTest, ThePlatformNeverPaintsItsCaptionOverTheSkinnedOne) {
       EXPECT_EQ(differ, 0);
     }
   }
+}
+
+// Pixels of rect close to colour (each channel within tolerance).
+int NearColour(TBitmap& bitmap, const RECT& rect, COLORREF colour, int tolerance) {
+  int count = 0;
+  for (int y = rect.top; y < rect.bottom; ++y) {
+    for (int x = rect.left; x < rect.right; ++x) {
+      const COLORREF c = At(bitmap, x, y);
+      count += std::abs(GetRValue(c) - GetRValue(colour)) <= tolerance &&
+               std::abs(GetGValue(c) - GetGValue(colour)) <= tolerance &&
+               std::abs(GetBValue(c) - GetBValue(colour)) <= tolerance;
+    }
+  }
+  return count;
+}
+
+TEST_F(SkinProviderTest, AnAddedTitleFollowsTheCaptionInItsOwnColour) {
+  TsSkinProvider* provider = nullptr;
+  TForm* form = Form(bsSizeable, true, &provider);
+  HWND window = form->Handle();
+  provider->AddedTitle.Font.SetColor(static_cast<TColor>(RGB(255, 0, 0)));
+  provider->AddedTitle.SetText(L"Added");
+  Pump(20);
+  const RECT main = provider->MainTextPlace(), added = provider->AddedTextPlace();
+  ASSERT_FALSE(IsRectEmpty(&main));
+  ASSERT_FALSE(IsRectEmpty(&added));
+  EXPECT_EQ(main.left, provider->CaptionTextRect().left);
+  EXPECT_EQ(added.left, main.right + 4);
+  EXPECT_GT(NearColour(*WindowPicture(window), added, RGB(255, 0, 0), 40), 0) << "active: the chosen colour";
+  SendMessageW(window, WM_NCACTIVATE, FALSE, 0);
+  EXPECT_EQ(NearColour(*WindowPicture(window), added, RGB(255, 0, 0), 40), 0) << "inactive: mixed with the title's";
+  SendMessageW(window, WM_NCACTIVATE, TRUE, 0);
+
+  provider->AddedTitle.SetShowMainCaption(false);
+  const RECT hiddenMain = provider->MainTextPlace();
+  EXPECT_TRUE(IsRectEmpty(&hiddenMain));
+  EXPECT_EQ(provider->AddedTextPlace().left, provider->CaptionTextRect().left) << "the added text alone";
+  provider->AddedTitle.SetShowMainCaption(true);
+
+  // Right to left: left alignment mirrored, the added text read first, on the left.
+  SetWindowLongPtrW(window, GWL_EXSTYLE, GetWindowLongPtrW(window, GWL_EXSTYLE) | WS_EX_RTLREADING);
+  provider->TitleChanged();
+  EXPECT_EQ(provider->MainTextPlace().right, provider->CaptionTextRect().right);
+  EXPECT_EQ(provider->AddedTextPlace().right + 4, provider->MainTextPlace().left);
+}
+
+TEST_F(SkinProviderTest, ATitleIconOfItsOwnTakesTheIconsPlaceAndSize) {
+  TsSkinProvider* provider = nullptr;
+  TForm* form = Form(bsSizeable, true, &provider);
+  HWND window = form->Handle();
+  const RECT standard = provider->IconRect();
+  const int standardText = provider->CaptionTextRect().left;
+  TBitmap glyph(24, 12, pf32bit);
+  zelvan::paint::FillRect32(glyph.Image(), {0, 0, 24, 12}, 0x0000C000, 255);
+  provider->TitleIcon.SetWidth(24);
+  provider->TitleIcon.SetHeight(12);
+  provider->TitleIcon.SetGlyph(glyph);
+  Pump(20);
+  const RECT icon = provider->IconRect();
+  EXPECT_EQ(icon.right - icon.left, 24);
+  EXPECT_EQ(icon.bottom - icon.top, 12);
+  EXPECT_EQ(icon.left, standard.left);
+  EXPECT_EQ(provider->CaptionTextRect().left - standardText, 24 - (standard.right - standard.left));
+  EXPECT_EQ(NearColour(*WindowPicture(window), icon, RGB(0, 0xC0, 0), 0), 24 * 12);
+
+  provider->TitleIcon.SetVisible(false);
+  const RECT hiddenIcon = provider->IconRect();
+  EXPECT_TRUE(IsRectEmpty(&hiddenIcon));
+  const RECT bounds = WindowBounds(window);
+  EXPECT_EQ(SendMessageW(window, WM_NCHITTEST, 0, MAKELPARAM(bounds.left + icon.left + 4, bounds.top + icon.top + 4)),
+            HTCAPTION);
 }
 
 TEST_F(SkinProviderTest, PrintingTheFormGivesTheFrameAsOnTheScreen) {
