@@ -34,19 +34,6 @@ void ShowWithoutActivation(HWND window, HWND insertAfter) {
   SetWindowPos(window, insertAfter, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE | SWP_SHOWWINDOW);
 }
 
-// The desktop compositor shows a frame late; under it the animation window
-// stays a little longer so the form's first paint is on screen first.
-bool CompositionEnabled() {
-  using Query = HRESULT(WINAPI*)(BOOL*);
-  static const Query query = [] {
-    HMODULE dwm = LoadLibraryW(L"dwmapi.dll");
-    return dwm ? reinterpret_cast<Query>(reinterpret_cast<void*>(GetProcAddress(dwm, "DwmIsCompositionEnabled")))
-               : nullptr;
-  }();
-  BOOL enabled = FALSE;
-  return query && SUCCEEDED(query(&enabled)) && enabled;
-}
-
 // The show pattern: steps + 1 frames 12 ms apart, then one at the target.
 void RunShowFrames(TacAnimationWindow& window, HWND over, TBitmap& picture, const RECT& bounds, int steps,
                    uint8_t alpha, TacAnimType mode) {
@@ -78,7 +65,9 @@ bool FadeInOver(HWND window, int steps, uint8_t alpha, TacAnimType mode, bool sh
   }
   FormsLocked = false;
   RedrawWindow(window, nullptr, nullptr, RDW_FRAME | RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN | RDW_UPDATENOW);
-  if (showWindow && CompositionEnabled()) Sleep(48);
+  // The desktop compositor shows a frame late: the animation window stays a
+  // little longer so the form's first paint is on screen first.
+  if (showWindow && DesktopCompositionEnabled()) Sleep(48);
   return true;
 }
 
@@ -171,6 +160,17 @@ TacHideTimer& HideTimer() {
 }
 
 }  // namespace
+
+bool DesktopCompositionEnabled() {
+  using Query = HRESULT(WINAPI*)(BOOL*);
+  static const Query query = [] {
+    HMODULE dwm = LoadLibraryW(L"dwmapi.dll");
+    return dwm ? reinterpret_cast<Query>(reinterpret_cast<void*>(GetProcAddress(dwm, "DwmIsCompositionEnabled")))
+               : nullptr;
+  }();
+  BOOL enabled = FALSE;
+  return query && SUCCEEDED(query(&enabled)) && enabled;
+}
 
 bool WindowAnimationAllowed(TacProviderLink* provider, bool minimizedToo) {
   if (!provider || AnimationsSuppressed() || SessionEnding()) return false;

@@ -13,6 +13,9 @@
 class TCustomForm;
 class TacProviderLink;
 
+// The desktop compositor is on (dwmapi loaded at run time; Wine has none).
+bool DesktopCompositionEnabled();
+
 // Whether a window animation of the provider's form may run now (the
 // provider's permissions, no parent, not MDI, not minimised, the manager
 // active, the session not ending, animations not suppressed). A restore

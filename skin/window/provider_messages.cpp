@@ -109,6 +109,7 @@ bool TsSkinProvider::SkinnedMessage(TMessage& m, const TWndMethod& next) {
     }
     case WM_NCLBUTTONDOWN:
       if (caption && CaptionDragBlended(m)) return true;
+      if (frame && OutlineDragStarted(m)) return true;
       return caption && ButtonMouse(m);
     case WM_NCLBUTTONUP:
     case WM_NCLBUTTONDBLCLK:

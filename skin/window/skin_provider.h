@@ -16,7 +16,8 @@
 // Sections: skin_provider.cpp (life, properties, metrics, skin commands),
 // provider_frame.cpp (rendering, caption, region, hit test),
 // provider_messages.cpp (the form's messages), provider_animation.cpp (show,
-// hide, minimise and translucent moving).
+// hide, minimise and translucent moving), provider_outline_drag.cpp (moving
+// and sizing by an outline).
 
 #include <windows.h>
 
@@ -236,6 +237,10 @@ class TsSkinProvider : public TComponent, public TacProviderLink {
   bool SysCommandAnimated(TMessage& message, const TWndMethod& next);
   bool CaptionDragBlended(TMessage& message);
   void ReleaseAnimated(TMessage& message, const TWndMethod& next);
+
+  // outline moving and sizing (provider_outline_drag.cpp)
+  bool OutlineDragStarted(TMessage& message);
+  void OutlineDrag(int hitCode, POINT start);
   void ToldChildren(uint16_t code, LPARAM lParam = 0);
 
   TCustomForm* FForm = nullptr;

@@ -576,6 +576,81 @@ TEST_F(SkinProviderTest, ADraggedFormSnapsToTheWorkAreaEdges) {
   SendMessageW(window, WM_EXITSIZEMOVE, 0, 0);
 }
 
+// Drives an outline drag from inside its loop: moves the pointer, checks
+// that the form itself stays put, then ends the drag the way asked.
+struct TOutlineScript {
+  HWND Window = nullptr;
+  POINT Start{};
+  POINT Travel{};
+  int Ending = 0;  // a message that ends the drag; 0: the capture is taken away
+  int Tick = 0;
+  RECT During{};
+};
+TOutlineScript* Script = nullptr;
+
+void CALLBACK DriveOutline(HWND, UINT, UINT_PTR id, DWORD) {
+  TOutlineScript& s = *Script;
+  if (++s.Tick == 1) {
+    POINT to{s.Start.x + s.Travel.x, s.Start.y + s.Travel.y};
+    ScreenToClient(s.Window, &to);
+    PostMessageW(s.Window, WM_MOUSEMOVE, 0, MAKELPARAM(to.x, to.y));
+    return;
+  }
+  GetWindowRect(s.Window, &s.During);
+  KillTimer(nullptr, id);
+  if (s.Ending == WM_KEYDOWN) {
+    PostMessageW(s.Window, WM_KEYDOWN, VK_ESCAPE, 0);
+  } else if (s.Ending) {
+    PostMessageW(s.Window, static_cast<UINT>(s.Ending), 0, 0);
+  } else {
+    ReleaseCapture();
+  }
+}
+
+TEST_F(SkinProviderTest, AnOutlineDragMovesOrSizesTheFormOnlyWhenReleased) {
+  TsSkinProvider* provider = nullptr;
+  TForm* form = Form(bsSizeable, true, &provider);
+  provider->ResizeMode = rmBorder;
+  HWND window = form->Handle();
+  struct Case {
+    const char* what;
+    int hit;
+    POINT travel;
+    int ending;
+    RECT grows;  // added to the window's edges
+  } cases[] = {
+      {"caption drag released", HTCAPTION, {40, 25}, WM_LBUTTONUP, {40, 25, 40, 25}},
+      {"right edge released", HTRIGHT, {60, 10}, WM_LBUTTONUP, {0, 0, 60, 0}},
+      {"corner below the smallest size", HTBOTTOMRIGHT, {-1000, -1000}, WM_LBUTTONUP, {0, 0, 0, 0}},
+      {"Escape leaves it", HTCAPTION, {40, 25}, WM_KEYDOWN, {0, 0, 0, 0}},
+      {"a right click leaves it", HTLEFT, {-30, 0}, WM_RBUTTONDOWN, {0, 0, 0, 0}},
+      {"a lost capture leaves it", HTBOTTOM, {0, 30}, 0, {0, 0, 0, 0}},
+  };
+  for (const Case& c : cases) {
+    const RECT before = WindowBounds(window);
+    const POINT start{(before.left + before.right) / 2, before.top + 10};
+    TOutlineScript script{window, start, c.travel, c.ending, 0, {}};
+    Script = &script;
+    SetTimer(nullptr, 0, 20, DriveOutline);
+    SendMessageW(window, WM_NCLBUTTONDOWN, c.hit, MAKELPARAM(start.x, start.y));
+    Script = nullptr;
+    const RECT after = WindowBounds(window);
+    EXPECT_TRUE(EqualRect(&script.During, &before)) << c.what << ": the form stays while the outline moves";
+    if (c.hit == HTBOTTOMRIGHT) {
+      // Stopped at the smallest size the form allows.
+      EXPECT_EQ(after.left, before.left);
+      EXPECT_EQ(after.right - after.left, GetSystemMetrics(SM_CXMINTRACK)) << c.what;
+    } else {
+      const RECT expected{before.left + c.grows.left, before.top + c.grows.top, before.right + c.grows.right,
+                          before.bottom + c.grows.bottom};
+      EXPECT_TRUE(EqualRect(&after, &expected))
+          << c.what << ": " << after.left << "," << after.top << "," << after.right << "," << after.bottom;
+    }
+    EXPECT_EQ(GetCapture(), nullptr) << c.what;
+    SetWindowPos(window, nullptr, 100, 100, 400, 300, SWP_NOZORDER);
+  }
+}
+
 TEST_F(SkinProviderTest, FormsWithProvidersComeAndGoWithoutLeakingHandles) {
   const auto cycle = [this] {
     auto* form = new TForm(Application);
