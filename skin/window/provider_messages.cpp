@@ -185,6 +185,15 @@ bool TsSkinProvider::SkinnedMessage(TMessage& m, const TWndMethod& next) {
     case WM_ENTERIDLE:
       m.Result = 0;
       return true;
+    case WM_MOUSEMOVE:
+      next(m);
+      // The mouse is on the form itself: no windowed control is hot any more.
+      if (!Gone()) SkinData.SkinManager()->SetActiveControl(nullptr);
+      return true;
+    case CM_ENABLEDCHANGED:
+      next(m);
+      SkinData.BGChanged = true;
+      return true;
     case WM_PARENTNOTIFY:
       next(m);
       if (LOWORD(m.WParam) == WM_CREATE && !FForm->ComponentState().Contains(csLoading)) {

@@ -651,6 +651,17 @@ TEST_F(SkinProviderTest, AnOutlineDragMovesOrSizesTheFormOnlyWhenReleased) {
   }
 }
 
+TEST_F(SkinProviderTest, TheMouseOnTheFormItselfLeavesNoControlHot) {
+  TForm* form = Form(bsSizeable, true);
+  HWND child = CreateWindowExW(0, L"STATIC", L"", WS_CHILD | WS_VISIBLE, 10, 10, 50, 20, form->Handle(), nullptr,
+                               GetModuleHandleW(nullptr), nullptr);
+  manager->SetActiveControl(child);
+  ASSERT_EQ(manager->ActiveControl(), child);
+  SendMessageW(form->Handle(), WM_MOUSEMOVE, 0, MAKELPARAM(200, 150));
+  EXPECT_EQ(manager->ActiveControl(), nullptr);
+  DestroyWindow(child);
+}
+
 TEST_F(SkinProviderTest, FormsWithProvidersComeAndGoWithoutLeakingHandles) {
   const auto cycle = [this] {
     auto* form = new TForm(Application);
