@@ -351,7 +351,10 @@ void TsSkinProvider::PaintCaptionText(TBitmap& cache, int state) {
                      static_cast<TColor>(hot ? g.HotGlowColor : g.GlowColor), glow, kAllSides, flags);
       }
     }
-    WriteSectionText(canvas, text, true, manager, state, title, flags, FMainTextPlace);
+    // The ellipsis only where the caption had to give way: measured to the
+    // pixel, a reading order of its own could otherwise cut a text that fits.
+    const UINT mainFlags = places.Main.Width() >= mainWidth ? flags & ~static_cast<UINT>(DT_END_ELLIPSIS) : flags;
+    WriteSectionText(canvas, text, true, manager, state, title, mainFlags, FMainTextPlace);
   }
   if (!places.Added.IsEmpty()) {
     FAddedTextPlace = ToRect(places.Added);

@@ -11,6 +11,7 @@
 #include <string>
 #include <vector>
 
+#include "core/paint/alpha_channel.h"
 #include "framework/application/application.h"
 #include "skin/core/animation_window.h"
 #include "skin/core/window_snapshot.h"
@@ -517,6 +518,31 @@ bool WriteFramePage(const std::wstring& path) {
   SetActiveWindow(forms[0]->Handle());
   Show(forms[0]);
   CopyWindow(forms[0]->Handle(), page, 10, 350, 320, 220);
+  // Title additions: a text after the caption with an icon of its own, and a
+  // right-to-left caption (left alignment mirrored, the added text first).
+  for (const bool rtl : {false, true}) {
+    auto* form = new TForm(Application);
+    forms.push_back(form);
+    form->SetBounds(rtl ? 730 : 400, 380, 320, 220);
+    form->SetCaption(rtl ? L"从右到左 Right to left" : L"Added 附加");
+    auto* provider = new TsSkinProvider(form);
+    provider->AddedTitle.Font.SetColor(static_cast<TColor>(RGB(200, 30, 30)));
+    provider->AddedTitle.SetText(L"— 附加文字");
+    if (rtl) {
+      SetWindowLongPtrW(form->Handle(), GWL_EXSTYLE, GetWindowLongPtrW(form->Handle(), GWL_EXSTYLE) | WS_EX_RTLREADING);
+    } else {
+      TBitmap icon(20, 14, pf32bit);
+      icon.Canvas().Brush().SetColor(static_cast<TColor>(RGB(40, 150, 60)));
+      icon.Canvas().FillRect(RECT{0, 0, 20, 14});
+      zelvan::paint::SetRectAlpha(icon.Image(), {0, 0, 20, 14}, 255, false);
+      provider->TitleIcon.SetWidth(20);
+      provider->TitleIcon.SetHeight(14);
+      provider->TitleIcon.SetGlyph(icon);
+    }
+    form->Show();
+    Show(form);
+    CopyWindow(form->Handle(), page, rtl ? 670 : 340, 350, 320, 220);
+  }
   for (TForm* form : forms) delete form;
   return WritePng(page, path);
 }
