@@ -172,6 +172,19 @@ bool DesktopCompositionEnabled() {
   return query && SUCCEEDED(query(&enabled)) && enabled;
 }
 
+void ForbidCompositorTransitions(HWND window, bool forbid) {
+  if (!DesktopCompositionEnabled()) return;
+  using SetAttribute = HRESULT(WINAPI*)(HWND, DWORD, LPCVOID, DWORD);
+  static const SetAttribute set = [] {
+    HMODULE dwm = LoadLibraryW(L"dwmapi.dll");
+    return dwm ? reinterpret_cast<SetAttribute>(reinterpret_cast<void*>(GetProcAddress(dwm, "DwmSetWindowAttribute")))
+               : nullptr;
+  }();
+  constexpr DWORD kTransitionsForceDisabled = 3;
+  const BOOL value = forbid ? TRUE : FALSE;
+  if (set) set(window, kTransitionsForceDisabled, &value, sizeof(value));  // a stub's failure changes nothing
+}
+
 bool WindowAnimationAllowed(TacProviderLink* provider, bool minimizedToo) {
   if (!provider || AnimationsSuppressed() || SessionEnding()) return false;
   if (!provider->AllowAnimation() || provider->SkipAnimation()) return false;

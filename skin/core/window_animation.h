@@ -15,6 +15,9 @@ class TacProviderLink;
 
 // The desktop compositor is on (dwmapi loaded at run time; Wine has none).
 bool DesktopCompositionEnabled();
+// Under the compositor: forbids (or allows again) the compositor's own
+// transitions of window, which would play over the skin's animations.
+void ForbidCompositorTransitions(HWND window, bool forbid);
 
 // Whether a window animation of the provider's form may run now (the
 // provider's permissions, no parent, not MDI, not minimised, the manager

@@ -9,6 +9,7 @@
 #include "framework/controls/messages.h"
 #include "framework/forms/custom_form.h"
 #include "skin/core/state_fade.h"
+#include "skin/core/window_animation.h"
 #include "skin/paint/control_paint.h"
 #include "skin/store/manager_seams.h"
 #include "skin/store/skin_manager.h"
@@ -370,6 +371,7 @@ void TsSkinProvider::Print(TMessage& m) {
   const auto flags = static_cast<DWORD>(m.LParam);
   m.Result = 0;
   if ((flags & PRF_CHECKVISIBLE) && !IsWindowVisible(window)) return;
+  ForbidCompositorTransitions(window, true);
   if (!UpdateCache()) return;
   TBitmap& cache = *SkinData.CacheBmp();
   SkinData.PrintDC = dc;

@@ -7,6 +7,7 @@
 #include "framework/forms/custom_form.h"
 #include "framework/system/exception.h"
 #include "skin/core/skin_broadcast.h"
+#include "skin/core/window_animation.h"
 #include "skin/store/skin_manager.h"
 #include "skin/window/ctrl_adapter.h"
 
@@ -129,6 +130,7 @@ void TsSkinProvider::PrepareForm() {
   if (!manager || !manager->Active() || manager->SkinRemoving) return;
   SkinData.Loaded();
   FPrepared = true;
+  ForbidCompositorTransitions(FForm->Handle(), FDrawNonClientArea);
   FTitleIndex = FCaptionIndex = -2;
   if (FDrawNonClientArea) SetSysMenuStyle(false);
   RgnChanged = true;
@@ -359,6 +361,7 @@ void TsSkinProvider::SkinRemoved() {
   FGlow2 = {};
   FAdapter.reset();
   FPrepared = false;
+  if (FForm->HandleAllocated()) ForbidCompositorTransitions(FForm->Handle(), false);
   if (UseGlobalColor && !SkinData.CustomColor()) FForm->SetColor(clBtnFace);
   RestoreForm();
   SkinData.ClearCache();
