@@ -1,5 +1,8 @@
 #include "skin/controls/button.h"
 
+#include <uxtheme.h>
+#include <vsstyle.h>
+
 #include <algorithm>
 
 #include "framework/graphics/canvas.h"
@@ -237,25 +240,50 @@ bool TsButton::PrepareCache() {
   return true;
 }
 
+namespace {
+
+// The platform theme's push button, when the application is themed; false
+// leaves the classic frame to the caller.
+bool DrawThemedFrame(HWND window, HDC dc, RECT rect, int state) {
+  if (!IsAppThemed() || !(GetThemeAppProperties() & STAP_ALLOW_CONTROLS)) return false;
+  HTHEME theme = OpenThemeData(window, L"BUTTON");
+  if (!theme) return false;
+  if (IsThemeBackgroundPartiallyTransparent(theme, BP_PUSHBUTTON, state)) DrawThemeParentBackground(window, dc, &rect);
+  DrawThemeBackground(theme, dc, BP_PUSHBUTTON, state, &rect, nullptr);
+  CloseThemeData(theme);
+  return true;
+}
+
+}  // namespace
+
 void TsButton::DrawUnskinned(const DRAWITEMSTRUCT& item) {
   RECT rect = item.rcItem;
   HDC dc = item.hDC;
   const bool pressed = (item.itemState & ODS_SELECTED) != 0 || FDown;
   const bool focused = (item.itemState & ODS_FOCUS) != 0;
   const bool disabled = (item.itemState & ODS_DISABLED) != 0;
-  if (Default() || focused) {
-    FrameRect(dc, &rect, static_cast<HBRUSH>(GetStockObject(BLACK_BRUSH)));
-    InflateRect(&rect, -1, -1);
-  }
-  if (pressed) {
-    FillRect(dc, &rect, GetSysColorBrush(COLOR_BTNFACE));
-    FrameRect(dc, &rect, GetSysColorBrush(COLOR_BTNSHADOW));
-  } else {
-    DrawFrameControl(dc, &rect, DFC_BUTTON, DFCS_BUTTONPUSH | (disabled ? DFCS_INACTIVE : 0));
+  const int themeState = disabled                ? PBS_DISABLED
+                         : pressed               ? PBS_PRESSED
+                         : SkinData.MouseAbove() ? PBS_HOT
+                         : Default() || focused  ? PBS_DEFAULTED
+                                                 : PBS_NORMAL;
+  const bool themed = DrawThemedFrame(Handle(), dc, rect, themeState);
+  if (!themed) {
+    if (Default() || focused) {
+      FrameRect(dc, &rect, static_cast<HBRUSH>(GetStockObject(BLACK_BRUSH)));
+      InflateRect(&rect, -1, -1);
+    }
+    if (pressed) {
+      FillRect(dc, &rect, GetSysColorBrush(COLOR_BTNFACE));
+      FrameRect(dc, &rect, GetSysColorBrush(COLOR_BTNSHADOW));
+    } else {
+      DrawFrameControl(dc, &rect, DFC_BUTTON, DFCS_BUTTONPUSH | (disabled ? DFCS_INACTIVE : 0));
+    }
   }
   TCanvas canvas;
   PaintOnCanvas(canvas, dc, Font(), Color(), [&] {
-    const int state = pressed ? 2 : 0;
+    // The theme's pressed button keeps its caption in place.
+    const int state = pressed && !themed ? 2 : 0;
     DrawCaption(canvas, state, false);
     DrawImage(&canvas, state);
     if (Style() == bsSplitButton) DrawSplit(canvas, GetSysColor(COLOR_BTNTEXT));

@@ -7,6 +7,12 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <vector>
+
+#include <uxtheme.h>
+#include <vsstyle.h>
+
 #include "core/image/bitmap32.h"
 #include "core/paint/dotted_frame.h"
 #include "core/paint/mask_painting.h"
@@ -22,12 +28,16 @@ class TCountedButton : public TsButton {
  public:
   using TsButton::TsButton;
   void WndProc(TMessage& message) override {
-    if (message.Msg == WM_PAINT) ++Paints;
+    if (message.Msg == WM_PAINT) {
+      ++Paints;
+      PaintedStates.push_back(CurrentState());
+    }
     if (message.Msg == SKM_COMMAND && SkinCommandCode(message.WParam) == SKC_PAINT_FADE_FRAME) ++Frames;
     TsButton::WndProc(message);
   }
   int Paints = 0;
   int Frames = 0;
+  std::vector<int> PaintedStates;
 };
 
 class ButtonTest : public KitSkinTest {
@@ -224,6 +234,65 @@ TEST_F(ButtonTest, PressLeaveReleaseDoesNotClickAndHintsAreOffWhileHeld) {
   EXPECT_EQ(button->CurrentState(), 2) << "space shows pressed wherever the mouse is";
   SendMessageW(button->Handle(), WM_KEYUP, VK_SPACE, 0);
   EXPECT_EQ(clicks, 2);
+}
+
+TEST_F(ButtonTest, AQuickClickStillShowsThePressedLook) {
+  TCountedButton* button = Button("BUTTON", L"OK");
+  int clicks = 0;
+  button->OnClick = [&](TObject*) { ++clicks; };
+  SendMessageW(button->Handle(), WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(5, 5));
+  ASSERT_GT(FadeTimerCount(), 0) << "the press fades in";
+  button->PaintedStates.clear();
+  // Released before the press fade ran a single step.
+  SendMessageW(button->Handle(), WM_LBUTTONUP, 0, MAKELPARAM(5, 5));
+  EXPECT_NE(std::find(button->PaintedStates.begin(), button->PaintedStates.end(), 2), button->PaintedStates.end())
+      << "painted pressed at once";
+  EXPECT_EQ(clicks, 1);
+  ASSERT_TRUE(PumpUntil([] { return FadeTimerCount() == 0; }, 3000));
+}
+
+// Pixels of the button's top and bottom two rows that differ from reference.
+int EdgeRowsDiffering(TWinControl& button, TBitmap& reference) {
+  RedrawWindow(button.Handle(), nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW);
+  GdiFlush();
+  const int w = button.Width(), h = button.Height();
+  HDC dc = GetDC(button.Handle());
+  int differ = 0;
+  // The corners are left out: a themed button shows its parent there.
+  for (int x = 3; x < w - 3; ++x) {
+    for (int y : {0, 1, h - 2, h - 1}) {
+      const uint32_t e = zelvan::image::GetPixel32(reference.Image(), x, y) & 0xFFFFFF;
+      differ += RGB((e >> 16) & 0xFF, (e >> 8) & 0xFF, e & 0xFF) != GetPixel(dc, x, y);
+    }
+  }
+  ReleaseDC(button.Handle(), dc);
+  return differ;
+}
+
+TEST_F(ButtonTest, WithoutTheSkinTheButtonDrawsThePlatformsPushButton) {
+  TCountedButton* button = Button("BUTTON", L"");
+  manager->SetActive(false);
+  Pump(20);
+  ASSERT_FALSE(button->SkinData.Skinned());
+  const int w = button->Width(), h = button->Height();
+  RECT all{0, 0, w, h};
+  // Themed where the platform themes applications.
+  if (HTHEME theme = IsAppThemed() ? OpenThemeData(button->Handle(), L"BUTTON") : nullptr) {
+    TBitmap themed(w, h, pf32bit);
+    DrawThemeBackground(theme, themed.Canvas().Handle(), BP_PUSHBUTTON, PBS_NORMAL, &all, nullptr);
+    CloseThemeData(theme);
+    EXPECT_EQ(EdgeRowsDiffering(*button, themed), 0) << "the theme's push button";
+  }
+  const DWORD properties = GetThemeAppProperties();
+  SetThemeAppProperties(0);  // the application's controls unthemed
+  TBitmap classic(w, h, pf32bit);
+  DrawFrameControl(classic.Canvas().Handle(), &all, DFC_BUTTON, DFCS_BUTTONPUSH);
+  EXPECT_EQ(EdgeRowsDiffering(*button, classic), 0) << "the raised edges of the classic push button";
+  button->SetFocus();
+  Pump(20);
+  EXPECT_EQ(Shown(button, 0, 0), RGB(0, 0, 0)) << "focused: a black frame around it";
+  SetThemeAppProperties(properties);
+  manager->SetActive(true);
 }
 
 TEST_F(ButtonTest, CaptionAndImageLayout) {
