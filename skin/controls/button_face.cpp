@@ -286,6 +286,13 @@ void TsButtonFace::Focus(TMessage& message, bool gained) {
   IsFocused = false;
   RegionChanged = true;
   FData.Invalidate();
+  FData.RemoveGlow();
+}
+
+bool TsButtonFace::SeeThrough() const {
+  const auto* section = FData.Section();
+  if (!section) return false;
+  return section->Props[0].Transparency > 0 || (FData.MouseAbove() && section->Props[1].Transparency > 0);
 }
 
 bool TsButtonFace::SkinnedMessage(TMessage& message) {
@@ -307,6 +314,7 @@ bool TsButtonFace::SkinnedMessage(TMessage& message) {
         MouseClicked = false;
         ReleaseHints();
       }
+      if (message.Msg == WM_CANCELMODE) FData.RemoveGlow();
       return false;
     case CM_MOUSEENTER:
     case CM_MOUSELEAVE: {
@@ -367,6 +375,14 @@ bool TsButtonFace::SkinnedMessage(TMessage& message) {
       return true;
     case WM_SIZE:
       RegionChanged = true;
+      FData.RemoveGlow();
+      return false;
+    case WM_MOVE:
+      // A see-through look shows the parent at its new place.
+      if (SeeThrough()) {
+        FData.BGChanged = true;
+        FData.Invalidate();
+      }
       return false;
     case WM_WINDOWPOSCHANGING:
     case WM_WINDOWPOSCHANGED: {

@@ -119,6 +119,8 @@ class TsButtonFace {
   // framework and then to the skin data's CommonMessage.
   bool Dispatch(TMessage& message);
   // True when the skinned handling took the message.
+  // The current look lets the parent show through.
+  bool SeeThrough() const;
   bool SkinnedMessage(TMessage& message);
   // Skin commands; true when taken.
   bool SkinCommand(TMessage& message);

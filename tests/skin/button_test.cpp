@@ -8,6 +8,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <utility>
 #include <vector>
 
 #include <uxtheme.h>
@@ -293,6 +294,18 @@ TEST_F(ButtonTest, WithoutTheSkinTheButtonDrawsThePlatformsPushButton) {
   EXPECT_EQ(Shown(button, 0, 0), RGB(0, 0, 0)) << "focused: a black frame around it";
   SetThemeAppProperties(properties);
   manager->SetActive(true);
+}
+
+TEST_F(ButtonTest, AMovedSeeThroughButtonPaintsItsNewBackgroundAnOpaqueOneDoesNot) {
+  SetAnimationsSuppressed(true);
+  for (const auto& [section, repaints] : {std::pair<std::string, bool>{"BUTTON", false}, {"HALF0", true}}) {
+    TCountedButton* button = Button(section, L"OK");
+    button->Paints = 0;
+    SetWindowPos(button->Handle(), nullptr, 40, 30, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+    Pump(30);
+    EXPECT_EQ(button->Paints > 0, repaints) << section;
+    delete button;
+  }
 }
 
 TEST_F(ButtonTest, CaptionAndImageLayout) {
