@@ -1,12 +1,34 @@
 #include "framework/graphics/image_list.h"
 
+#include <algorithm>
+
 #include "framework/graphics/bitmap.h"
 #include "framework/graphics/canvas.h"
 #include "framework/system/exception.h"
 
 TImageList::TImageList(TComponent* owner) : TComponent(owner) {}
 
-TImageList::~TImageList() { FreeHandle(); }
+TImageList::~TImageList() {
+  for (TChangeLink* link : FLinks) link->FSender = nullptr;
+  FreeHandle();
+}
+
+TChangeLink::~TChangeLink() {
+  if (FSender) FSender->UnRegisterChanges(this);
+}
+
+void TImageList::RegisterChanges(TChangeLink* link) {
+  if (!link || link->FSender == this) return;
+  if (link->FSender) link->FSender->UnRegisterChanges(link);
+  link->FSender = this;
+  FLinks.push_back(link);
+}
+
+void TImageList::UnRegisterChanges(TChangeLink* link) {
+  if (!link || link->FSender != this) return;
+  FLinks.erase(std::remove(FLinks.begin(), FLinks.end(), link), FLinks.end());
+  link->FSender = nullptr;
+}
 
 void TImageList::FreeHandle() {
   if (FHandle && !FShareImages) ImageList_Destroy(FHandle);
@@ -35,6 +57,11 @@ void TImageList::SetBkColor(TColor color) {
 
 void TImageList::Change() {
   if (OnChange) OnChange(this);
+  // A listener may leave while told: the list is copied first.
+  const std::vector<TChangeLink*> links = FLinks;
+  for (TChangeLink* link : links) {
+    if (link->FSender == this && link->OnChange) link->OnChange();
+  }
 }
 
 void TImageList::Changed() {

@@ -13,8 +13,27 @@
 #include "framework/graphics/color.h"
 #include "framework/system/win_handles.h"
 
+#include <vector>
+
 class TBitmap;
 class TCanvas;
+class TImageList;
+
+// A listener of an image list's changes, for controls that show its images;
+// it leaves the list when freed, and the list forgets it when the list goes.
+class TChangeLink {
+ public:
+  TChangeLink() = default;
+  ~TChangeLink();
+  TChangeLink(const TChangeLink&) = delete;
+  TChangeLink& operator=(const TChangeLink&) = delete;
+  std::function<void()> OnChange;
+  TImageList* Sender() const { return FSender; }
+
+ private:
+  friend class TImageList;
+  TImageList* FSender = nullptr;
+};
 
 class TImageList : public TComponent {
  public:
@@ -46,6 +65,9 @@ class TImageList : public TComponent {
   virtual void Draw(TCanvas& canvas, int x, int y, int index, bool enabled = true);
 
   std::function<void(TImageList* sender)> OnChange;
+  // A link listens to one list at a time: registering moves it here.
+  void RegisterChanges(TChangeLink* link);
+  void UnRegisterChanges(TChangeLink* link);
   // Held back between BeginUpdate and EndUpdate; one change runs at the end
   // when any happened meanwhile.
   void BeginUpdate() { ++FUpdateCount; }
@@ -63,6 +85,7 @@ class TImageList : public TComponent {
  private:
   void FreeHandle();
 
+  std::vector<TChangeLink*> FLinks;
   int FWidth = 16;
   int FHeight = 16;
   HIMAGELIST FHandle = nullptr;

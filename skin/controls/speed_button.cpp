@@ -28,7 +28,11 @@ bool Gone(const TComponent& c) { return c.ComponentState().Contains(csDestroying
 
 }  // namespace
 
-TsSpeedButton::TsSpeedButton(TComponent* owner) : TSpeedButton(owner), SkinData(this, true) { SkinData.COC = 92; }
+TsSpeedButton::TsSpeedButton(TComponent* owner) : TSpeedButton(owner), SkinData(this, true) {
+  SkinData.COC = 92;
+  // New or changed images of the list show at once.
+  FImageChangeLink.OnChange = [this] { Changed(); };
+}
 
 TsSpeedButton::~TsSpeedButton() {
   StopAnimation();
@@ -70,7 +74,25 @@ void TsSpeedButton::SetGrayed(bool value) {
   if (StoreChanged(FGrayed, value)) Changed();
 }
 void TsSpeedButton::SetImages(TImageList* value) {
-  if (StoreChanged(FImages, value)) Changed();
+  if (value == FImages) return;
+  if (FImages) {
+    FImages->UnRegisterChanges(&FImageChangeLink);
+    FImages->RemoveFreeNotification(this);
+  }
+  FImages = value;
+  if (FImages) {
+    FImages->RegisterChanges(&FImageChangeLink);
+    FImages->FreeNotification(this);
+  }
+  Changed();
+}
+
+void TsSpeedButton::Notification(TComponent* component, TOperation operation) {
+  TSpeedButton::Notification(component, operation);
+  if (operation == opRemove && component == FImages) {
+    FImages = nullptr;
+    Changed();
+  }
 }
 void TsSpeedButton::SetImageIndex(int value) {
   if (StoreChanged(FImageIndex, value)) Changed();
@@ -402,6 +424,9 @@ void TsSpeedButton::WndProc(TMessage& message) {
         if (!SkinData.Skinned()) break;
         StopAnimation();
         return;
+      case SKC_SECTION_CHANGED:
+        if (SkinData.Skinned()) Changed();
+        break;
       default:
         break;
     }

@@ -73,6 +73,7 @@ class TsSpeedButton : public TSpeedButton {
 
  protected:
   void Paint() override;
+  void Notification(TComponent* component, TOperation operation) override;
   void MouseDown(TMouseButton button, TShiftState shift, int x, int y) override;
   void MouseUp(TMouseButton button, TShiftState shift, int x, int y) override;
 
@@ -96,6 +97,7 @@ class TsSpeedButton : public TSpeedButton {
   int FTextOffset = 0;
   int FImageIndex = -1;
   TImageList* FImages = nullptr;
+  TChangeLink FImageChangeLink;
   bool FShowCaption = true;
   TAlignment FAlignment = taCenter;
   TToolButtonStyle FButtonStyle = tbsButton;

@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <memory>
+
 #include <cstring>
 
 #include "framework/graphics/bitmap.h"
@@ -247,6 +249,38 @@ TEST(ImageList, EveryChangeIsToldOnceUpdatesAreOver) {
   list.EndUpdate();
   list.SetWidth(20);
   EXPECT_EQ(changes, 4);
+}
+
+TEST(ImageList, ChangeLinksAreToldUntilEitherSideGoes) {
+  TBitmap strip(16, 16, pf24bit);
+  auto list = std::make_unique<TImageList>(nullptr);
+  TImageList other(nullptr);
+  int first = 0, second = 0;
+  TChangeLink a;
+  a.OnChange = [&] { ++first; };
+  auto b = std::make_unique<TChangeLink>();
+  b->OnChange = [&] { ++second; };
+  list->RegisterChanges(&a);
+  list->RegisterChanges(b.get());
+  list->RegisterChanges(&a);  // twice is once
+  list->Add(strip, nullptr);
+  EXPECT_EQ(first, 1);
+  EXPECT_EQ(second, 1);
+
+  b.reset();  // a freed link leaves the list
+  list->Add(strip, nullptr);
+  EXPECT_EQ(first, 2);
+
+  other.RegisterChanges(&a);  // a link moves to the list it registers with
+  EXPECT_EQ(a.Sender(), &other);
+  list->Add(strip, nullptr);
+  EXPECT_EQ(first, 2);
+  other.Add(strip, nullptr);
+  EXPECT_EQ(first, 3);
+
+  list->RegisterChanges(&a);
+  list.reset();  // a freed list lets its links go
+  EXPECT_EQ(a.Sender(), nullptr);
 }
 
 }  // namespace

@@ -7,6 +7,7 @@
 #include <gtest/gtest.h>
 
 #include "core/image/bitmap32.h"
+#include "framework/graphics/image_list.h"
 #include "kit_skin_fixture.h"
 #include "skin/controls/button_face.h"
 #include "skin/paint/control_paint.h"
@@ -36,7 +37,7 @@ class SpeedButtonTest : public KitSkinTest {
   TCountedSpeedButton* Button() {
     auto* button = Add<TCountedSpeedButton>(form, L"Speed", "BUTTON", 20, 20);
     button->SetBounds(20, 20, 75, 25);
-    button->Perform(SKM_COMMAND, SKC_REFRESH, reinterpret_cast<LPARAM>(manager.get()));
+    button->Perform(SKM_COMMAND, SkinCommandWParam(SKC_REFRESH), reinterpret_cast<LPARAM>(manager.get()));
     form->Repaint();
     Pump(20);
     return button;
@@ -100,6 +101,32 @@ TEST_F(SpeedButtonTest, FadesPaintTheirFramesAndEndOnTheNewLook) {
   EXPECT_EQ(manager->ActiveGraphControl(), button);
   delete button;
   EXPECT_EQ(manager->ActiveGraphControl(), nullptr) << "let go when destroyed";
+}
+
+TEST_F(SpeedButtonTest, ImagesOfItsListShowAtOnceAndAFreedListIsForgotten) {
+  SetAnimationsSuppressed(true);
+  TCountedSpeedButton* button = Button();
+  auto images = std::make_unique<TImageList>(nullptr);
+  images->SetWidth(12);
+  images->SetHeight(12);
+  button->SetImages(images.get());
+  button->SetImageIndex(0);
+  TBitmap green(12, 12, pf24bit);
+  green.Canvas().Brush().SetColor(static_cast<TColor>(RGB(0, 200, 0)));
+  green.Canvas().FillRect(RECT{0, 0, 12, 12});
+  images->Add(green, nullptr);  // no call on the button: the list tells it
+  Pump(20);
+  const int cx = button->Left() + button->Width() / 2, cy = button->Top() + button->Height() / 2;
+  int greenSeen = 0;
+  for (int dx = -8; dx <= 8; ++dx) greenSeen += OnForm(cx + dx, cy) == RGB(0, 200, 0);
+  EXPECT_GT(greenSeen, 0) << "the new image is on the button";
+
+  images.reset();
+  EXPECT_EQ(button->Images(), nullptr);
+  Pump(20);
+  greenSeen = 0;
+  for (int dx = -8; dx <= 8; ++dx) greenSeen += OnForm(cx + dx, cy) == RGB(0, 200, 0);
+  EXPECT_EQ(greenSeen, 0) << "repainted without the list";
 }
 
 }  // namespace
