@@ -13,6 +13,7 @@
 #include "framework/stdctrls/radio_button.h"
 #include "framework/stdctrls/spin_edit.h"
 #include "framework/system/exception.h"
+#include "framework/system/flag_scope.h"
 #include "framework/system/wide_text.h"
 
 using zelvan::rename::TEntryKind;
@@ -170,6 +171,7 @@ TForm1::TForm1(TComponent* owner) : TForm(owner, L"TForm1") {
   // A folder of a hundred thousand entries is one count for the window, not
   // a message per row.
   lv_Files->SetOwnerData(true);
+  lv_Files->OnData = [this](int row, int column, std::wstring& text) { RowText(row, column, text); };
   FReady = true;
 }
 
@@ -179,35 +181,30 @@ TForm1::~TForm1() {
   DestroyComponents();
 }
 
-void TForm1::FillList() {
-  TListItems& items = lv_Files->Items();
-  items.BeginUpdate();
-  items.Clear();
-  for (const TPlanRow& row : FPlan.Rows()) {
-    TListItem& item = items.Add();
-    item.SetCaption(std::to_wstring(row.Number));
-    item.SetSubItem(0, U16ToWide(row.OriginalName));
-    item.SetSubItem(1, row.NewName ? U16ToWide(*row.NewName) : std::wstring());
-    item.SetSubItem(2, row.Result ? U16ToWide(*row.Result) : std::wstring());
-  }
-  items.EndUpdate();
-}
-
-void TForm1::ShowCells(int subItem, const std::optional<std::u16string> TPlanRow::*field, size_t first,
-                       size_t last) {
-  TListItems& items = lv_Files->Items();
+// The list asks for the cells it shows; the plan is the only copy of the rows.
+void TForm1::RowText(int row, int column, std::wstring& text) const {
   const auto& rows = FPlan.Rows();
-  last = std::min({last, rows.size(), static_cast<size_t>(items.Count())});
-  items.BeginUpdate();
-  for (size_t i = first; i < last; ++i) {
-    const auto& value = rows[i].*field;
-    items[static_cast<int>(i)].SetSubItem(subItem, value ? U16ToWide(*value) : std::wstring());
+  if (row < 0 || static_cast<size_t>(row) >= rows.size()) return;
+  const TPlanRow& r = rows[static_cast<size_t>(row)];
+  const auto put = [&](const std::u16string& value) { text.assign(value.begin(), value.end()); };
+  switch (column) {
+    case 0: text = std::to_wstring(r.Number); break;
+    case 1: put(r.OriginalName); break;
+    case 2: if (r.NewName) put(*r.NewName); break;
+    case 3: if (r.Result) put(*r.Result); break;
+    default: break;
   }
-  items.EndUpdate();
 }
 
-void TForm1::ShowNewNames() { ShowCells(1, &TPlanRow::NewName, 0, SIZE_MAX); }
-void TForm1::ShowResults(size_t first, size_t last) { ShowCells(2, &TPlanRow::Result, first, last); }
+void TForm1::FillList() { lv_Files->SetDataCount(static_cast<int>(FPlan.Rows().size())); }
+
+void TForm1::ShowNewNames() { lv_Files->Invalidate(); }
+
+void TForm1::ShowResults(size_t first, size_t last) {
+  last = std::min(last, FPlan.Rows().size());
+  if (first >= last) return;
+  lv_Files->UpdateRows(static_cast<int>(first), static_cast<int>(last - 1));
+}
 
 bool TForm1::Ready() const { return FReady && !FPassRunning && !ComponentState().Contains(csDestroying); }
 
@@ -254,12 +251,17 @@ void TForm1::ED_dirChange() {
   if (!Ready()) return;
   const std::u16string folder = WideToU16(ED_dir->Text());
   if (!FFiles.DirectoryExists(folder)) return;
-  ED_fn->SetText(U16ToWide(zelvan::rename::FolderOwnName(folder)));
   FPlan.ListFolder(folder, rb_file->Checked() ? TEntryKind::Files : TEntryKind::Folders, FFiles);
-  FillList();
   FPlan.SetRenamed(false);
+  FillList();
+  {
+    // The prefix and extension boxes take the folder's values; the new names
+    // are worked out once, after both.
+    const TFlagScope listing(FListing, true);
+    ED_fn->SetText(U16ToWide(zelvan::rename::FolderOwnName(folder)));
+    if (!FPlan.Rows().empty()) ed_ext->SetText(U16ToWide(zelvan::rename::ExtensionOf(FPlan.Rows().front().OriginalName)));
+  }
   ED_fnChange();
-  if (!FPlan.Rows().empty()) ed_ext->SetText(U16ToWide(zelvan::rename::ExtensionOf(FPlan.Rows().front().OriginalName)));
   btn_rename->SetEnabled(true);
   btn_restore->SetEnabled(false);
 }
@@ -267,7 +269,7 @@ void TForm1::ED_dirChange() {
 void TForm1::rb_fileClick() { ED_dirChange(); }
 
 void TForm1::ED_fnChange() {
-  if (!Ready() || FPlan.Renamed()) return;
+  if (!Ready() || FListing || FPlan.Renamed()) return;
   TNamingSettings settings;
   settings.Prefix = WideToU16(ED_fn->Text());
   settings.FirstNumber = ED_numstart->Value();

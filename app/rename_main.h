@@ -66,11 +66,11 @@ class TForm1 : public TForm {
   // The layout is read, the window is not going away and no pass is moving
   // files: handlers may act.
   bool Ready() const;
+  // The list holds only the row count; its cells come from the plan.
   void FillList();
-  // Writes one value of the plan rows first..last-1 into their list rows' sub-item.
-  void ShowCells(int subItem, const std::optional<std::u16string> zelvan::rename::TPlanRow::*field, size_t first,
-                 size_t last);
+  void RowText(int row, int column, std::wstring& text) const;
   void ShowNewNames();
+  // The result marks of the plan rows first..last-1 are shown again.
   void ShowResults(size_t first = 0, size_t last = SIZE_MAX);
   // Runs a rename (or restore) pass; the window stays alive meanwhile, the
   // result marks appear as rows are done.
@@ -80,6 +80,7 @@ class TForm1 : public TForm {
   TWin32FileOperations FFiles;
   bool FReady = false;
   bool FPassRunning = false;
+  bool FListing = false;  // a folder is being listed: the names are worked out at its end
   bool FStopPass = false;
   bool FCloseAfterPass = false;
 };

@@ -130,7 +130,7 @@ int wmain(int argc, wchar_t** argv) {
     bare = std::min(bare, BareListing(folder, plain));
     ShowWindow(plain, SW_HIDE);
   }
-  const bool complete = form->lv_Files->Items().Count() == files;
+  const bool complete = SendMessageW(list, LVM_GETITEMCOUNT, 0, 0) == files;
   std::printf("main window, folder of %d files (best of %d)%s\n", files, rounds, complete ? "" : "  LIST INCOMPLETE");
   std::printf("  folder text -> list shown: %9.1f ms   bare listing + existence tests + list messages %9.1f ms   ratio %.2f\n", listing,
               bare, listing / bare);

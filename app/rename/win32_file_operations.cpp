@@ -44,9 +44,12 @@ bool TargetAttributes(const std::u16string& path, DWORD& attributes) {
 
 bool TWin32FileOperations::Enumerate(
     const std::u16string& pattern,
-    const std::function<void(const zelvan::rename::TDirEntry&)>& visit) {
+    const std::function<void(zelvan::rename::TDirEntry&)>& visit) {
   WIN32_FIND_DATAW data{};
-  HANDLE raw = FindFirstFileW(Wide(pattern), &data);
+  // Without the short 8.3 names, which the listing never reads, and in large
+  // batches: a big folder lists faster.
+  HANDLE raw = FindFirstFileExW(Wide(pattern), FindExInfoBasic, &data, FindExSearchNameMatch, nullptr,
+                                FIND_FIRST_EX_LARGE_FETCH);
   if (raw == INVALID_HANDLE_VALUE) return false;
   std::unique_ptr<void, FindCloser> find(raw);
   do {

@@ -7,7 +7,7 @@
 class TWin32FileOperations : public zelvan::rename::TFileOperations {
  public:
   bool Enumerate(const std::u16string& pattern,
-                 const std::function<void(const zelvan::rename::TDirEntry&)>& visit) override;
+                 const std::function<void(zelvan::rename::TDirEntry&)>& visit) override;
   bool DirectoryExists(const std::u16string& path) override;
   bool FileExists(const std::u16string& path) override;
   bool Move(const std::u16string& from, const std::u16string& to) override;

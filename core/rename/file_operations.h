@@ -25,9 +25,10 @@ class TFileOperations {
 
   // Calls visit for each entry matching pattern (folder + "\*.*"), in the
   // platform's order, "." and ".." included where the platform reports them.
+  // The visitor may take the entry's name (move from it).
   // Returns false when the folder cannot be enumerated.
   virtual bool Enumerate(const std::u16string& pattern,
-                         const std::function<void(const TDirEntry&)>& visit) = 0;
+                         const std::function<void(TDirEntry&)>& visit) = 0;
 
   // Existence tests follow symbolic links.
   virtual bool DirectoryExists(const std::u16string& path) = 0;

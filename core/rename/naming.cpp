@@ -7,11 +7,6 @@ namespace zelvan::rename {
 
 namespace {
 
-std::u16string Decimal(int64_t value) {
-  const std::string text = std::to_string(value);
-  return std::u16string(text.begin(), text.end());
-}
-
 char16_t AsciiUpper(char16_t c) { return (c >= u'a' && c <= u'z') ? c - u'a' + u'A' : c; }
 
 bool IsDeviceName(std::u16string_view name) {
@@ -28,10 +23,28 @@ bool IsDeviceName(std::u16string_view name) {
 
 }  // namespace
 
+void AppendPadded(std::u16string& out, int64_t value, int digits) {
+  // Digits from the right into a buffer wide enough for any int64, its sign
+  // and the largest padding.
+  char16_t buffer[kMaxPaddedDigits + 24];
+  char16_t* end = buffer + sizeof(buffer) / sizeof(buffer[0]);
+  char16_t* p = end;
+  const bool negative = value < 0;
+  uint64_t magnitude = negative ? 0 - static_cast<uint64_t>(value) : static_cast<uint64_t>(value);
+  do {
+    *--p = static_cast<char16_t>(u'0' + magnitude % 10);
+    magnitude /= 10;
+  } while (magnitude != 0);
+  if (negative) *--p = u'-';
+  // The zeros go before the whole text, a sign included.
+  const int width = std::clamp(digits, 0, kMaxPaddedDigits);
+  while (end - p < width) *--p = u'0';
+  out.append(p, end);
+}
+
 std::u16string PadNumber(int64_t value, int digits) {
-  std::u16string text = Decimal(value);
-  const size_t width = static_cast<size_t>(std::clamp(digits, 0, kMaxPaddedDigits));
-  if (text.size() < width) text.insert(0, width - text.size(), u'0');
+  std::u16string text;
+  AppendPadded(text, value, digits);
   return text;
 }
 
@@ -41,11 +54,13 @@ int EffectiveDigitCount(int digit_count, size_t row_count) {
   return width > digit_count ? width : digit_count;
 }
 
-std::u16string ExtensionOf(std::u16string_view name) {
+std::u16string_view ExtensionView(std::u16string_view name) {
   const size_t at = name.find_last_of(u".\\:");
   if (at == std::u16string_view::npos || name[at] != u'.') return {};
-  return std::u16string(name.substr(at));
+  return name.substr(at);
 }
+
+std::u16string ExtensionOf(std::u16string_view name) { return std::u16string(ExtensionView(name)); }
 
 std::u16string FolderOwnName(std::u16string_view path) {
   const size_t at = path.find_last_of(u"\\:");

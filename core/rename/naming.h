@@ -17,11 +17,15 @@ inline constexpr int kMaxPaddedDigits = 256;
 inline constexpr size_t kMaxEntryNameLength = 255;
 
 std::u16string PadNumber(int64_t value, int digits);
+// PadNumber appended to out, without a string of its own.
+void AppendPadded(std::u16string& out, int64_t value, int digits);
 
 // Digit count actually used: widened to the width of the row count unless 0.
 int EffectiveDigitCount(int digit_count, size_t row_count);
 
 std::u16string ExtensionOf(std::u16string_view name);
+// The same, as a view into name.
+std::u16string_view ExtensionView(std::u16string_view name);
 std::u16string FolderOwnName(std::u16string_view path);
 
 // True when a name stays a plain entry of the folder it is joined to: not

@@ -33,7 +33,7 @@ bool StatFollowing(const std::u16string& path, struct stat& info) {
 }  // namespace
 
 bool TPosixFileOperations::Enumerate(const std::u16string& pattern,
-                                     const std::function<void(const TDirEntry&)>& visit) {
+                                     const std::function<void(TDirEntry&)>& visit) {
   // Only the "*.*" pattern is ever asked for, and it matches every entry.
   std::u16string folder = pattern;
   const std::u16string wildcard = u"\\*.*";

@@ -10,7 +10,7 @@ namespace zelvan::rename {
 class TPosixFileOperations : public TFileOperations {
  public:
   bool Enumerate(const std::u16string& pattern,
-                 const std::function<void(const TDirEntry&)>& visit) override;
+                 const std::function<void(TDirEntry&)>& visit) override;
   bool DirectoryExists(const std::u16string& path) override;
   bool FileExists(const std::u16string& path) override;
   // renameat2 with RENAME_NOREPLACE: fails rather than replace an entry, also

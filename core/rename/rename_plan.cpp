@@ -1,5 +1,7 @@
 #include "core/rename/rename_plan.h"
 
+#include <utility>
+
 #include "core/rename/naming.h"
 
 namespace zelvan::rename {
@@ -23,7 +25,7 @@ void TRenamePlan::ListFolder(const std::u16string& folder, TEntryKind kind,
                              TFileOperations& files) {
   rows_.clear();
   int32_t counter = 1;
-  files.Enumerate(JoinPath(folder, u"*.*"), [&](const TDirEntry& entry) {
+  files.Enumerate(JoinPath(folder, u"*.*"), [&](TDirEntry& entry) {
     if (!PassesAttributeFilter(entry, kind)) return;
     if (entry.Name == u"." || entry.Name == u"..") return;
     // The listing settles the kind of all but links: only those cost a look-up.
@@ -33,7 +35,7 @@ void TRenamePlan::ListFolder(const std::u16string& folder, TEntryKind kind,
       exists = kind == TEntryKind::Folders ? files.DirectoryExists(path) : files.FileExists(path);
     }
     if (!exists) return;
-    rows_.push_back(TPlanRow{counter, entry.Name, std::nullopt, std::nullopt});
+    rows_.push_back(TPlanRow{counter, std::move(entry.Name), std::nullopt, std::nullopt});
     ++counter;
   });
 }
@@ -43,11 +45,12 @@ void TRenamePlan::ComputeNewNames(const TNamingSettings& settings) {
   const int digits = EffectiveDigitCount(settings.DigitCount, rows_.size());
   int64_t number = settings.FirstNumber;  // 64-bit: the last numbers never wrap around
   for (TPlanRow& row : rows_) {
-    std::u16string name = settings.Prefix;
-    name += PadNumber(number++, digits);
-    name += settings.ExtensionMode == TExtensionMode::Replace ? settings.ExtensionText
-                                                               : ExtensionOf(row.OriginalName);
-    row.NewName = std::move(name);
+    // The previous name's buffer is reused: a keystroke allocates nothing per row.
+    std::u16string& name = row.NewName ? *row.NewName : row.NewName.emplace();
+    name.assign(settings.Prefix);
+    AppendPadded(name, number++, digits);
+    name += settings.ExtensionMode == TExtensionMode::Replace ? std::u16string_view(settings.ExtensionText)
+                                                               : ExtensionView(row.OriginalName);
   }
 }
 

@@ -41,6 +41,19 @@ void TListView::CreateWnd() {
   SendMessageW(window, LVM_SETTEXTCOLOR, 0, static_cast<LPARAM>(ColorToRGB(Font().Color())));
   FColumns.InsertAll(window);
   FItems.InsertAll(window);
+  if (FOwnerData && OnData) SendMessageW(window, LVM_SETITEMCOUNT, static_cast<WPARAM>(FDataCount), 0);
+}
+
+void TListView::SetDataCount(int count) {
+  FDataCount = count < 0 ? 0 : count;
+  if (!HandleAllocated() || !FOwnerData) return;
+  SendMessageW(Handle(), LVM_SETITEMCOUNT, static_cast<WPARAM>(FDataCount), LVSICF_NOSCROLL);
+  InvalidateRect(Handle(), nullptr, FALSE);
+}
+
+void TListView::UpdateRows(int first, int last) {
+  if (!HandleAllocated()) return;
+  SendMessageW(Handle(), LVM_REDRAWITEMS, static_cast<WPARAM>(first), static_cast<LPARAM>(last));
 }
 
 void TListView::SetExStyle(DWORD flag, bool on) {
@@ -103,6 +116,14 @@ void TListView::ReflectedNotify(TMessage& message) {
     case LVN_GETDISPINFOW: {
       auto* info = reinterpret_cast<NMLVDISPINFOW*>(message.LParam);
       LVITEMW& item = info->item;
+      if (FOwnerData && OnData) {
+        if (!(item.mask & LVIF_TEXT) || item.iItem < 0 || item.iItem >= FDataCount) return;
+        if (!item.pszText || item.cchTextMax <= 0) return;
+        FDataText.clear();
+        OnData(item.iItem, item.iSubItem, FDataText);
+        lstrcpynW(item.pszText, FDataText.c_str(), item.cchTextMax);
+        return;
+      }
       if (!(item.mask & LVIF_TEXT) || item.iItem < 0 || item.iItem >= FItems.Count()) return;
       if (!item.pszText || item.cchTextMax <= 0) return;
       lstrcpynW(item.pszText, FItems[item.iItem].ColumnText(item.iSubItem).c_str(), item.cchTextMax);

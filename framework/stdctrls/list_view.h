@@ -14,6 +14,8 @@
 enum TViewStyle { vsIcon, vsSmallIcon, vsList, vsReport };
 
 using TLVSelectItemEvent = std::function<void(TObject* sender, TListItem* item, bool selected)>;
+// The text of one cell of a row the program keeps itself (column 0: the caption).
+using TLVDataEvent = std::function<void(int row, int column, std::wstring& text)>;
 
 class TListView : public TWinControl {
  public:
@@ -46,6 +48,14 @@ class TListView : public TWinControl {
   void SetOwnerData(bool value);
   // The first selected row, or null.
   TListItem* Selected();
+  // Rows kept by the program: with owner data and OnData set, the window has
+  // DataCount rows and asks OnData for the cells it shows, so a list costs
+  // no memory per row here. Items() then stays empty.
+  TLVDataEvent OnData;
+  int DataCount() const { return FDataCount; }
+  void SetDataCount(int count);
+  // Rows first..last (inclusive) are shown again from OnData.
+  void UpdateRows(int first, int last);
 
   TLVSelectItemEvent OnSelectItem;
 
@@ -69,4 +79,6 @@ class TListView : public TWinControl {
   bool FReadOnly = false;
   bool FHideSelection = true;
   bool FOwnerData = false;
+  int FDataCount = 0;
+  std::wstring FDataText;  // reused for every cell asked
 };

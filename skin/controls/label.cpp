@@ -4,7 +4,7 @@
 #include "core/paint/system_colors.h"
 #include "framework/controls/win_control.h"
 #include "skin/core/common_data.h"
-#include "skin/core/flag_scope.h"
+#include "framework/system/flag_scope.h"
 #include "skin/core/skin_messages.h"
 #include "skin/paint/control_paint.h"
 #include "skin/store/skin_manager.h"

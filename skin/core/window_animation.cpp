@@ -6,7 +6,7 @@
 #include "framework/application/application.h"
 #include "framework/forms/custom_form.h"
 #include "skin/core/animation_window.h"
-#include "skin/core/flag_scope.h"
+#include "framework/system/flag_scope.h"
 #include "skin/core/skinned_windows.h"
 #include "skin/core/state_fade.h"
 #include "skin/core/threaded_timer.h"

@@ -8,7 +8,7 @@
 #include "framework/forms/custom_form.h"
 #include "framework/forms/message_dialogs.h"
 #include "framework/system/exception.h"
-#include "skin/core/flag_scope.h"
+#include "framework/system/flag_scope.h"
 #include "skin/core/skinned_windows.h"
 #include "skin/store/builtin_shadows.h"
 #include "skin/store/manager_seams.h"

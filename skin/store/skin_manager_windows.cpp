@@ -3,7 +3,7 @@
 
 #include "framework/controls/control.h"
 #include "skin/core/common_data.h"
-#include "skin/core/flag_scope.h"
+#include "framework/system/flag_scope.h"
 #include "skin/core/skin_broadcast.h"
 #include "skin/core/skin_messages.h"
 #include "skin/core/skinned_windows.h"

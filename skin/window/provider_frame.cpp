@@ -14,7 +14,7 @@
 #include "core/paint/item_paint.h"
 #include "core/paint/mask_painting.h"
 #include "framework/forms/custom_form.h"
-#include "skin/core/flag_scope.h"
+#include "framework/system/flag_scope.h"
 #include "skin/paint/control_paint.h"
 #include "skin/store/skin_manager.h"
 #include "skin/window/skin_provider.h"

@@ -124,6 +124,30 @@ TEST(ListView, OwnerDataKeepsTheSelectionAcrossANewWindow) {
   EXPECT_EQ(f.View->Selected(), &f.View->Items()[1234]);
 }
 
+TEST(ListView, RowsKeptByTheProgramAreAskedForCellByCell) {
+  TListFixture f;
+  f.View->SetOwnerData(true);
+  std::vector<std::wstring> names = {L"a.txt", L"目录", L"c"};
+  int asked = 0;
+  f.View->OnData = [&](int row, int column, std::wstring& text) {
+    ++asked;
+    text = column == 0 ? std::to_wstring(row + 1) : column == 1 ? names[static_cast<size_t>(row)] : L"";
+  };
+  f.View->SetDataCount(3);
+  EXPECT_EQ(WindowRows(*f.View), (TRows{{L"1", L"a.txt", L"", L""}, {L"2", L"目录", L"", L""}, {L"3", L"c", L"", L""}}));
+  EXPECT_EQ(f.View->Items().Count(), 0) << "no row objects";
+  EXPECT_GT(asked, 0);
+
+  names[1] = L"新";
+  f.View->UpdateRows(1, 1);
+  EXPECT_EQ(CellText(*f.View, 1, 1), L"新");
+  f.View->SetDataCount(2);
+  EXPECT_EQ(SendMessageW(f.View->Handle(), LVM_GETITEMCOUNT, 0, 0), 2);
+  f.View->RecreateWnd();
+  EXPECT_EQ(WindowRows(*f.View), (TRows{{L"1", L"a.txt", L"", L""}, {L"2", L"新", L"", L""}})) << "a new window";
+  EXPECT_EQ(CellText(*f.View, 5, 0), L"") << "past the count: nothing asked";
+}
+
 TEST(ListView, SelectionChecksAndDataBelongToTheRows) {
   TListFixture f;
   f.View->SetCheckboxes(true);

@@ -18,10 +18,10 @@ class FakeFolder : public TFileOperations {
   std::vector<std::u16string> Patterns;
 
   bool Enumerate(const std::u16string& pattern,
-                 const std::function<void(const TDirEntry&)>& visit) override {
+                 const std::function<void(TDirEntry&)>& visit) override {
     Patterns.push_back(pattern);
     if (pattern != Folder + u"\\*.*") return false;
-    for (const TDirEntry& e : Entries) visit(e);
+    for (TDirEntry e : Entries) visit(e);  // a copy: the visitor may take the name
     return true;
   }
   bool DirectoryExists(const std::u16string& path) override {
