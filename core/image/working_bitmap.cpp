@@ -1,5 +1,7 @@
 #include "core/image/working_bitmap.h"
 
+#include <cstdlib>
+
 #include <cassert>
 #include <cstring>
 #include <new>
@@ -9,13 +11,17 @@
 namespace zelvan::image {
 namespace {
 
+// calloc: a large block comes as fresh zero pages, not zeroed a second time.
 class THeapStorage final : public TPixelStorage {
  public:
-  explicit THeapStorage(size_t bytes) : bytes_(bytes == 0 ? nullptr : new uint8_t[bytes]()) {}
+  explicit THeapStorage(size_t bytes) : bytes_(bytes == 0 ? nullptr : static_cast<uint8_t*>(std::calloc(bytes, 1))) {}
   uint8_t* Bits() override { return bytes_.get(); }
 
  private:
-  std::unique_ptr<uint8_t[]> bytes_;
+  struct TFree {
+    void operator()(uint8_t* p) const { std::free(p); }
+  };
+  std::unique_ptr<uint8_t, TFree> bytes_;
 };
 
 std::unique_ptr<TPixelStorage> MakeHeapStorage(int, int height, int, size_t stride) {
