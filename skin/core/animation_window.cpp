@@ -31,6 +31,20 @@ void TacAnimationWindow::Push(TBitmap& picture, const RECT& bounds, const zelvan
   PushLayeredFrame(Handle(), picture, bounds, frame, FFrame);
 }
 
+void PushLayeredPicture(HWND window, TBitmap& picture, POINT position, BYTE alpha) {
+  if (picture.Empty()) return;
+  HDC screen = GetDC(nullptr);
+  HDC memory = CreateCompatibleDC(screen);
+  HGDIOBJ old = SelectObject(memory, picture.Handle());
+  SIZE size{picture.Width(), picture.Height()};
+  POINT origin{0, 0};
+  BLENDFUNCTION blend{AC_SRC_OVER, 0, alpha, AC_SRC_ALPHA};
+  UpdateLayeredWindow(window, screen, &position, &size, memory, &origin, 0x1FFFFFFF, &blend, ULW_ALPHA);
+  SelectObject(memory, old);
+  DeleteDC(memory);
+  ReleaseDC(nullptr, screen);
+}
+
 void PushLayeredFrame(HWND window, TBitmap& picture, const RECT& bounds, const zelvan::paint::TAnimFrame& frame,
                       std::unique_ptr<TBitmap>& scratch) {
   const int width = bounds.right - bounds.left, height = bounds.bottom - bounds.top;
@@ -63,15 +77,10 @@ void PushLayeredFrame(HWND window, TBitmap& picture, const RECT& bounds, const z
     zelvan::paint::SetRectAlpha(scratch->Image(), {target.left, target.top, target.right, target.bottom}, 255, false);
     source = scratch.get();
   }
-  HGDIOBJ old = SelectObject(memory, source->Handle());
-  POINT position{bounds.left, bounds.top};
-  SIZE size{width, height};
-  POINT origin{0, 0};
-  BLENDFUNCTION blend{AC_SRC_OVER, 0, static_cast<BYTE>(std::clamp(std::lround(frame.Alpha), 0L, 255L)), AC_SRC_ALPHA};
-  UpdateLayeredWindow(window, screen, &position, &size, memory, &origin, 0x1FFFFFFF, &blend, ULW_ALPHA);
-  SelectObject(memory, old);
   DeleteDC(memory);
   ReleaseDC(nullptr, screen);
+  PushLayeredPicture(window, *source, POINT{bounds.left, bounds.top},
+                     static_cast<BYTE>(std::clamp(std::lround(frame.Alpha), 0L, 255L)));
   ++FramesPushed;
   if (Observer()) Observer()(picture, bounds, frame);
 }

@@ -30,6 +30,10 @@ class TacAnimationWindow : public TCustomForm {
   std::unique_ptr<TBitmap> FFrame;
 };
 
+// A picture with per-pixel alpha (premultiplied) into a layered window, its
+// top-left at position on the screen, at constant opacity alpha.
+void PushLayeredPicture(HWND window, TBitmap& picture, POINT position, BYTE alpha);
+
 // The same into any layered window (an extended border's, say); scratch
 // keeps the working frame between calls.
 void PushLayeredFrame(HWND window, TBitmap& picture, const RECT& bounds, const zelvan::paint::TAnimFrame& frame,

@@ -1,5 +1,7 @@
 #include "skin/core/common_data.h"
 
+#include "skin/core/glow.h"
+
 #include <algorithm>
 
 #include "core/paint/color_mix.h"
@@ -8,6 +10,7 @@
 #include "core/store/control_kinds.h"
 #include "framework/controls/win_control.h"
 #include "framework/forms/custom_form.h"
+#include "skin/core/glow.h"
 #include "skin/core/skin_broadcast.h"
 #include "skin/core/state_fade.h"
 #include "skin/store/skin_manager.h"
@@ -338,6 +341,54 @@ int TsCommonData::MaxBorderWidth() const {
                    manager->MaskWidthRight(BorderIndex), manager->MaskWidthBottom(BorderIndex)});
 }
 
-// Glow windows come with the glow effects; until then nothing glows.
-void TsCommonData::ShowGlow(bool) {}
-void TsCommonData::RemoveGlow() { GlowID = -1; }
+namespace {
+
+// The owner's screen rectangle and the part of it its parents show.
+bool ScreenPlace(TControl& control, RECT& whole, RECT& visible) {
+  HWND cutBy = nullptr;  // the first window whose client area cuts the owner
+  if (auto* windowed = dynamic_cast<TWinControl*>(&control); windowed && windowed->HandleAllocated()) {
+    HWND window = windowed->Handle();
+    GetWindowRect(window, &whole);
+    cutBy = (GetWindowLongPtrW(window, GWL_STYLE) & WS_CHILD) ? GetParent(window) : nullptr;
+  } else if (TWinControl* parent = control.Parent(); parent && parent->HandleAllocated()) {
+    whole = RECT{control.Left(), control.Top(), control.Left() + control.Width(), control.Top() + control.Height()};
+    MapWindowPoints(parent->Handle(), nullptr, reinterpret_cast<POINT*>(&whole), 2);
+    cutBy = parent->Handle();
+  } else {
+    return false;
+  }
+  visible = whole;
+  for (HWND up = cutBy; up; up = (GetWindowLongPtrW(up, GWL_STYLE) & WS_CHILD) ? GetParent(up) : nullptr) {
+    RECT client{};
+    GetClientRect(up, &client);
+    MapWindowPoints(up, nullptr, reinterpret_cast<POINT*>(&client), 2);
+    if (!IntersectRect(&visible, &visible, &client)) break;  // nothing of it shows
+  }
+  return true;
+}
+
+}  // namespace
+
+void TsCommonData::ShowGlow(bool repeated) {
+  TsSkinManager* manager = SkinManager();
+  if (!manager || !manager->Effects.AllowGlowing() || !manager->IsValidSkinIndex(SkinIndex)) return;
+  const zelvan::store::TsGeneralData& section = manager->gd[static_cast<size_t>(SkinIndex)];
+  if (section.GlowCount < 1) return;
+  const bool leftDown = FOwnerControl && FOwnerControl->ControlState().Contains(csLButtonDown);
+  if (!FMouseAbove || leftDown || (GlowID >= 0 && repeated) || !FOwnerControl || OwnerGone()) return RemoveGlow();
+  RemoveGlow();  // one glow per control
+  RECT whole{}, visible{};
+  if (!ScreenPlace(*FOwnerControl, whole, visible)) return;
+  HWND form = nullptr;
+  if (auto* windowed = dynamic_cast<TWinControl*>(FOwnerControl); windowed && windowed->HandleAllocated()) {
+    form = GetAncestor(windowed->Handle(), GA_ROOT);
+  } else if (FOwnerControl->Parent() && FOwnerControl->Parent()->HandleAllocated()) {
+    form = GetAncestor(FOwnerControl->Parent()->Handle(), GA_ROOT);
+  }
+  GlowID = CreateGlow(whole, visible, FSkinSection, manager, form, 255, section.GlowMargin);
+}
+
+void TsCommonData::RemoveGlow() {
+  if (GlowID >= 0) ::RemoveGlow(GlowID);
+  GlowID = -1;
+}

@@ -1,6 +1,5 @@
 #include "skin/store/manager_seams.h"
 
-void RemoveAllGlows() {}
 void ResetMenuBorderWidth(TsSkinManager&) {}
 void ReskinExistingMenus(TsSkinManager&) {}
 bool TrySkinWindow(HWND) { return false; }

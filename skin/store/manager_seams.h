@@ -6,8 +6,6 @@
 
 class TsSkinManager;
 
-// Glow effects of hot controls: drop every one.
-void RemoveAllGlows();
 // Popup-menu skinning: forget the measured menu border so it is measured again.
 void ResetMenuBorderWidth(TsSkinManager& manager);
 // Popup-menu skinning: skin the menus that exist already.

@@ -2,8 +2,9 @@
 // repaint, one section changed, and the control under the mouse.
 
 #include "framework/controls/control.h"
-#include "skin/core/common_data.h"
 #include "framework/system/flag_scope.h"
+#include "skin/core/common_data.h"
+#include "skin/core/glow.h"
 #include "skin/core/skin_broadcast.h"
 #include "skin/core/skin_messages.h"
 #include "skin/core/skinned_windows.h"

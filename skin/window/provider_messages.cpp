@@ -8,6 +8,7 @@
 #include "framework/application/application.h"
 #include "framework/controls/messages.h"
 #include "framework/forms/custom_form.h"
+#include "skin/core/glow.h"
 #include "skin/core/state_fade.h"
 #include "skin/core/window_animation.h"
 #include "skin/paint/control_paint.h"

@@ -44,6 +44,7 @@ class ProviderAnimationTest : public ::testing::Test {
   TForm* form = nullptr;
   TsSkinProvider* provider = nullptr;
   int afterAnimations = 0;
+  bool freed = false;
 };
 
 // Pixels of the form read from the screen, against the window's own surface.
@@ -124,9 +125,8 @@ TEST_F(ProviderAnimationTest, HidingAndReleasingFadeTheOldPictureOutOnce) {
   EXPECT_EQ(provider->FormState & TsSkinProvider::fsClosingAnimated, 0u) << "showing again renders again";
   // Closed with caFree: released while visible, it fades out as it goes.
   form->OnClose = [](TObject*, TCloseAction& action) { action = caFree; };
-  bool freed = false;
-  form->AddWindowHook([&](TMessage& m, const TWndMethod& next) {
-    if (m.Msg == WM_NCDESTROY) freed = true;
+  form->AddWindowHook([this](TMessage& m, const TWndMethod& next) {
+    if (m.Msg == WM_NCDESTROY) freed = true;  // a member: the form may outlive this body
     next(m);
   });
   before = AnimationFramesPushed();

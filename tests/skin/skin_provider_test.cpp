@@ -289,14 +289,19 @@ TEST_F(SkinProviderTest, ThePlatformNeverPaintsItsCaptionOverTheSkinnedOne) {
     std::vector<std::pair<const char*, int>> seen;
     int unread = 0;
     const char* current = "";
-    form->AddWindowHook([&](TMessage& m, const TWndMethod& next) {
+    // The hook sees this iteration's locals: it goes with them.
+    struct THookScope {
+      TForm* Form;
+      TWndHookToken Token;
+      ~THookScope() { Form->RemoveWindowHook(Token); }
+    } hook{form, form->AddWindowHook([&](TMessage& m, const TWndMethod& next) {
       next(m);
       if (m.Msg != WM_SETTEXT && m.Msg != WM_NCACTIVATE && m.Msg != WM_SETICON) return;
       auto picture = WindowPicture(window);
       const RECT band{0, 0, picture->Width(), ClientPlace(window).top};
       seen.emplace_back(current, CountColours(*picture, band, PlatformCaptionColours(), window));
       unread += CountColours(*picture, band, {RGB(0x12, 0x34, 0x56)});
-    });
+    })};
     if (skinned) {
       provider = new TsSkinProvider(form);
       provider->SetSkinManager(manager.get());

@@ -174,7 +174,9 @@ void WriteKitSkin(const std::wstring& folder) {
       "[OUTLINED]\nSTATES=2\nGIVEOWNFONT=1\nFONTCOLOR=$00FF00\nTCLEFT=$0000FF\nTCRIGHT=$FF0000\n"
       "HOTFONTCOLOR=$808080\n"
       "[GLOWING]\nSTATES=1\nFONTCOLOR=0\nGCOL=$0000FF\nGSIZE=4\n"
-      "[WEBBUTTON]\nSTATES=2\nFONTCOLOR=0\nHOTFONTCOLOR=$800000\n";
+      "[WEBBUTTON]\nSTATES=2\nFONTCOLOR=0\nHOTFONTCOLOR=$800000\n"
+      "[GLOWBTN]\nSTATES=2\nCOLOR=$E0E0E0\nGLOW=1\nGLOWMARGIN=2\n"
+      "GLOW0=^0000,0000,0016,0016,0005,0005,0005,0005,1,0,0,0\n";
   CreateDirectoryW((folder + L"\\Kit").c_str(), nullptr);
   WriteFileBytes(folder + L"\\Kit\\Options.dat", options.data(), options.size());
   const std::vector<uint8_t> master = KitMasterBitmap();
