@@ -24,6 +24,7 @@
 #include "bench/win32_folder.h"
 #include "bench/win32_timing.h"
 #include "framework/application/application.h"
+#include "framework/stdctrls/button.h"
 #include "framework/stdctrls/custom_edit.h"
 #include "framework/stdctrls/list_view.h"
 #include "app/folder_picker/directory_edit.h"
@@ -189,21 +190,21 @@ int wmain(int argc, wchar_t** argv) {
   manager.SetSkinDirectory(ZELVAN_SKINS);
   manager.SetSkinName(L"Air");
   form->ED_fn->SetVisible(false);
-  auto* plain = StandIn<TEdit>(*form, true);
-  auto* skinned = StandIn<TsEdit>(*form, true);
+  auto* plainEdit = StandIn<TEdit>(*form, true);
+  auto* skinnedEdit = StandIn<TsEdit>(*form, true);
   Application->ProcessMessages();
   const int turns = std::max(rounds, 5);
   double plainKey = 1e300, skinnedKey = 1e300;
   for (int turn = 0; turn < 2; ++turn) {
-    plain->SetVisible(true);
-    skinned->SetVisible(false);
-    plainKey = std::min(plainKey, Keystroke(*plain, list, turns));
-    plain->SetVisible(false);
-    skinned->SetVisible(true);
-    skinnedKey = std::min(skinnedKey, Keystroke(*skinned, list, turns));
+    plainEdit->SetVisible(true);
+    skinnedEdit->SetVisible(false);
+    plainKey = std::min(plainKey, Keystroke(*plainEdit, list, turns));
+    plainEdit->SetVisible(false);
+    skinnedEdit->SetVisible(true);
+    skinnedKey = std::min(skinnedKey, Keystroke(*skinnedEdit, list, turns));
   }
-  delete plain;
-  delete skinned;
+  delete plainEdit;
+  delete skinnedEdit;
   auto* plainAlone = StandIn<TEdit>(*form, false);
   auto* skinnedAlone = StandIn<TsEdit>(*form, false);
   skinnedAlone->SetTop(skinnedAlone->Top() + 30);
@@ -212,17 +213,13 @@ int wmain(int argc, wchar_t** argv) {
   HWND away = form->btn_close->Handle();
   const double plainSet = TextFromCode(*plainAlone, away, 50), skinnedSet = TextFromCode(*skinnedAlone, away, 50);
   const bool skinActive = manager.Active() && skinnedAlone->SkinData.Skinned();
-  std::printf("  skinned TsEdit (Air) against an ordinary TEdit standing in for the prefix box%s:
-",
+  std::printf("  skinned TsEdit (Air) against an ordinary TEdit standing in for the prefix box%s:\n",
               skinActive ? "" : "  SKIN NOT ACTIVE");
-  std::printf("    keystroke, %d rows recomputed: %9.2f ms against %9.2f ms   ratio %.2f
-", files, skinnedKey,
+  std::printf("    keystroke, %d rows recomputed: %9.2f ms against %9.2f ms   ratio %.2f\n", files, skinnedKey,
               plainKey, skinnedKey / plainKey);
-  std::printf("    keystroke, edit alone:          %9.3f ms against %9.3f ms   ratio %.2f
-", skinnedAloneKey,
+  std::printf("    keystroke, edit alone:          %9.3f ms against %9.3f ms   ratio %.2f\n", skinnedAloneKey,
               plainAloneKey, skinnedAloneKey / plainAloneKey);
-  std::printf("    text set from code, unfocused:  %9.3f ms against %9.3f ms   ratio %.2f
-", skinnedSet, plainSet,
+  std::printf("    text set from code, unfocused:  %9.3f ms against %9.3f ms   ratio %.2f\n", skinnedSet, plainSet,
               skinnedSet / plainSet);
 
   delete form;

@@ -491,13 +491,14 @@ bool WriteEditPage(const std::wstring& path) {
     if (i == 1) c->SetEnabled(false);
   }
   DefaultManager()->UpdateSkin(true);
-  if (focused) focused->SetFocus();
   Show(form);
   if (held) {
+    // The press focuses the spin edit: the focus goes back to the edit shown focused.
     TsSpinButton& arrows = held->Button();
     SendMessageW(arrows.Handle(), WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(arrows.Width() / 2, 2));
-    Show(form);
   }
+  if (focused) focused->SetFocus();
+  Show(form);
   const bool written = WriteScreenshot(form->Handle(), path);
   if (held) {
     TsSpinButton& arrows = held->Button();
