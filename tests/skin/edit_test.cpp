@@ -188,6 +188,33 @@ TEST_F(EditTest, IdleEditsPaintNothingAndDisabledOnesAreBlended) {
   EXPECT_EQ(DifferingPixels(*WindowPicture(*edit), *expected), 0);
 }
 
+// Counts the paint messages an edit receives.
+class TCountedEdit : public TsEdit {
+ public:
+  using TsEdit::TsEdit;
+  void WndProc(TMessage& message) override {
+    if (message.Msg == WM_PAINT) ++PaintMessages;
+    TsEdit::WndProc(message);
+  }
+  int PaintMessages = 0;
+};
+
+TEST_F(EditTest, APaintHeldBackIsStillValidatedSoItIsNotSentAgain) {
+  auto* edit = Edit<TCountedEdit>(manager.get(), L"locked");
+  for (int held = 0; held < 2; ++held) {
+    // held 0: forms locked by an animation; 1: the parent rebuilding its picture.
+    if (held == 0) FormsLocked = true;
+    if (held == 1) edit->SkinData.SetUpdating(true);
+    edit->PaintMessages = 0;
+    InvalidateRect(edit->Handle(), nullptr, TRUE);
+    Pump(100);
+    FormsLocked = false;
+    EXPECT_EQ(edit->PaintMessages, 1) << held;
+    RECT update{};
+    EXPECT_FALSE(GetUpdateRect(edit->Handle(), &update, FALSE)) << held;
+  }
+}
+
 TEST_F(EditTest, MadeShownFocusedAndFreedTheEditsKeepHandlesSteady) {
   ExpectHandlesSteady(
       [&] {
