@@ -1,5 +1,7 @@
 #include "skin/controls/spin_edit.h"
 
+#include <algorithm>
+
 #include "core/controls/spin_value.h"
 #include "framework/graphics/bitmap.h"
 #include "framework/system/wide_text.h"
@@ -201,10 +203,13 @@ void TsSpinEdit::SetValue(int value) {
 }
 
 void TsSpinEdit::Loaded() {
+  if (FValueStored) {
+    // Written while the edit still counts as loading: no OnChange for it.
+    FValueStored = false;
+    const int value = FStoredValue < 0 && !AllowNegative() ? std::max(0, MinValue()) : FStoredValue;
+    SetText(std::to_wstring(CheckValue(value)));
+  }
   TsBaseSpinEdit::Loaded();
-  if (!FValueStored) return;
-  FValueStored = false;
-  SetValue(FStoredValue);
 }
 
 void TsSpinEdit::Step(int direction) {
