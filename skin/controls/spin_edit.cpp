@@ -44,7 +44,7 @@ void TsBaseSpinEdit::SetAlignment(TAlignment value) {
 void TsBaseSpinEdit::SetShowSpinButtons(bool value) {
   if (value == FShowSpinButtons) return;
   FShowSpinButtons = value;
-  FSpinButton->SetVisible(value && (Enabled() || !SkinData.Skinned()));
+  FSpinButton->SetVisible(ArrowWindowShown());
   PlaceButton();
   FSkin.Repaint();
 }
@@ -59,6 +59,13 @@ void TsBaseSpinEdit::Loaded() {
   TSpinEdit::Loaded();
   SkinData.Loaded();
   PlaceButton();
+}
+
+bool TsBaseSpinEdit::ArrowWindowShown() const {
+  // Disabled and skinned, the cache carries the arrows, blended with the rest;
+  // arrows the skin has no section for still show themselves.
+  const bool cached = SkinData.Skinned() && FSpinButton->UpButton().SkinData.Skinned();
+  return FShowSpinButtons && (Enabled() || !cached);
 }
 
 int TsBaseSpinEdit::ButtonWidth() const {
@@ -97,7 +104,8 @@ UINT TsBaseSpinEdit::SkinTextFlags() {
 }
 
 void TsBaseSpinEdit::PaintChildrenIntoCache(TBitmap& cache) {
-  if (!FSpinButton->Visible() || (Enabled() && SkinData.IsHot())) return;
+  // Disabled, the arrow pair is hidden: the cache alone shows it, blended.
+  if (!FShowSpinButtons || (Enabled() && SkinData.IsHot())) return;
   const int b = FSkin.BorderWidth();
   for (TsTimerSpeedButton* arrow : {&FSpinButton->UpButton(), &FSpinButton->DownButton()}) {
     if (!arrow->PrepareCache()) continue;
@@ -144,7 +152,7 @@ void TsBaseSpinEdit::WndProc(TMessage& message) {
       if (code >= SKC_SKIN_LOADED && code <= SKC_REFRESH) ArrowsFollowSkin();
       FSkin.Dispatch(message);  // passes the managers' commands on to the arrows
       if (code >= SKC_SKIN_LOADED && code <= SKC_REFRESH) {
-        FSpinButton->SetVisible(FShowSpinButtons && (Enabled() || !SkinData.Skinned()));
+        FSpinButton->SetVisible(ArrowWindowShown());
         PlaceButton();
       }
       return;
@@ -166,7 +174,7 @@ void TsBaseSpinEdit::WndProc(TMessage& message) {
   switch (message.Msg) {
     case CM_ENABLEDCHANGED:
       FSpinButton->SetEnabled(Enabled());
-      FSpinButton->SetVisible(FShowSpinButtons && (Enabled() || !SkinData.Skinned()));
+      FSpinButton->SetVisible(ArrowWindowShown());
       break;
     case CM_MOUSEENTER:
     case CM_MOUSELEAVE:

@@ -59,6 +59,7 @@ class TsBaseSpinEdit : public TSpinEdit, protected TsEditOwner {
 
  private:
   int ButtonWidth() const;
+  bool ArrowWindowShown() const;
   bool TabToNeighbour(bool backward);
   void ArrowsFollowSkin();
 

@@ -189,6 +189,19 @@ TEST_F(SpinEditTest, ArrowsDrawTheirTriangleInTheEditsFontColour) {
   const int x0 = (up.Width() - 9) / 2, y0 = (up.Height() - 5) / 2;
   EXPECT_EQ(CachedPixel(up.SkinData, x0 + 4, y0 + 2), ColorToRGB(font)) << "inside the triangle";
   EXPECT_NE(CachedPixel(up.SkinData, x0 + 1, y0 + 1), ColorToRGB(font)) << "beside its apex";
+
+  // Disabled, the arrow window goes and the edit's cache shows the arrows, blended.
+  spin->SetEnabled(false);
+  Pump(20);
+  EXPECT_FALSE(spin->Button().Visible());
+  RedrawWindow(spin->Handle(), nullptr, nullptr, RDW_INVALIDATE | RDW_FRAME | RDW_UPDATENOW);
+  const int b = spin->Skin().BorderWidth();
+  const int x = b + spin->Button().Left() + x0 + 4, y = b + spin->Button().Top() + y0 + 2;
+  HDC dc = GetWindowDC(spin->Handle());
+  const COLORREF inside = GetPixel(dc, x, y), beside = GetPixel(dc, x - 3, y - 1);
+  ReleaseDC(spin->Handle(), dc);
+  EXPECT_EQ(inside, CachedPixel(spin->SkinData, x, y));
+  EXPECT_NE(inside, beside) << "the triangle is in the disabled picture";
   delete spin;
 }
 
