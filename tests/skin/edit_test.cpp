@@ -215,6 +215,33 @@ TEST_F(EditTest, APaintHeldBackIsStillValidatedSoItIsNotSentAgain) {
   }
 }
 
+TEST_F(EditTest, WithoutTheSkinTheEditsAreOrdinaryAndTheSkinComesBack) {
+  TsEdit* edit = Edit<TsEdit>(manager.get(), L"plain");
+  auto* spin = Edit<TsSpinEdit>(manager.get(), L"7");
+  spin->SetTop(60);
+  spin->SetEnabled(false);  // goes through skin changes with the edit
+  manager->UpdateSkin(true);
+  Pump(20);
+  ExpectHandlesSteady(
+      [&] {
+        manager->SetActive(false);
+        Pump(5);
+        EXPECT_FALSE(edit->SkinData.Skinned());
+        EXPECT_EQ(edit->Color(), clWindow);
+        const int paints = edit->Skin().Paints;
+        RedrawWindow(edit->Handle(), nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_FRAME | RDW_UPDATENOW);
+        EXPECT_EQ(edit->Skin().Paints, paints) << "the platform paints an unskinned edit";
+        EXPECT_EQ(WindowPixel(*edit, edit->Width() - 6, edit->Height() / 2), GetSysColor(COLOR_WINDOW));
+        manager->SetActive(true);
+        Pump(5);
+        EXPECT_TRUE(edit->SkinData.Skinned());
+        RedrawWindow(edit->Handle(), nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_FRAME | RDW_UPDATENOW);
+        EXPECT_GT(edit->Skin().Paints, paints);
+        EXPECT_EQ(DifferingPixels(*WindowPicture(*edit), *edit->SkinData.CacheBmp()), 0);
+      },
+      10);
+}
+
 TEST_F(EditTest, MadeShownFocusedAndFreedTheEditsKeepHandlesSteady) {
   ExpectHandlesSteady(
       [&] {
