@@ -242,6 +242,32 @@ TEST_F(EditTest, WithoutTheSkinTheEditsAreOrdinaryAndTheSkinComesBack) {
       10);
 }
 
+TEST_F(EditTest, TheBoundLabelFollowsTheEditsPlaceVisibilityAndEnabledState) {
+  TsEdit* edit = Edit<TsEdit>(manager.get(), L"");
+  edit->BoundLabel().SetCaption(L"前缀：");
+  edit->BoundLabel().SetActive(true);
+  TsEditLabel* label = edit->BoundLabel().TheLabel();
+  ASSERT_NE(label, nullptr);
+  const auto besideTheEdit = [&] {
+    return label->Left() + label->Width() + 4 == edit->Left() &&
+           label->Top() == edit->Top() + (edit->Height() - label->Height()) / 2 - 1;
+  };
+  EXPECT_TRUE(besideTheEdit());
+  edit->SetBounds(120, 70, 100, 30);
+  EXPECT_TRUE(besideTheEdit()) << "moved and sized";
+  edit->SetVisible(false);
+  EXPECT_FALSE(label->Visible());
+  edit->SetVisible(true);
+  EXPECT_TRUE(label->Visible());
+  EXPECT_TRUE(besideTheEdit());
+  edit->SetEnabled(false);
+  EXPECT_FALSE(label->Enabled()) << "blended when disabled: the label goes grey too";
+  edit->SetEnabled(true);
+  edit->SetDisabledKind(zelvan::paint::dkGrayed);
+  edit->SetEnabled(false);
+  EXPECT_TRUE(label->Enabled()) << "not blended: the label stays";
+}
+
 TEST_F(EditTest, MadeShownFocusedAndFreedTheEditsKeepHandlesSteady) {
   ExpectHandlesSteady(
       [&] {
