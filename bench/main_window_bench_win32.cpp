@@ -5,6 +5,12 @@
 // same run times a bare reference: FindFirstFileW listing with the same
 // per-entry existence test (GetFileAttributesW) plus list view messages with
 // the texts stored in the window. Best of several rounds.
+//
+// Skinned against unskinned: the main window's edits are still the ordinary
+// ones, so a skinned TsEdit (Air) and an ordinary TEdit take turns standing
+// in for the prefix box on the same form, each passing its text on to it, so
+// every keystroke recomputes the same rows; and the same two edits without
+// the list, a keystroke and a text set from code (which rebuilds the cache).
 // Usage: bench_main_window_win32 [files (10000)] [rounds (3)] [folder]
 // A folder given holds the files already (made outside Wine, which creates
 // a hundred thousand files slowly) and is left in place.
@@ -20,9 +26,12 @@
 #include "bench/win32_folder.h"
 #include "bench/win32_timing.h"
 #include "framework/application/application.h"
+#include "framework/stdctrls/button.h"
 #include "framework/stdctrls/custom_edit.h"
 #include "framework/stdctrls/list_view.h"
 #include "app/folder_picker/directory_edit.h"
+#include "skin/controls/edit.h"
+#include "skin/store/skin_manager.h"
 
 namespace {
 
@@ -77,6 +86,44 @@ double FindLoop(const std::wstring& folder) {
 }
 
 // The process's resident memory, in bytes.
+// A stand-in for the prefix box at its place; with `forward`, its text goes on to the prefix box.
+template <typename T>
+T* StandIn(TForm1& form, bool forward) {
+  auto* edit = new T(&form);
+  edit->SetParent(form.ED_fn->Parent());
+  edit->SetBounds(form.ED_fn->Left(), form.ED_fn->Top(), form.ED_fn->Width(), form.ED_fn->Height());
+  if (forward) edit->OnChange = [edit, &form](TObject*) { form.ED_fn->SetText(edit->Text()); };
+  return edit;
+}
+
+// The best time of one typed character into a focused edit, the list painted after.
+double Keystroke(TCustomEdit& edit, HWND list, int rounds) {
+  double best = 1e300;
+  edit.SetFocus();
+  for (int round = 0; round < rounds; ++round) {
+    SendMessageW(edit.Handle(), EM_SETSEL, 1000, 1000);
+    best = std::min(best, Milliseconds([&] {
+                      SendMessageW(edit.Handle(), WM_CHAR, L'a' + round % 26, 1);
+                      UpdateWindow(edit.Handle());
+                      if (list) Paint(list);
+                    }));
+  }
+  return best;
+}
+
+// The best time of a text set from code into an edit without the focus, shown.
+double TextFromCode(TCustomEdit& edit, HWND away, int rounds) {
+  double best = 1e300;
+  SetFocus(away);
+  for (int round = 0; round < rounds; ++round) {
+    best = std::min(best, Milliseconds([&] {
+                      edit.SetText(L"p" + std::to_wstring(round));
+                      UpdateWindow(edit.Handle());
+                    }));
+  }
+  return best;
+}
+
 size_t Resident() {
   PROCESS_MEMORY_COUNTERS counters{};
   counters.cb = sizeof(counters);
@@ -140,6 +187,43 @@ int wmain(int argc, wchar_t** argv) {
   std::printf("  bare FindFirstFileW/FindNextFileW loop: %9.1f ms   listing / loop %.2f\n", loop, listing / loop);
   std::printf("  resident memory per row:   %9.0f bytes\n", perRow);
   std::printf("  one keystroke in prefix:   %9.1f ms   (aim: under 50 ms)\n", keystroke);
+
+  // Skinned against unskinned, on the same window with the same rows.
+  TsSkinManager manager(nullptr);
+  manager.SetSkinDirectory(ZELVAN_SKINS);
+  manager.SetSkinName(L"Air");
+  form->ED_fn->SetVisible(false);
+  auto* plainEdit = StandIn<TEdit>(*form, true);
+  auto* skinnedEdit = StandIn<TsEdit>(*form, true);
+  Application->ProcessMessages();
+  const int turns = std::max(rounds, 5);
+  double plainKey = 1e300, skinnedKey = 1e300;
+  for (int turn = 0; turn < 2; ++turn) {
+    plainEdit->SetVisible(true);
+    skinnedEdit->SetVisible(false);
+    plainKey = std::min(plainKey, Keystroke(*plainEdit, list, turns));
+    plainEdit->SetVisible(false);
+    skinnedEdit->SetVisible(true);
+    skinnedKey = std::min(skinnedKey, Keystroke(*skinnedEdit, list, turns));
+  }
+  delete plainEdit;
+  delete skinnedEdit;
+  auto* plainAlone = StandIn<TEdit>(*form, false);
+  auto* skinnedAlone = StandIn<TsEdit>(*form, false);
+  skinnedAlone->SetTop(skinnedAlone->Top() + 30);
+  Application->ProcessMessages();
+  const double plainAloneKey = Keystroke(*plainAlone, nullptr, 50), skinnedAloneKey = Keystroke(*skinnedAlone, nullptr, 50);
+  HWND away = form->btn_close->Handle();
+  const double plainSet = TextFromCode(*plainAlone, away, 50), skinnedSet = TextFromCode(*skinnedAlone, away, 50);
+  const bool skinActive = manager.Active() && skinnedAlone->SkinData.Skinned();
+  std::printf("  skinned TsEdit (Air) against an ordinary TEdit standing in for the prefix box%s:\n",
+              skinActive ? "" : "  SKIN NOT ACTIVE");
+  std::printf("    keystroke, %d rows recomputed: %9.2f ms against %9.2f ms   ratio %.2f\n", files, skinnedKey,
+              plainKey, skinnedKey / plainKey);
+  std::printf("    keystroke, edit alone:          %9.3f ms against %9.3f ms   ratio %.2f\n", skinnedAloneKey,
+              plainAloneKey, skinnedAloneKey / plainAloneKey);
+  std::printf("    text set from code, unfocused:  %9.3f ms against %9.3f ms   ratio %.2f\n", skinnedSet, plainSet,
+              skinnedSet / plainSet);
 
   delete form;
   if (!given) RemoveFolder(folder);

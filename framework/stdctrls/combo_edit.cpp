@@ -19,7 +19,12 @@ void TEditButton::Click() {
 }
 
 TCustomComboEdit::TCustomComboEdit(TComponent* owner)
-    : TCustomMaskEdit(owner), FButton(new TEditButton(this)) {
+    : TCustomComboEdit(owner, [](TCustomComboEdit* edit) { return new TEditButton(edit); }) {}
+
+TCustomComboEdit::TCustomComboEdit(TComponent* owner,
+                                   const std::function<TSpeedButton*(TCustomComboEdit*)>& makeButton)
+    : TCustomMaskEdit(owner) {
+  FButton = makeButton(this);
   SetHeight(21);
   FButton->SetParent(this);
   UpdateEditRect();

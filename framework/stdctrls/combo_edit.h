@@ -5,6 +5,8 @@
 // begins; Enter and Escape still reach the form's default and cancel buttons
 // and never put a line break into the text.
 
+#include <functional>
+
 #include "framework/stdctrls/mask_edit.h"
 #include "framework/stdctrls/speed_button.h"
 
@@ -35,7 +37,7 @@ class TCustomComboEdit : public TCustomMaskEdit {
   explicit TCustomComboEdit(TComponent* owner);
   std::wstring ClassName() const override { return L"TCustomComboEdit"; }
 
-  TEditButton& Button() { return *FButton; }
+  TSpeedButton& Button() { return *FButton; }
   bool ShowButton() const { return FShowButton; }
   void SetShowButton(bool value);
   int ClickKey() const { return FClickKey; }
@@ -57,15 +59,19 @@ class TCustomComboEdit : public TCustomMaskEdit {
   void WndProc(TMessage& message) override;
 
  protected:
+  // For descendants with a button of their own: makeButton gives it, made
+  // with this edit as its owner (the edit is not complete yet); its click
+  // calls DoClick.
+  TCustomComboEdit(TComponent* owner, const std::function<TSpeedButton*(TCustomComboEdit*)>& makeButton);
   void CreateParams(TCreateParams& params) override;
   void CreateWnd() override;
+  void UpdateEditRect();
 
  private:
-  void UpdateEditRect();
   void UpdatePlatformReadOnly();
   int ButtonWidth() const { return FShowButton ? FButton->Width() : 0; }
 
-  TEditButton* FButton;
+  TSpeedButton* FButton = nullptr;
   bool FShowButton = true;
   int FClickKey = kDefaultClickKey;
   bool FReadOnly = false;

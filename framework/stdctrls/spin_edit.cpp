@@ -1,33 +1,29 @@
 #include "framework/stdctrls/spin_edit.h"
 
-#include <limits>
-
+#include "core/controls/spin_value.h"
 #include "framework/stdctrls/spin_button.h"
+#include "framework/system/wide_text.h"
 
 std::optional<int> ParseWholeNumber(const std::wstring& text) {
-  size_t i = 0;
-  const bool negative = !text.empty() && text[0] == L'-';
-  if (!text.empty() && (text[0] == L'-' || text[0] == L'+')) i = 1;
-  if (i == text.size()) return std::nullopt;
-  long long value = 0;
-  for (; i < text.size(); ++i) {
-    if (text[i] < L'0' || text[i] > L'9') return std::nullopt;
-    value = value * 10 + (text[i] - L'0');
-    if (value > static_cast<long long>(std::numeric_limits<int>::max()) + 1) return std::nullopt;
-  }
-  if (negative) value = -value;
-  if (value > std::numeric_limits<int>::max() || value < std::numeric_limits<int>::min()) {
-    return std::nullopt;
-  }
-  return static_cast<int>(value);
+  return zelvan::controls::ParseWholeNumber(WideToU16(text));
 }
 
-TSpinEdit::TSpinEdit(TComponent* owner) : TCustomEdit(owner), FButton(new TSpinButton(this)) {
-  FButton->OnUpClick = [this](TObject*) { UpClick(); };
-  FButton->OnDownClick = [this](TObject*) { DownClick(); };
+TSpinEdit::TSpinEdit(TComponent* owner)
+    : TSpinEdit(owner, [](TSpinEdit* edit) {
+        auto* arrows = new TSpinButton(edit);
+        arrows->OnUpClick = [edit](TObject*) { edit->UpClick(); };
+        arrows->OnDownClick = [edit](TObject*) { edit->DownClick(); };
+        return arrows;
+      }) {}
+
+TSpinEdit::TSpinEdit(TComponent* owner, const std::function<TWinControl*(TSpinEdit*)>& makeArrows)
+    : TCustomEdit(owner) {
+  FButton = makeArrows(this);
   FButton->SetParent(this);
   PlaceButton();
 }
+
+TSpinButton& TSpinEdit::Button() { return dynamic_cast<TSpinButton&>(*FButton); }
 
 void TSpinEdit::CreateParams(TCreateParams& params) {
   TCustomEdit::CreateParams(params);
@@ -75,14 +71,15 @@ void TSpinEdit::SetValue(int value) {
   SetText(std::to_wstring(CheckValue(value)));
 }
 
+// Steps saturate: holding an arrow at the end of the int range stays there.
 void TSpinEdit::UpClick() {
   if (ReadOnly()) return (void)MessageBeep(0);
-  SetValue(Value() + FIncrement);
+  SetValue(zelvan::controls::SteppedValue(Value(), 1, FIncrement));
 }
 
 void TSpinEdit::DownClick() {
   if (ReadOnly()) return (void)MessageBeep(0);
-  SetValue(Value() - FIncrement);
+  SetValue(zelvan::controls::SteppedValue(Value(), -1, FIncrement));
 }
 
 bool TSpinEdit::IsValidChar(wchar_t key) {
@@ -116,7 +113,8 @@ void TSpinEdit::WndProc(TMessage& message) {
       return;
     case WM_MOUSEWHEEL:
       if (!ReadOnly()) {
-        SetValue(Value() + GET_WHEEL_DELTA_WPARAM(message.WParam) / WHEEL_DELTA * FIncrement);
+        const int64_t notches = zelvan::controls::WheelSteps(GET_WHEEL_DELTA_WPARAM(message.WParam));
+        SetValue(zelvan::controls::SteppedValue(Value(), notches, FIncrement));
         return;
       }
       break;

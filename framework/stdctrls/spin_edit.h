@@ -4,6 +4,7 @@
 // not a whole number gives MinValue. MinValue = MaxValue = 0 means no limits.
 // The arrows and the Up and Down keys step the value by Increment.
 
+#include <functional>
 #include <optional>
 
 #include "framework/stdctrls/custom_edit.h"
@@ -16,7 +17,7 @@ class TSpinEdit : public TCustomEdit {
   std::wstring ClassName() const override { return L"TSpinEdit"; }
 
   int Value();
-  void SetValue(int value);
+  virtual void SetValue(int value);
   int MinValue() const { return FMinValue; }
   void SetMinValue(int value) { FMinValue = value; }
   int MaxValue() const { return FMaxValue; }
@@ -25,10 +26,13 @@ class TSpinEdit : public TCustomEdit {
   void SetIncrement(int value) { FIncrement = value; }
   bool EditorEnabled() const { return FEditorEnabled; }
   void SetEditorEnabled(bool value) { FEditorEnabled = value; }
-  TSpinButton& Button() { return *FButton; }
+  // The ordinary arrow pair (std::bad_cast for a spin edit made with another).
+  TSpinButton& Button();
+  // The arrow control, whichever class it is.
+  TWinControl& ArrowControl() { return *FButton; }
 
   // The value limited to MinValue..MaxValue (when there are limits).
-  int CheckValue(int value) const;
+  virtual int CheckValue(int value) const;
   virtual void UpClick();
   virtual void DownClick();
 
@@ -36,19 +40,22 @@ class TSpinEdit : public TCustomEdit {
   void WndProc(TMessage& message) override;
 
  protected:
+  // For descendants with arrows of their own: makeArrows gives the arrow
+  // control, made with this edit as its owner (the edit is not complete yet).
+  TSpinEdit(TComponent* owner, const std::function<TWinControl*(TSpinEdit*)>& makeArrows);
   void CreateParams(TCreateParams& params) override;
   void CreateWnd() override;
   // Whether a typed character may go into the text.
   virtual bool IsValidChar(wchar_t key);
+  // Places the arrows and stops the text before them.
+  virtual void PlaceButton();
 
  private:
-  void PlaceButton();
-
   int FMinValue = 0;
   int FMaxValue = 0;
   int FIncrement = 1;
   bool FEditorEnabled = true;
-  TSpinButton* FButton;
+  TWinControl* FButton = nullptr;
 };
 
 // The whole number a text spells (optional sign, decimal digits, within the

@@ -277,6 +277,10 @@ TEST(MainWindow, TheWindowHasItsDesignedSizeAndTheButtonsTheirJobs) {
   wchar_t caption[64] = {};
   GetWindowTextW(f.Form->Handle(), caption, 64);
   EXPECT_STREQ(caption, L"Zelvan批量改名");
+  // The stored values show in the number boxes: numbering starts at 1.
+  EXPECT_EQ(f.Form->ED_numstart->Text(), L"1");
+  EXPECT_EQ(f.Form->ED_numstart->Value(), 1);
+  EXPECT_EQ(f.Form->ed_numlen->Text(), L"0");
   // Controls of the group box sit at their places in its client area.
   EXPECT_EQ(f.Form->ED_fn->Parent()->Name(), L"sGroupBox1");
   RECT edit{};

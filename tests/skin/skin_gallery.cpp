@@ -21,6 +21,9 @@
 #include "skin/paint/skinned_text.h"
 #include "skin/controls/bit_btn.h"
 #include "skin/controls/button.h"
+#include "skin/controls/combo_edit.h"
+#include "skin/controls/edit.h"
+#include "skin/controls/spin_edit.h"
 #include "skin/controls/group_box.h"
 #include "skin/controls/label.h"
 #include "skin/controls/radio_button.h"
@@ -452,6 +455,60 @@ bool WriteButtonPage(const std::wstring& path) {
 }
 
 
+// Edits: normal, under the mouse, focused, disabled and with a password;
+// spin edits with their arrow pairs, one arrow held; combo edits with the
+// engine's folder glyph, one disabled.
+bool WriteEditPage(const std::wstring& path) {
+  TDataPanel* page = NewSkinnedPage(460, 130);
+  auto* form = static_cast<TForm*>(page->Parent());
+  const wchar_t* texts[] = {L"前缀", L"悬停", L"焦点", L"禁用", L"secret"};
+  TsEdit* focused = nullptr;
+  for (int i = 0; i < 5; ++i) {
+    auto* e = new TsEdit(form);
+    e->SetParent(page);
+    e->SetBounds(10 + 88 * i, 10, 82, 21);
+    e->SetText(texts[i]);
+    if (i == 1) e->SkinData.SetMouseAbove(true);
+    if (i == 2) focused = e;
+    if (i == 3) e->SetEnabled(false);
+    if (i == 4) e->SetPasswordChar(L'*');
+  }
+  TsSpinEdit* held = nullptr;
+  for (int i = 0; i < 4; ++i) {
+    auto* s = new TsSpinEdit(form);
+    s->SetParent(page);
+    s->SetBounds(10 + 110 * i, 50, 87, 21);
+    s->SetValue(i == 3 ? -12 : i + 1);
+    if (i == 1) s->SkinData.SetMouseAbove(true);
+    if (i == 2) s->SetEnabled(false);
+    if (i == 3) held = s;
+  }
+  for (int i = 0; i < 2; ++i) {
+    auto* c = new TsCustomComboEdit(form);
+    c->SetParent(page);
+    c->SetBounds(10 + 220 * i, 90, 210, 21);
+    c->SetText(L"C:\\照片\\2024");
+    c->SetDefBmpID(0);
+    if (i == 1) c->SetEnabled(false);
+  }
+  DefaultManager()->UpdateSkin(true);
+  Show(form);
+  if (held) {
+    // The press focuses the spin edit: the focus goes back to the edit shown focused.
+    TsSpinButton& arrows = held->Button();
+    SendMessageW(arrows.Handle(), WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(arrows.Width() / 2, 2));
+  }
+  if (focused) focused->SetFocus();
+  Show(form);
+  const bool written = WriteScreenshot(form->Handle(), path);
+  if (held) {
+    TsSpinButton& arrows = held->Button();
+    SendMessageW(arrows.Handle(), WM_LBUTTONUP, 0, MAKELPARAM(arrows.Width() / 2, 300));
+  }
+  delete form;
+  return written;
+}
+
 // A whole window as it shows: its window DC read back, the parts its region
 // cuts away painted in the page's colour.
 void CopyWindow(HWND window, TBitmap& page, int x, int y, int maxWidth, int maxHeight) {
@@ -615,6 +672,7 @@ int wmain(int argc, wchar_t** argv) {
   written = WriteWrappedPage(out + L"\\air-wrapped.png") && written;
   written = WriteSettingsPage(out + L"\\air-settings.png") && written;
   written = WriteButtonPage(out + L"\\air-buttons.png") && written;
+  written = WriteEditPage(out + L"\\air-edits.png") && written;
   written = WriteFramePage(out + L"\\air-frames.png") && written;
   if (!written) return 1;
   std::printf("gallery written to %ls\n", out.c_str());

@@ -1,0 +1,199 @@
+#include "skin/controls/combo_edit.h"
+
+#include "core/controls/popup_place.h"
+#include "framework/forms/custom_form.h"
+#include "skin/controls/mask_edit.h"
+#include "skin/image/alpha_image_list.h"
+
+// ---------------------------------------------------------------- TsEditButton
+
+TsEditButton::TsEditButton(TsCustomComboEdit* owner) : TsSpeedButton(owner), FOwner(*owner) {
+  SkinData.SetSkinSection("SPEEDBUTTON_SMALL");
+  SetDisabledGlyphKind(dgBlended);
+  SetFlat(true);
+  SetWidth(TEditButton::kDefaultWidth);
+  SetText(L"");
+  AnimatEvents = TacAnimatEvents{aeMouseEnter, aeMouseLeave};
+}
+
+void TsEditButton::Click() {
+  TsSpeedButton::Click();
+  FOwner.DoClick();
+}
+
+void TsEditButton::TakeGlyph(int state) {
+  TsGlyphMode& mode = FOwner.GlyphMode();
+  TImageList* own = mode.Images();
+  if (own && mode.ImageIndex() >= 0 && mode.ImageIndex() < own->Count()) {
+    const int wanted = state == 2 ? mode.ImageIndexPressed() : state == 1 ? mode.ImageIndexHot() : -1;
+    SetImages(own);
+    SetImageIndex(wanted >= 0 && wanted < own->Count() ? wanted : mode.ImageIndex());
+    if (NumGlyphs() != 1) TsSpeedButton::SetNumGlyphs(1);  // a repaint each time otherwise
+    return;
+  }
+  SetImages(FOwner.DefBmpID() >= 0 ? &StdGlyphList() : nullptr);
+  SetImageIndex(FOwner.DefBmpID());
+  if (NumGlyphs() != 3) TsSpeedButton::SetNumGlyphs(3);
+}
+
+void TsEditButton::WndProc(TMessage& message) {
+  switch (message.Msg) {
+    case WM_PAINT:
+      TakeGlyph(CurrentState());
+      break;
+    default:
+      break;
+  }
+  TsSpeedButton::WndProc(message);
+}
+
+// ---------------------------------------------------------------- TsCustomComboEdit
+
+TsCustomComboEdit::TsCustomComboEdit(TComponent* owner)
+    : TCustomComboEdit(owner,
+                       [](TCustomComboEdit* edit) {
+                         return new TsEditButton(static_cast<TsCustomComboEdit*>(edit));
+                       }),
+      SkinData(this, true),
+      FBoundLabel(this, &SkinData),
+      FSkin(*this, SkinData, *this, &FBoundLabel),
+      FGlyphMode(this, nullptr) {
+  SkinData.COC = 138;
+  SkinData.SetSkinSection("EDIT");
+  ControlStyle().Exclude(csSetCaption);
+  FEditButton = &static_cast<TsEditButton&>(Button());
+  FGlyphMode.Btn = FEditButton;
+  SetHeight(21);
+}
+
+TsCustomComboEdit::~TsCustomComboEdit() { FGlyphMode.Btn = nullptr; }
+
+void TsCustomComboEdit::SetDisabledKind(zelvan::paint::TsDisabledKind value) {
+  if (value == FSkin.DisabledKind) return;
+  FSkin.DisabledKind = value;
+  FEditButton->SetDisabledKind(value);
+  FSkin.Repaint();
+}
+
+void TsCustomComboEdit::SetDefBmpID(int value) {
+  if (value == FDefBmpID) return;
+  FDefBmpID = value;
+  FEditButton->Invalidate();
+}
+
+void TsCustomComboEdit::Loaded() {
+  TCustomComboEdit::Loaded();
+  SkinData.Loaded();
+  UpdateEditRect();
+}
+
+int TsCustomComboEdit::ShownButtonWidth() const { return ShowButton() ? FEditButton->Width() : 0; }
+
+RECT TsCustomComboEdit::SkinTextRect() {
+  const int o = MaskEditTextOffset(*this);
+  return RECT{o, o, Width() - o - ShownButtonWidth(), Height() - o};
+}
+
+UINT TsCustomComboEdit::SkinTextFlags() { return MaskEditTextFlags(*this); }
+
+bool TsCustomComboEdit::IsHot() const {
+  return SkinData.IsHot() || FEditButton->SkinData.MouseAbove() || FEditButton->CurrentState() > 0;
+}
+
+// ---------------------------------------------------------------- popup
+
+bool TsCustomComboEdit::PopupShowing() const {
+  return FPopupWindow && FPopupWindow->HandleAllocated() && IsWindowVisible(FPopupWindow->Handle());
+}
+
+void TsCustomComboEdit::ShowPopup() {
+  if (!FPopupWindow || ReadOnly() || PopupShowing()) return;
+  FPopupWindow->SetVisible(false);
+  FPopupWindow->SetBounds(FPopupWindow->Left(), FPopupWindow->Top(), FPopupWidth, FPopupHeight);
+  RECT edit{};
+  GetWindowRect(Handle(), &edit);
+  RECT desktop{};
+  SystemParametersInfoW(SPI_GETWORKAREA, 0, &desktop, 0);
+  const zelvan::paint::TPoint at = zelvan::controls::PopupOrigin(
+      {edit.left, edit.top, edit.right, edit.bottom}, FPopupWidth, FPopupHeight,
+      {desktop.left, desktop.top, desktop.right, desktop.bottom},
+      FPopupWindowAlign == pwaRight ? zelvan::controls::TPopupAlign::Right : zelvan::controls::TPopupAlign::Left);
+  if (CanFocus()) SetFocus();
+  HWND popup = FPopupWindow->Handle();
+  TCustomForm* form = GetParentForm(this);
+  const bool stayOnTop = form && form->HandleAllocated() && (GetWindowLongPtrW(form->Handle(), GWL_EXSTYLE) & WS_EX_TOPMOST);
+  SetWindowPos(popup, stayOnTop ? HWND_TOPMOST : HWND_TOP, at.X, at.Y, FPopupWidth, FPopupHeight,
+               SWP_NOACTIVATE | SWP_SHOWWINDOW);
+  FPopupWindow->SetVisible(true);
+}
+
+void TsCustomComboEdit::ClosePopup() {
+  if (PopupShowing()) FPopupWindow->SetVisible(false);
+}
+
+void TsCustomComboEdit::ButtonClick() {
+  TCustomComboEdit::ButtonClick();
+  if (PopupShowing()) {
+    ClosePopup();
+  } else {
+    ShowPopup();
+  }
+}
+
+void TsCustomComboEdit::Change() {
+  if (!PopupShowing()) TCustomComboEdit::Change();
+}
+
+// ---------------------------------------------------------------- messages
+
+void TsCustomComboEdit::WndProc(TMessage& message) {
+  switch (message.Msg) {
+    case SKM_COMMAND:
+      if (SkinCommandCode(message.WParam) == SKC_GET_BG_INFO) {
+        // The button's background: the cache at its place inside the frame.
+        if (auto* request = reinterpret_cast<TBgRequest*>(message.LParam)) {
+          const int b = FSkin.BorderWidth();
+          FSkin.AnswerBackground(*request, b, b);
+        }
+        return;
+      }
+      if (SkinCommandCode(message.WParam) == SKC_GET_UPDATING) {
+        message.Result = 0;
+        return;
+      }
+      if (SkinCommandCode(message.WParam) <= SKC_REFRESH) {
+        FEditButton->SkinData.SetSkinManager(SkinData.ManagerStored() ? SkinData.SkinManager() : nullptr);
+        FSkin.Dispatch(message);
+        UpdateEditRect();
+        return;
+      }
+      break;
+    case WM_LBUTTONDOWN:
+      ClosePopup();
+      break;
+    case WM_KILLFOCUS:
+    case CM_EXIT:
+      ClosePopup();
+      break;
+    case WM_CANCELMODE: {
+      HWND from = reinterpret_cast<HWND>(message.LParam);
+      const bool ours = !from || from == Handle() ||
+                        (FPopupWindow && FPopupWindow->HandleAllocated() &&
+                         (from == FPopupWindow->Handle() || IsChild(FPopupWindow->Handle(), from)));
+      if (!ours) ClosePopup();
+      break;
+    }
+    default:
+      break;
+  }
+  if (FSkin.Dispatch(message)) return;
+  TCustomComboEdit::WndProc(message);
+  FSkin.AfterFramework(message);
+  switch (message.Msg) {
+    case CM_ENABLEDCHANGED:
+      FEditButton->SetEnabled(Enabled());
+      break;
+    default:
+      break;
+  }
+}

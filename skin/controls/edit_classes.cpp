@@ -1,0 +1,35 @@
+#include "skin/controls/edit_classes.h"
+
+#include "framework/forms/property_binding.h"
+#include "skin/controls/edit.h"
+#include "skin/controls/mask_edit.h"
+#include "skin/controls/spin_edit.h"
+
+namespace {
+
+const TIdentTable<TAlignment> kAlignments{
+    {L"taLeftJustify", taLeftJustify}, {L"taRightJustify", taRightJustify}, {L"taCenter", taCenter}};
+
+// "SkinData.SkinSection" of any skinned edit.
+template <typename C>
+TPropertySetter SkinSectionProperty() {
+  return CustomProperty<C>([](C& edit, const TPropertyValue& v, TLayoutReader&) {
+    const std::wstring name = ValueAsString(v);
+    edit.SkinData.SetSkinSection(std::string(name.begin(), name.end()));
+  });
+}
+
+}  // namespace
+
+void RegisterSkinnedEditClasses() {
+  TClassRegistry& registry = TClassRegistry::Instance();
+  if (registry.IsRegistered(L"TsEdit")) return;
+  registry.Class<TsEdit>(L"TsEdit", L"TEdit").Property(L"SkinData.SkinSection", SkinSectionProperty<TsEdit>());
+  registry.Class<TsMaskEdit>(L"TsMaskEdit", L"TMaskEdit")
+      .Property(L"SkinData.SkinSection", SkinSectionProperty<TsMaskEdit>());
+  registry.Class<TsSpinEdit>(L"TsSpinEdit", L"TSpinEdit")
+      .Property(L"SkinData.SkinSection", SkinSectionProperty<TsSpinEdit>())
+      .Property(L"Alignment", EnumProperty(&TsBaseSpinEdit::SetAlignment, kAlignments))
+      .Property(L"AllowNegative", BoolProperty(&TsBaseSpinEdit::SetAllowNegative))
+      .Property(L"ShowSpinButtons", BoolProperty(&TsBaseSpinEdit::SetShowSpinButtons));
+}
