@@ -79,6 +79,7 @@ void TacMainWnd::Init() {
     OldCtrlStyleSaved = true;
     owner->ControlStyle().Include(csOpaque);
   }
+  AfterHook();
 }
 
 TacMainWnd::~TacMainWnd() {
