@@ -14,6 +14,7 @@
 #include "framework/stdctrls/list_view.h"
 #include "kit_skin_fixture.h"
 #include "skin/core/common_data.h"
+#include "skin/window/dialog_wrappers.h"
 #include "skin/window/edit_wnd.h"
 #include "skin/window/sb_wnd.h"
 #include "skin/window/scroll_attach.h"
@@ -417,9 +418,14 @@ TEST_F(ScrollWndTest, SkinnedControlsAttachAndLetGoWithTheSkin) {
   data.SetSkinManager(manager.get());
   data.SetSkinSection("EDIT");
   data.UpdateIndexes();
+  TakeFocusAway(*form, 400, 300);
+  const TColor original = view->Color();
   std::unique_ptr<TacScrollWnd> slot;
   AttachEditScrollBars(data, slot);
   ASSERT_TRUE(slot);
+  RedrawWindow(view->Handle(), nullptr, nullptr, RDW_FRAME | RDW_INVALIDATE | RDW_UPDATENOW);
+  EXPECT_EQ(view->Color(), data.BackgroundColor(0)) << "the list takes its section's colour";
+  EXPECT_NE(view->Color(), original);
   EXPECT_TRUE(slot->HookedThroughControl());
   EXPECT_NE(dynamic_cast<TacEditWnd*>(slot.get()), nullptr);
   EXPECT_EQ(view->Perform(SKM_COMMAND, SkinCommandWParam(SKC_IS_SKINNED)), 1);
@@ -430,7 +436,35 @@ TEST_F(ScrollWndTest, SkinnedControlsAttachAndLetGoWithTheSkin) {
   AttachEditScrollBars(data, slot);
   EXPECT_FALSE(slot);
   EXPECT_EQ(view->Perform(SKM_COMMAND, SkinCommandWParam(SKC_IS_SKINNED)), 0);
+  EXPECT_EQ(view->Color(), original) << "its own colour back";
   delete view;
+}
+
+TEST_F(ScrollWndTest, DialogChildrenWithBarsGetScrollWrappers) {
+  const struct {
+    const wchar_t* Class;
+    DWORD Style;
+    bool (*Expected)(TacMainWnd*);
+  } cases[] = {
+      {L"EDIT", ES_MULTILINE | WS_VSCROLL, [](TacMainWnd* w) { return dynamic_cast<TacEditWnd*>(w) != nullptr; }},
+      {L"LISTBOX", WS_VSCROLL | LBS_NOTIFY, [](TacMainWnd* w) { return dynamic_cast<TacEditWnd*>(w) != nullptr; }},
+      {WC_LISTVIEWW, LVS_REPORT, [](TacMainWnd* w) { return dynamic_cast<TacListViewWnd*>(w) != nullptr; }},
+      {WC_TREEVIEWW, 0, [](TacMainWnd* w) { return dynamic_cast<TacTreeViewWnd*>(w) != nullptr; }},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(testing::Message() << "case " << (&c - cases));
+    HWND child = CreateWindowExW(WS_EX_CLIENTEDGE, c.Class, L"", WS_CHILD | WS_VISIBLE | c.Style, 10, 10, 200, 120,
+                                 form->Handle(), nullptr, GetModuleHandleW(nullptr), nullptr);
+    RECT before{}, after{};
+    GetClientRect(child, &before);
+    std::unique_ptr<TacMainWnd> wrapper = WrapDialogChild(child, manager.get());
+    EXPECT_TRUE(c.Expected(wrapper.get()));
+    EXPECT_TRUE(wrapper && wrapper->DlgMode);
+    GetClientRect(child, &after);
+    EXPECT_TRUE(EqualRect(&before, &after));
+    wrapper.reset();
+    DestroyWindow(child);
+  }
 }
 
 TEST_F(ScrollWndTest, AStandAloneScrollBarIsDrivenByTheWrapper) {
