@@ -274,6 +274,20 @@ void TacScrollWnd::WrapperWndProc(TMessage& message) {
     message.Result = 0;
     return;
   }
+  if (message.Msg == SKM_COMMAND && message.LParam == reinterpret_cast<LPARAM>(SkinManager) && !Destroyed) {
+    const uint16_t code = SkinCommandCode(message.WParam);
+    if (code == SKC_SKIN_REMOVED || code == SKC_REFRESH) {
+      // The manager is inactive already while the removal travels: the
+      // owner's colours and the platform's bars come back from here.
+      if (code == SKC_SKIN_REMOVED) RestoreStdParams();
+      TacMainWnd::WrapperWndProc(message);
+      if (!Destroyed && IsWindow(CtrlHandle)) {
+        SetWindowPos(CtrlHandle, nullptr, 0, 0, 0, 0,
+                     SWP_FRAMECHANGED | SWP_NOMOVE | SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+      }
+      return;
+    }
+  }
   if (Destroyed || !SkinData || !SkinManager || !SkinManager->Active()) {
     TacMainWnd::WrapperWndProc(message);
     return;

@@ -183,6 +183,30 @@ TEST_F(ScrollWndTest, DetachingGivesThePlatformsBarsBack) {
   DestroyWindow(wrapped);
 }
 
+TEST_F(ScrollWndTest, TheSkinGoingAndComingBackSwitchesTheBars) {
+  HWND plain = NewList(10, 10, 300, 200, 100);
+  HWND wrapped = NewList(330, 10, 300, 200, 100);
+  auto wrapper = Attach(wrapped);
+  const RECT bar = wrapper->BarRect(wrapper->sBarVert);
+  const auto redraw = [&] {
+    for (HWND w : {plain, wrapped}) RedrawWindow(w, nullptr, nullptr, RDW_FRAME | RDW_INVALIDATE | RDW_UPDATENOW);
+  };
+  manager->SetActive(false);
+  redraw();
+  EXPECT_EQ(DifferingPixels(*Grab(plain, bar), *Grab(wrapped, bar)), 0) << "the platform's bar while the skin is off";
+  manager->SetActive(true);
+  ASSERT_TRUE(manager->Active());
+  redraw();
+  EXPECT_GT(DifferingPixels(*Grab(plain, bar), *Grab(wrapped, bar)), 100) << "the skin's bar again";
+  RECT expected{}, actual{};
+  GetClientRect(plain, &expected);
+  GetClientRect(wrapped, &actual);
+  EXPECT_TRUE(EqualRect(&expected, &actual));
+  wrapper.reset();
+  DestroyWindow(plain);
+  DestroyWindow(wrapped);
+}
+
 TEST_F(ScrollWndTest, HitCodesOverArrowsTrackAndThumb) {
   // Form client 684 x ~480: the list fills the bottom-right corner of it.
   RECT client{};
