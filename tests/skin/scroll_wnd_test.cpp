@@ -103,6 +103,14 @@ class ScrollWndTest : public KitSkinTest {
     const RECT bar = ScreenRect(wrapper.CtrlHandle, wrapper.BarRect(wrapper.sBarVert));
     return {(bar.left + bar.right) / 2, bar.top + along};
   }
+  // The down arrow of the vertical bar, with the cursor put on it (the
+  // repeat reads the cursor).
+  static POINT CursorOnDownArrow(TacScrollWnd& wrapper) {
+    const RECT bar = wrapper.BarRect(wrapper.sBarVert);
+    const POINT down = ScreenPointOnBar(wrapper, bar.bottom - bar.top - 4);
+    SetCursorPos(down.x, down.y);
+    return down;
+  }
   static LPARAM Packed(POINT p) { return MAKELPARAM(static_cast<short>(p.x), static_cast<short>(p.y)); }
   static void MoveClient(HWND window, POINT screen) {
     ScreenToClient(window, &screen);
@@ -257,9 +265,7 @@ TEST_F(ScrollWndTest, HoldingAnArrowStepsOnceThenRepeats) {
   HWND list = NewList(10, 10, 300, 200, 500);
   TListRecorder::Install(list);
   auto wrapper = Attach(list);
-  const RECT bar = wrapper->BarRect(wrapper->sBarVert);
-  const POINT down = ScreenPointOnBar(*wrapper, bar.bottom - bar.top - 4);
-  SetCursorPos(down.x, down.y);
+  const POINT down = CursorOnDownArrow(*wrapper);
   Pump(20);
   const DWORD pressed = GetTickCount();
   SendMessageW(list, WM_NCLBUTTONDOWN, HTVSCROLL, Packed(down));
@@ -298,9 +304,7 @@ TEST_F(ScrollWndTest, LosingTheCaptureMidPressStopsTheRepeats) {
   HWND list = NewList(10, 10, 300, 200, 500);
   TListRecorder::Install(list);
   auto wrapper = Attach(list);
-  const RECT bar = wrapper->BarRect(wrapper->sBarVert);
-  const POINT down = ScreenPointOnBar(*wrapper, bar.bottom - bar.top - 4);
-  SetCursorPos(down.x, down.y);
+  const POINT down = CursorOnDownArrow(*wrapper);
   SendMessageW(list, WM_NCLBUTTONDOWN, HTVSCROLL, Packed(down));
   Pump(450);
   ASSERT_GE(TListRecorder::Count(SB_LINEDOWN), 2);
@@ -418,9 +422,7 @@ TEST_F(ScrollWndTest, WrappingHoveringPressingAndDetachingKeepHandlesSteady) {
       [&] {
         auto wrapper = Attach(list);
         RedrawWindow(list, nullptr, nullptr, RDW_FRAME | RDW_INVALIDATE | RDW_UPDATENOW);
-        const RECT bar = wrapper->BarRect(wrapper->sBarVert);
-        const POINT down = ScreenPointOnBar(*wrapper, bar.bottom - bar.top - 4);
-        SetCursorPos(down.x, down.y);
+        const POINT down = CursorOnDownArrow(*wrapper);
         SendMessageW(list, WM_NCMOUSEMOVE, HTVSCROLL, Packed(down));
         SendMessageW(list, WM_NCLBUTTONDOWN, HTVSCROLL, Packed(down));
         Pump(400);
