@@ -72,6 +72,7 @@ void TacScrollWnd::PaintBar(HDC dc, TacScrollBar& bar, const RECT& rect) {
   const bool horz = bar.Horizontal();
   const int length = horz ? width : height;
   if (!HasBarSections(*SkinManager, horz) || length <= 1 || width <= 0 || height <= 0) return;
+  ++FBarPaints;
   TBitmap& picture = SizedBitmap(FBarBmp[horz ? 0 : 1], width, height);
   const TBarLook look = TScrollTracker::LookOf(*this, bar);
   TBarPicture shown;

@@ -94,6 +94,8 @@ class TacScrollWnd : public TacMainWnd {
 
   // How often WM_NCCALCSIZE reached the wrapper (for the re-entry checks).
   int NcCalcCount() const { return FNcCalcCount; }
+  // How often a bar was painted (for the checks that nothing paints while idle).
+  int BarPaintCount() const { return FBarPaints; }
 
  protected:
   void AfterHook() override;
@@ -116,6 +118,7 @@ class TacScrollWnd : public TacMainWnd {
   bool InfoChanged();
   std::unique_ptr<TBitmap> FBarBmp[2];  // one picture per bar, kept between paints
   int FNcCalcCount = 0;
+  int FBarPaints = 0;
   bool FInCalc = false;
 };
 

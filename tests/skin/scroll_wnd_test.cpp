@@ -408,10 +408,13 @@ TEST_F(ScrollWndTest, PressedAndHotPartsLookDifferent) {
   SendMessageW(list, WM_NCLBUTTONDOWN, HTVSCROLL, Packed(upCentre));  // at the top: nothing to scroll, still pressed
   EXPECT_GT(DifferingPixels(*hotUp, *Grab(list, up)), 0) << "pressed arrow";
   SendMessageW(list, WM_LBUTTONUP, 0, 0);
-  // The cursor leaves: the hot look goes within a few ticks.
+  // The cursor leaves: the hot look goes within a few ticks, then nothing paints.
   SetCursorPos(upCentre.x - 200, upCentre.y);
   Pump(100);
   EXPECT_EQ(DifferingPixels(*normalUp, *Grab(list, up)), 0);
+  const int paints = wrapper->BarPaintCount();
+  Pump(500);
+  EXPECT_EQ(wrapper->BarPaintCount(), paints) << "idle bars are not painted";
   wrapper.reset();
   DestroyWindow(list);
 }
