@@ -97,10 +97,14 @@ TEST(ScrollGeometry, RandomBarsKeepTheThumbInsideAndReadBackTheirPosition) {
     ASSERT_GE(back, min);
     ASSERT_LE(back, std::max(last, min));
     // With at least a pixel per position the thumb tells its position exactly.
-    if (ScrollSpan(range) > 0 && track - thumb.Length >= ScrollSpan(range)) ASSERT_EQ(back, pos);
+    if (ScrollSpan(range) > 0 && track - thumb.Length >= ScrollSpan(range)) {
+      ASSERT_EQ(back, pos);
+    }
     // Dragged to either end, it stands for the first and the last position.
     ASSERT_EQ(PositionOfThumb(range, -50, track, thumb.Length), min);
-    if (track > thumb.Length) ASSERT_EQ(PositionOfThumb(range, track + 50, track, thumb.Length), std::max(last, min));
+    if (track > thumb.Length) {
+      ASSERT_EQ(PositionOfThumb(range, track + 50, track, thumb.Length), std::max(last, min));
+    }
     // Every pixel of the bar hits the part that lies there.
     for (int c : {0, arrow - 1, arrow, thumb.Start - 1, thumb.Start, thumb.Start + thumb.Length - 1,
                   thumb.Start + thumb.Length, bar - arrow, bar - 1}) {
