@@ -12,6 +12,7 @@
 #include <vector>
 
 #include "framework/stdctrls/list_view.h"
+#include "framework/stdctrls/scroll_box.h"
 #include "kit_skin_fixture.h"
 #include "skin/core/common_data.h"
 #include "skin/window/dialog_wrappers.h"
@@ -467,6 +468,40 @@ TEST_F(ScrollWndTest, SkinnedControlsAttachAndLetGoWithTheSkin) {
   EXPECT_EQ(view->Perform(SKM_COMMAND, SkinCommandWParam(SKC_IS_SKINNED)), 0);
   EXPECT_EQ(view->Color(), original) << "its own colour back";
   delete view;
+}
+
+TEST_F(ScrollWndTest, AScrollBoxScrollsItsChildrenThroughTheSkinnedBar) {
+  auto* box = new TScrollBox(form);
+  box->SetParent(form);
+  box->SetBounds(10, 10, 300, 200);
+  auto* child = new TPlainPanel(form);
+  child->SetParent(box);
+  child->SetBounds(10, 600, 100, 40);  // far below: a vertical bar
+  Pump(20);
+  TsCommonData data(box, true);
+  data.SetSkinManager(manager.get());
+  data.SetSkinSection("PANEL_LOW");
+  data.UpdateIndexes();
+  std::unique_ptr<TacScrollWnd> slot;
+  AttachScrollBars(data, slot);
+  ASSERT_TRUE(slot);
+  ASSERT_TRUE(slot->sBarVert.fScrollVisible);
+  const POINT down = CursorOnDownArrow(*slot);
+  SendMessageW(box->Handle(), WM_NCLBUTTONDOWN, HTVSCROLL, Packed(down));
+  SendMessageW(box->Handle(), WM_LBUTTONUP, 0, 0);
+  EXPECT_EQ(box->VertPosition(), TScrollBox::kLineStep) << "one line down";
+  const zelvan::paint::TThumb thumb = slot->ThumbOf(slot->sBarVert);
+  POINT at = ScreenPointOnBar(*slot, thumb.Start + thumb.Length / 2);
+  SendMessageW(box->Handle(), WM_NCLBUTTONDOWN, HTVSCROLL, Packed(at));
+  at.y += 500;
+  MoveClient(box->Handle(), at);
+  SendMessageW(box->Handle(), WM_LBUTTONUP, 0, 0);
+  SCROLLINFO info{sizeof(SCROLLINFO), SIF_ALL, 0, 0, 0, 0, 0};
+  GetScrollInfo(box->Handle(), SB_VERT, &info);
+  EXPECT_EQ(box->VertPosition(), info.nMax - static_cast<int>(info.nPage) + 1) << "dragged to the end";
+  EXPECT_EQ(child->Top(), 600 - box->VertPosition()) << "the child moved with it";
+  slot.reset();
+  delete box;
 }
 
 TEST_F(ScrollWndTest, DialogChildrenWithBarsGetScrollWrappers) {
