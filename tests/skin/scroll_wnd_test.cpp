@@ -422,6 +422,10 @@ TEST_F(ScrollWndTest, PressedAndHotPartsLookDifferent) {
 
 TEST_F(ScrollWndTest, WrappingHoveringPressingAndDetachingKeepHandlesSteady) {
   HWND list = NewList(10, 10, 300, 200, 100);
+  HWND bar = CreateWindowExW(0, L"SCROLLBAR", L"", WS_CHILD | WS_VISIBLE | SBS_VERT, 400, 10, 17, 200, form->Handle(),
+                             nullptr, GetModuleHandleW(nullptr), nullptr);
+  SCROLLINFO info{sizeof(SCROLLINFO), SIF_ALL, 0, 99, 10, 0, 0};
+  SetScrollInfo(bar, SB_CTL, &info, TRUE);
   ExpectHandlesSteady(
       [&] {
         auto wrapper = Attach(list);
@@ -434,9 +438,15 @@ TEST_F(ScrollWndTest, WrappingHoveringPressingAndDetachingKeepHandlesSteady) {
         SendMessageW(list, LVM_ENSUREVISIBLE, 0, FALSE);
         SetCursorPos(down.x - 200, down.y);
         Pump(60);
+        // A stand-alone bar wrapped, painted, pressed and let go.
+        std::unique_ptr<TacMainWnd> barWrapper(Wrap<TacSBWnd>(bar, nullptr, manager.get(), "CHECKBOX", true));
+        UpdateWindow(bar);
+        SendMessageW(bar, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(8, 5));
+        SendMessageW(bar, WM_LBUTTONUP, 0, MAKELPARAM(8, 5));
       },
       5);
   DestroyWindow(list);
+  DestroyWindow(bar);
 }
 
 TEST_F(ScrollWndTest, SkinnedControlsAttachAndLetGoWithTheSkin) {
