@@ -82,6 +82,11 @@ void TacEditWnd::PaintFrame(HDC windowDC, WPARAM region) {
   }
 }
 
+bool TacEditWnd::PaintsOwnFrame() const {
+  TBitmap* cache = SkinData ? SkinData->CacheBmp() : nullptr;
+  return SkinData && SkinData->Skinned() && cache && !cache->Empty();
+}
+
 bool TacEditWnd::RefreshesAfter(const TMessage& message) const {
   switch (message.Msg) {
     case EM_REPLACESEL:

@@ -35,6 +35,7 @@ class TacEditWnd : public TacBaseWnd {
   void AfterHook() override;
   void PrepareCacheCommand() override;
   void PaintFrame(HDC windowDC, WPARAM region) override;
+  bool PaintsOwnFrame() const override;
   bool RefreshesAfter(const TMessage& message) const override;
 
  private:

@@ -309,6 +309,19 @@ void TacScrollWnd::WrapperWndProc(TMessage& message) {
       }
       break;
     }
+    case WM_PRINT:
+      if (message.LParam & PRF_NONCLIENT) {
+        // The platform prints the frame and the client without its bars;
+        // the skinned bars (and frame) go over them into the same context.
+        CallPrevWithoutBars(message);
+        auto* dc = reinterpret_cast<HDC>(message.WParam);
+        if (dc) {
+          if (SkinData->BGChanged) PrepareCacheCommand();
+          PaintNonClient(dc, PaintsOwnFrame());
+        }
+        return;
+      }
+      break;
     case WM_SYSCOMMAND:
       if ((message.WParam & 0xFFF0) == SC_VSCROLL) return;  // the wrapper scrolls that bar itself
       break;

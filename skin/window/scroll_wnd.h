@@ -102,6 +102,9 @@ class TacScrollWnd : public TacMainWnd {
   // The frame ring (the window's border) into the window's context; the
   // platform's border for a plain scroll wrapper.
   virtual void PaintFrame(HDC windowDC, WPARAM region);
+  // The frame is painted by the wrapper itself, into any context (else the
+  // platform paints it, into the window only).
+  virtual bool PaintsOwnFrame() const { return false; }
   // A message that can change what the bars show was handled: refresh them.
   virtual bool RefreshesAfter(const TMessage& message) const;
   bool CanPaintBars() const;

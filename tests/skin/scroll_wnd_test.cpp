@@ -216,6 +216,28 @@ TEST_F(ScrollWndTest, TheSkinGoingAndComingBackSwitchesTheBars) {
   DestroyWindow(wrapped);
 }
 
+TEST_F(ScrollWndTest, PrintingShowsTheSkinnedBarsAndFrame) {
+  HWND list = NewList(10, 10, 300, 200, 100);
+  auto wrapper = Attach(list);
+  RedrawWindow(list, nullptr, nullptr, RDW_FRAME | RDW_INVALIDATE | RDW_UPDATENOW);
+  const RECT whole{0, 0, 300, 200};
+  const auto shown = Grab(list, whole);
+  TBitmap printed(300, 200, pf32bit);
+  SendMessageW(list, WM_PRINT, reinterpret_cast<WPARAM>(printed.Canvas().Handle()), PRF_NONCLIENT | PRF_CLIENT);
+  GdiFlush();
+  // The frame ring and the bar as on the screen (the client, drawn by the list, is its own matter).
+  const RECT bar = wrapper->BarRect(wrapper->sBarVert);
+  const RECT parts[] = {bar, {0, 0, 300, 2}, {0, 198, 300, 200}, {0, 0, 2, 200}};
+  for (const RECT& r : parts) {
+    TBitmap a(r.right - r.left, r.bottom - r.top, pf32bit), b(r.right - r.left, r.bottom - r.top, pf32bit);
+    BitBlt(a.Canvas().Handle(), 0, 0, a.Width(), a.Height(), shown->Canvas().Handle(), r.left, r.top, SRCCOPY);
+    BitBlt(b.Canvas().Handle(), 0, 0, b.Width(), b.Height(), printed.Canvas().Handle(), r.left, r.top, SRCCOPY);
+    EXPECT_EQ(DifferingPixels(a, b), 0) << r.left << "," << r.top << "," << r.right << "," << r.bottom;
+  }
+  wrapper.reset();
+  DestroyWindow(list);
+}
+
 TEST_F(ScrollWndTest, HitCodesOverArrowsTrackAndThumb) {
   // Form client 684 x ~480: the list fills the bottom-right corner of it.
   RECT client{};
