@@ -525,7 +525,12 @@ bool WriteScrollPage(const std::wstring& path) {
   SetCursorPos(window.left + (bar.left + bar.right) / 2, window.top + bar.bottom - arrow / 2);
   SendMessageW(list, WM_NCMOUSEMOVE, HTVSCROLL, onBar(length - arrow / 2));
   shot(220, 10);
+  // The cursor away, and the hot look gone with the next ticks.
   SetCursorPos(0, 0);
+  for (int i = 0; i < 10; ++i) {
+    Sleep(10);
+    Application->ProcessMessages();
+  }
   // A page pressed (held only as long as the shot).
   const zelvan::paint::TThumb thumb = wrapper->ThumbOf(wrapper->sBarVert);
   SendMessageW(list, WM_NCLBUTTONDOWN, HTVSCROLL, onBar(thumb.Start + thumb.Length + 4));
