@@ -13,6 +13,8 @@
 #include "skin/store/skin_manager.h"
 #include "skin/window/btn_wnd.h"
 #include "skin/window/check_box_wnd.h"
+#include "skin/window/edit_wnd.h"
+#include "skin/window/sb_wnd.h"
 #include "skin/window/static_wnds.h"
 
 using zelvan::store::TWrapperKind;
@@ -106,8 +108,23 @@ void TacAdapterItem::DoHook() {
     case TWrapperKind::Spin:
       wrapper = Wrap<TacSpinWnd>(window, SkinData.get(), manager, section, true);
       break;
+    case TWrapperKind::Edit:
+    case TWrapperKind::Grid:
+    case TWrapperKind::GridEh:
+      wrapper = Wrap<TacEditWnd>(window, SkinData.get(), manager, section, true);
+      break;
+    case TWrapperKind::ListView:
+      wrapper = Wrap<TacListViewWnd>(window, SkinData.get(), manager, section, true);
+      break;
+    case TWrapperKind::TreeView:
+    case TWrapperKind::VirtualTreeView:
+      wrapper = Wrap<TacTreeViewWnd>(window, SkinData.get(), manager, section, true);
+      break;
+    case TWrapperKind::ScrollBar:
+      wrapper = Wrap<TacSBWnd>(window, SkinData.get(), manager, section, true);
+      break;
     default:
-      return;  // the scroll-carrying kinds come with the scroll bars
+      return;  // combo boxes and the rest are not painted by this engine
   }
   ScrollWnd.reset(wrapper);
 }

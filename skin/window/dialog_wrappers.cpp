@@ -5,6 +5,7 @@
 #include "skin/core/skin_messages.h"
 #include "skin/window/btn_wnd.h"
 #include "skin/window/check_box_wnd.h"
+#include "skin/window/edit_wnd.h"
 #include "skin/window/static_wnds.h"
 
 using zelvan::store::TWrapperKind;
@@ -52,6 +53,9 @@ std::unique_ptr<TacMainWnd> WrapDialogChild(HWND child, TsSkinManager* manager) 
     case TWrapperKind::Panel: return Made<TacPanelWnd>(child, manager, choice);
     case TWrapperKind::ToolBar: return Made<TacToolBarWnd>(child, manager, choice);
     case TWrapperKind::TabControl: return Made<TacTabControlWnd>(child, manager, choice);
-    default: return nullptr;  // the scroll-carrying kinds come with the scroll bars
+    case TWrapperKind::Edit: return Made<TacEditWnd>(child, manager, choice);
+    case TWrapperKind::ListView: return Made<TacListViewWnd>(child, manager, choice);
+    case TWrapperKind::TreeView: return Made<TacTreeViewWnd>(child, manager, choice);
+    default: return nullptr;
   }
 }

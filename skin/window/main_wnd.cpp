@@ -1,5 +1,7 @@
 #include "skin/window/main_wnd.h"
 
+#include <unordered_map>
+
 #include "framework/application/application.h"
 #include "framework/application/callback_guard.h"
 #include "framework/controls/win_control.h"
@@ -14,6 +16,13 @@ constexpr wchar_t kWrapperProperty[] = L"ACSBSC";
 // The procedure the static one replaced; stays while the static one may
 // still be called from a procedure installed above it.
 constexpr wchar_t kReplacedProperty[] = L"ACSBSCPREV";
+
+// The wrappers by window, beside the property: the procedure looks its
+// wrapper up on every message, and reading a property asks Wine's server.
+std::unordered_map<HWND, TacMainWnd*>& HookedWindows() {
+  static std::unordered_map<HWND, TacMainWnd*> windows;
+  return windows;
+}
 
 // Visual styles off (for the classic painting paths) and on again.
 void SetTheme(HWND window, bool off) {
@@ -35,9 +44,10 @@ std::wstring WindowText(HWND window) {
 }  // namespace
 
 LRESULT CALLBACK WrapperWindowProc(HWND window, UINT msg, WPARAM wParam, LPARAM lParam) {
-  auto* wrapper = static_cast<TacMainWnd*>(GetPropW(window, kWrapperProperty));
-  auto replaced = reinterpret_cast<WNDPROC>(GetPropW(window, kReplacedProperty));
+  const auto found = HookedWindows().find(window);
+  TacMainWnd* wrapper = found != HookedWindows().end() ? found->second : nullptr;
   if (!wrapper) {
+    auto replaced = reinterpret_cast<WNDPROC>(GetPropW(window, kReplacedProperty));
     const LRESULT result =
         replaced ? CallWindowProcW(replaced, window, msg, wParam, lParam) : DefWindowProcW(window, msg, wParam, lParam);
     if (msg == WM_NCDESTROY) RemovePropW(window, kReplacedProperty);
@@ -79,6 +89,7 @@ void TacMainWnd::Init() {
     OldCtrlStyleSaved = true;
     owner->ControlStyle().Include(csOpaque);
   }
+  AfterHook();
 }
 
 TacMainWnd::~TacMainWnd() {
@@ -87,6 +98,9 @@ TacMainWnd::~TacMainWnd() {
     Detach();
     if (IsWindow(CtrlHandle)) SetTheme(CtrlHandle, false);
   }
+  if (const auto found = HookedWindows().find(CtrlHandle); found != HookedWindows().end() && found->second == this) {
+    HookedWindows().erase(found);
+  }
   if (OwnSkinData) delete SkinData;
 }
 
@@ -94,6 +108,7 @@ TControl* TacMainWnd::OwnerControl() const { return SkinData ? SkinData->OwnerCo
 
 void TacMainWnd::Hook() {
   SetPropW(CtrlHandle, kWrapperProperty, this);
+  HookedWindows()[CtrlHandle] = this;
   if (auto* control = dynamic_cast<TWinControl*>(OwnerControl())) {
     FHookedControl = control;
     FHookToken = control->AddWindowHook([this](TMessage& message, const TWndMethod& next) {
@@ -131,6 +146,9 @@ void TacMainWnd::Detach() {
     RemovePropW(CtrlHandle, kReplacedProperty);
   }
   if (IsWindow(CtrlHandle) && WrapperOf(CtrlHandle) == this) RemovePropW(CtrlHandle, kWrapperProperty);
+  if (const auto found = HookedWindows().find(CtrlHandle); found != HookedWindows().end() && found->second == this) {
+    HookedWindows().erase(found);
+  }
   RestoreStdParams();
   if (IsWindow(CtrlHandle) && IsWindowVisible(CtrlHandle)) {
     SetWindowPos(CtrlHandle, nullptr, 0, 0, 0, 0,

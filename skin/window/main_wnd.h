@@ -77,6 +77,9 @@ class TacMainWnd {
   void RefreshGeometry();
   // Skin command 23: scroll wrappers rebuild their border cache here.
   virtual void PrepareCacheCommand() {}
+  // The last step of Init, once the window is hooked (scroll wrappers read
+  // their bars and lay the frame out anew).
+  virtual void AfterHook() {}
   // The command to the window's children (through the control when it has one).
   void PassToChildren(TMessage& message);
   void RepaintNow();

@@ -4,6 +4,7 @@
 // its controls here.
 // Usage: skin_gallery [OUTPUT-FOLDER (gallery)]
 #include <windows.h>
+#include <commctrl.h>
 
 #include <algorithm>
 #include <cstdio>
@@ -30,6 +31,8 @@
 #include "skin/controls/speed_button.h"
 #include "skin/window/dialog_wrappers.h"
 #include "skin/window/main_wnd.h"
+#include "skin/window/sb_wnd.h"
+#include "skin/window/scroll_attach.h"
 #include "skin/window/skin_provider.h"
 #include "skin_test_kit.h"
 #include "tools/common/png_writer.h"
@@ -531,6 +534,102 @@ void CopyWindow(HWND window, TBitmap& page, int x, int y, int maxWidth, int maxH
   DeleteObject(region);
 }
 
+// Scrolled controls in Air: a list view with both bars as it rests, with its
+// down arrow hot, a page pressed and the thumb dragged; a multi-line edit; a
+// stand-alone scroll bar; and the same list with the platform's bars.
+HWND NewScrolledList(HWND parent, int x, int y, int rows) {
+  HWND list = CreateWindowExW(WS_EX_CLIENTEDGE, WC_LISTVIEWW, L"", WS_CHILD | WS_VISIBLE | LVS_REPORT, x, y, 200, 150,
+                              parent, nullptr, GetModuleHandleW(nullptr), nullptr);
+  LVCOLUMNW column{};
+  column.mask = LVCF_WIDTH | LVCF_TEXT;
+  column.cx = 260;
+  std::wstring title = L"原名称";
+  column.pszText = title.data();
+  SendMessageW(list, LVM_INSERTCOLUMNW, 0, reinterpret_cast<LPARAM>(&column));
+  for (int i = 0; i < rows; ++i) {
+    std::wstring text = L"照片 " + std::to_wstring(i + 1) + L".jpg";
+    LVITEMW item{};
+    item.mask = LVIF_TEXT;
+    item.iItem = i;
+    item.pszText = text.data();
+    SendMessageW(list, LVM_INSERTITEMW, 0, reinterpret_cast<LPARAM>(&item));
+  }
+  return list;
+}
+
+bool WriteScrollPage(const std::wstring& path) {
+  TDataPanel* page = NewSkinnedPage(660, 360);
+  auto* form = static_cast<TForm*>(page->Parent());
+  TBitmap sheet(660, 360, pf32bit);
+  sheet.Canvas().Brush().SetColor(0x00FFFFFF);
+  sheet.Canvas().FillRect(RECT{0, 0, 660, 360});
+  HWND list = NewScrolledList(page->Handle(), 10, 10, 60);
+  auto wrapper = AttachScrollBars(list, DefaultManager(), "EDIT", TScrollWndKind::Edit);
+  SendMessageW(list, LVM_SCROLL, 0, 10 * 17);
+  Show(form);
+  const auto shot = [&](int x, int y) {
+    wrapper->Refresh(true);
+    Application->ProcessMessages();
+    CopyWindow(list, sheet, x, y, 200, 150);
+  };
+  shot(10, 10);
+  RECT window{}, bar = wrapper->BarRect(wrapper->sBarVert);
+  GetWindowRect(list, &window);
+  const auto onBar = [&](int along) {
+    return MAKELPARAM(window.left + (bar.left + bar.right) / 2, window.top + bar.top + along);
+  };
+  // The down arrow hot.
+  const int length = bar.bottom - bar.top, arrow = wrapper->ArrowLength(wrapper->sBarVert);
+  SetCursorPos(window.left + (bar.left + bar.right) / 2, window.top + bar.bottom - arrow / 2);
+  SendMessageW(list, WM_NCMOUSEMOVE, HTVSCROLL, onBar(length - arrow / 2));
+  shot(220, 10);
+  // The cursor away, and the hot look gone with the next ticks.
+  SetCursorPos(0, 0);
+  for (int i = 0; i < 10; ++i) {
+    Sleep(10);
+    Application->ProcessMessages();
+  }
+  // A page pressed (held only as long as the shot).
+  const zelvan::paint::TThumb thumb = wrapper->ThumbOf(wrapper->sBarVert);
+  SendMessageW(list, WM_NCLBUTTONDOWN, HTVSCROLL, onBar(thumb.Start + thumb.Length + 4));
+  SetCursorPos(window.left + (bar.left + bar.right) / 2, window.top + bar.top + thumb.Start + thumb.Length + 4);
+  shot(430, 10);
+  SendMessageW(list, WM_LBUTTONUP, 0, 0);
+  // The thumb dragged down.
+  const zelvan::paint::TThumb now = wrapper->ThumbOf(wrapper->sBarVert);
+  SendMessageW(list, WM_NCLBUTTONDOWN, HTVSCROLL, onBar(now.Start + now.Length / 2));
+  POINT to{window.left + (bar.left + bar.right) / 2, window.top + bar.top + now.Start + now.Length / 2 + 30};
+  ScreenToClient(list, &to);
+  SendMessageW(list, WM_MOUSEMOVE, MK_LBUTTON, MAKELPARAM(to.x, to.y));
+  UpdateWindow(list);
+  shot(10, 180);
+  SendMessageW(list, WM_LBUTTONUP, 0, 0);
+  SetCursorPos(0, 0);
+  // A multi-line edit and a stand-alone bar.
+  HWND edit = CreateWindowExW(WS_EX_CLIENTEDGE, L"EDIT", L"", WS_CHILD | WS_VISIBLE | WS_VSCROLL | ES_MULTILINE, 220, 180,
+                              200, 150, page->Handle(), nullptr, GetModuleHandleW(nullptr), nullptr);
+  std::wstring text;
+  for (int i = 1; i <= 30; ++i) text += L"第 " + std::to_wstring(i) + L" 行\r\n";
+  SetWindowTextW(edit, text.c_str());
+  auto editWrapper = AttachScrollBars(edit, DefaultManager(), "EDIT", TScrollWndKind::Edit);
+  HWND standAlone = CreateWindowExW(0, L"SCROLLBAR", L"", WS_CHILD | WS_VISIBLE | SBS_VERT, 430, 180, 17, 150,
+                                    page->Handle(), nullptr, GetModuleHandleW(nullptr), nullptr);
+  SCROLLINFO info{sizeof(SCROLLINFO), SIF_ALL, 0, 99, 20, 30, 0};
+  SetScrollInfo(standAlone, SB_CTL, &info, TRUE);
+  std::unique_ptr<TacMainWnd> barWrapper(Wrap<TacSBWnd>(standAlone, nullptr, DefaultManager(), "CHECKBOX", true));
+  HWND plain = NewScrolledList(page->Handle(), 455, 180, 60);
+  SendMessageW(plain, LVM_SCROLL, 0, 10 * 17);
+  Show(form);
+  CopyWindow(edit, sheet, 220, 180, 200, 150);
+  CopyWindow(standAlone, sheet, 430, 180, 17, 150);
+  CopyWindow(plain, sheet, 455, 180, 200, 150);
+  barWrapper.reset();
+  editWrapper.reset();
+  wrapper.reset();
+  delete form;
+  return WritePng(sheet, path);
+}
+
 // Forms with providers: sizeable (with a label, a button and the size grip),
 // single, dialog, and the top left of a maximised one.
 bool WriteFramePage(const std::wstring& path) {
@@ -674,6 +773,7 @@ int wmain(int argc, wchar_t** argv) {
   written = WriteButtonPage(out + L"\\air-buttons.png") && written;
   written = WriteEditPage(out + L"\\air-edits.png") && written;
   written = WriteFramePage(out + L"\\air-frames.png") && written;
+  written = WriteScrollPage(out + L"\\air-scroll.png") && written;
   if (!written) return 1;
   std::printf("gallery written to %ls\n", out.c_str());
   return 0;
