@@ -1,8 +1,6 @@
 #include "skin/store/manager_seams.h"
 
 void RemoveAllGlows() {}
-void ResetMenuBorderWidth(TsSkinManager&) {}
-void ReskinExistingMenus(TsSkinManager&) {}
 bool TrySkinWindow(HWND) { return false; }
 void WindowDestroyed(HWND) {}
 void InstallApplicationHook(TsSkinManager&) {}
