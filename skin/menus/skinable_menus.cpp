@@ -8,6 +8,7 @@
 
 #include "core/image/bitmap32.h"
 #include "core/paint/block_transfer.h"
+#include "core/paint/fill.h"
 #include "core/paint/image_part.h"
 #include "core/paint/item_paint.h"
 #include "core/paint/mask_painting.h"
@@ -495,7 +496,8 @@ void TsSkinableMenus::DrawSeparator(TBitmap& picture, const TacMenuInfo& info, T
   (void)info;
   const int left = std::max<int>(Margin + Spacing, Margin + glyph.cx + Spacing + 2);
   const int right = width - (2 * Margin + Spacing);
-  if (mask && right > left) {
+  // The mask where the row can hold it; a plain line in a row thinner than its corners.
+  if (mask && right > left && picture.Height() >= zelvan::paint::StateHeight(*mask)) {
     const TRect row{left, 0, right, picture.Height()};
     TCacheInfo behind{&picture.Image(), 0, 0, 0, true};
     auto copy = zelvan::image::CreateBmp32(picture.Width(), picture.Height());
@@ -504,10 +506,8 @@ void TsSkinableMenus::DrawSeparator(TBitmap& picture, const TacMenuInfo& info, T
     zelvan::paint::DrawMaskRect(picture.Image(), row, true, 0, *mask, behind);
     return;
   }
-  TCanvas& canvas = picture.Canvas();
-  canvas.Pen().SetColor(static_cast<TColor>(GetSysColor(COLOR_BTNSHADOW)));
-  canvas.MoveTo(left, 0);
-  canvas.LineTo(std::max(left, right), 0);
+  zelvan::paint::FillRect32(picture.Image(), {left, 0, std::max(left, right), 1},
+                            static_cast<zelvan::paint::TColor>(GetSysColor(COLOR_BTNSHADOW)), 255);
 }
 
 void TsSkinableMenus::DrawCaptionItem(TBitmap& picture, TMenuItem* item) {
@@ -579,15 +579,13 @@ void TsSkinableMenus::DrawCheckAndGlyph(TBitmap& picture, TMenuItem* item, bool 
       marlett.SetColor(FOwner->IsValidSkinIndex(index)
                            ? static_cast<TColor>(FOwner->gd[static_cast<size_t>(index)].Props[selected ? 1 : 0].FontColor.Color)
                            : static_cast<TColor>(GetSysColor(COLOR_MENUTEXT)));
-      TCanvas& canvas = picture.Canvas();
-      TFont saved;
-      saved.Assign(canvas.Font());
-      canvas.Font().Assign(marlett);
+      HDC dc = picture.Canvas().Handle();
+      HGDIOBJ old = SelectObject(dc, marlett.Handle());
       RECT box{left, top, left + glyph.cx, top + glyph.cy};
-      SetBkMode(canvas.Handle(), TRANSPARENT);
-      SetTextColor(canvas.Handle(), marlett.Color());
-      DrawTextW(canvas.Handle(), symbol, 1, &box, DT_CENTER | DT_VCENTER | DT_SINGLELINE);
-      canvas.Font().Assign(saved);
+      SetBkMode(dc, TRANSPARENT);
+      SetTextColor(dc, marlett.Color());
+      DrawTextW(dc, symbol, 1, &box, DT_CENTER | DT_VCENTER | DT_SINGLELINE);
+      SelectObject(dc, old);
     }
   }
 }

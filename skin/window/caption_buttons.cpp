@@ -37,15 +37,6 @@ const zelvan::store::TsMaskData* Part(const TsSkinManager* manager, int index) {
   return manager && manager->IsValidImgIndex(index) ? &manager->ma[static_cast<size_t>(index)] : nullptr;
 }
 
-// The cursor in the window's own coordinates.
-POINT CursorInWindow(HWND window) {
-  POINT cursor{};
-  GetCursorPos(&cursor);
-  RECT bounds{};
-  GetWindowRect(window, &bounds);
-  return POINT{cursor.x - bounds.left, cursor.y - bounds.top};
-}
-
 }  // namespace
 
 TsCaptionButton::TsCaptionButton() = default;
@@ -271,7 +262,12 @@ bool TsSkinProvider::CaptionMouse(TMessage& m, const TWndMethod& next) {
     case WM_NCLBUTTONUP:
     case WM_LBUTTONUP: {
       if (!ButtonPressed) return false;
-      const int code = FrameHitTest(CursorInWindow(window));
+      // Where the release happened, in window coordinates (client ones for the captured client message).
+      POINT at{GET_X_LPARAM(m.LParam), GET_Y_LPARAM(m.LParam)};
+      if (m.Msg == WM_LBUTTONUP) ClientToScreen(window, &at);
+      RECT bounds{};
+      GetWindowRect(window, &bounds);
+      const int code = FrameHitTest(POINT{at.x - bounds.left, at.y - bounds.top});
       ButtonReleased(code);
       if (GetCapture() == window) ReleaseCapture();
       m.Result = 0;

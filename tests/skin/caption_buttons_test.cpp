@@ -65,7 +65,9 @@ class CaptionButtonsTest : public ::testing::Test {
     SetCursorPos(at.x, at.y);
     HWND window = provider->ProviderForm()->Handle();
     if (client) {
-      SendMessageW(window, WM_LBUTTONUP, 0, 0);
+      POINT inClient = at;
+      ScreenToClient(window, &inClient);
+      SendMessageW(window, WM_LBUTTONUP, 0, MAKELPARAM(inClient.x, inClient.y));
     } else {
       SendMessageW(window, WM_NCLBUTTONUP, HTCAPTION, MAKELPARAM(at.x, at.y));
     }

@@ -27,6 +27,7 @@
 #include "skin/window/dialog_wrappers.h"
 #include "skin/window/main_wnd.h"
 #include "skin/window/skin_provider.h"
+#include "gallery_menus.h"
 #include "skin_test_kit.h"
 #include "tools/common/png_writer.h"
 
@@ -590,6 +591,8 @@ int wmain(int argc, wchar_t** argv) {
   written = WriteSettingsPage(out + L"\\air-settings.png") && written;
   written = WriteButtonPage(out + L"\\air-buttons.png") && written;
   written = WriteFramePage(out + L"\\air-frames.png") && written;
+  written = WriteMenuPage(manager, out + L"\\air-menus.png", &WritePng) && written;
+  written = WriteCaptionButtonPage(manager, out + L"\\air-caption-buttons.png", &WritePng) && written;
   if (!written) return 1;
   std::printf("gallery written to %ls\n", out.c_str());
   return 0;
