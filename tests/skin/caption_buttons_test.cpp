@@ -274,6 +274,28 @@ TEST_F(CaptionButtonsTest, TheSystemMenuListsThePlatformsOwnCommandsBeforeClose)
   EXPECT_FALSE(menu.ItemRestore->Enabled);
 }
 
+// Without skinned popups the platform's own system menu shows, its window
+// style lent only for the call and the window left visible throughout.
+TEST_F(CaptionButtonsTest, WithoutSkinnedPopupsThePlatformMenuShows) {
+  manager->SetSkinnedPopups(false);
+  TForm* form = Form();
+  HWND window = form->Handle();
+  TMenuLoopProbe probe;
+  bool skinned = true, visible = false, lent = false;
+  probe.Action = [&](HWND menu) {
+    skinned = SendMessageW(menu, SKM_COMMAND, SkinCommandWParam(SKC_IS_SKINNED, 0), 0) == 1;
+    visible = IsWindowVisible(window) != FALSE;
+    lent = (GetWindowLongPtrW(window, GWL_STYLE) & WS_SYSMENU) != 0;
+    return false;
+  };
+  WithMenuProbe(probe, [&] { SendMessageW(window, WM_SYSCOMMAND, SC_KEYMENU, L' '); });
+  EXPECT_TRUE(probe.Ran);
+  EXPECT_FALSE(skinned);
+  EXPECT_TRUE(visible);
+  EXPECT_TRUE(lent);
+  EXPECT_EQ(GetWindowLongPtrW(window, GWL_STYLE) & WS_SYSMENU, 0) << "given back";
+}
+
 TEST(SystemMenuTest, SkinListCaptionsNameTheirSkins) {
   EXPECT_EQ(SkinNameOfCaption(L"&Air"), L"Air");
   EXPECT_EQ(SkinNameOfCaption(L"Air (internal)"), L"Air");

@@ -46,7 +46,7 @@ TEST(MenuLayoutTest, ItemSizes) {
       {{TMenuItemKind::Caption, 60, 13, 16, 16, 2, 8, 0}, 106, 19},
       {{TMenuItemKind::Normal, 60, 13, 16, 16, 2, 8, 0}, 106, 22},   // the glyph is taller than the text
       {{TMenuItemKind::Normal, 60, 30, 16, 16, 2, 8, 0}, 106, 36},   // two lines of text
-      {{TMenuItemKind::Normal, 60, 13, 24, 24, 3, 10, 32}, 199, 32},  // big glyph, extra line
+      {{TMenuItemKind::Normal, 60, 13, 24, 24, 3, 10, 32}, 159, 32},  // big glyph, extra line
   };
   for (const Case& c : cases) {
     const TMenuItemSize size = MeasureMenuItem(c.In);
