@@ -7,6 +7,7 @@
 
 #include "framework/controls/mouse_tracker.h"
 #include "framework/controls/win_control.h"
+#include "framework/menus/menu.h"
 #include "framework/system/exception.h"
 
 TControl::TControl(TComponent* owner) : TComponent(owner) {
@@ -109,6 +110,19 @@ void TControl::WndProc(TMessage& message) {
     case CM_HITTEST:
       message.Result = 1;
       return;
+    case WM_CONTEXTMENU:
+      if (FPopupMenu && FPopupMenu->AutoPopup) {
+        POINT at{GET_X_LPARAM(message.LParam), GET_Y_LPARAM(message.LParam)};
+        if (message.LParam == -1) {  // from the keyboard: the control's middle
+          const POINT origin = ClientOrigin();
+          at = POINT{origin.x + Width() / 2, origin.y + Height() / 2};
+        }
+        FPopupMenu->PopupComponent = this;
+        FPopupMenu->Popup(at.x, at.y);
+        message.Result = 1;
+        return;
+      }
+      break;
     case CM_ENABLEDCHANGED:
     case CM_FONTCHANGED:
     case CM_COLORCHANGED:
@@ -378,4 +392,16 @@ void TControl::Update() {
 void TControl::Repaint() {
   Invalidate();
   Update();
+}
+
+void TControl::SetPopupMenu(TPopupMenu* menu) {
+  if (FPopupMenu == menu) return;
+  if (FPopupMenu) FPopupMenu->RemoveFreeNotification(this);
+  FPopupMenu = menu;
+  if (menu) menu->FreeNotification(this);
+}
+
+void TControl::Notification(TComponent* component, TOperation operation) {
+  TComponent::Notification(component, operation);
+  if (operation == opRemove && component == FPopupMenu) FPopupMenu = nullptr;
 }

@@ -24,6 +24,7 @@
 #include "framework/graphics/color.h"
 #include "framework/graphics/font.h"
 
+class TPopupMenu;
 class TWinControl;
 struct TWindowHookList;
 
@@ -114,9 +115,14 @@ class TControl : public TComponent {
   TMouseMoveEvent OnMouseMove;
   virtual void Click();
 
+  // The menu a right click (WM_CONTEXTMENU) shows, when it pops up by itself.
+  TPopupMenu* PopupMenu() const { return FPopupMenu; }
+  void SetPopupMenu(TPopupMenu* menu);
+
   void Loaded() override;
 
  protected:
+  void Notification(TComponent* component, TOperation operation) override;
   virtual void MouseDown(TMouseButton button, TShiftState shift, int x, int y);
   virtual void MouseUp(TMouseButton button, TShiftState shift, int x, int y);
   virtual void MouseMove(TShiftState shift, int x, int y);
@@ -147,6 +153,7 @@ class TControl : public TComponent {
   void ApplyAnchors(int dw, int dh);
 
   TWinControl* FParent = nullptr;
+  TPopupMenu* FPopupMenu = nullptr;
   int FLeft = 0;
   int FTop = 0;
   int FWidth = 0;

@@ -1,7 +1,5 @@
 #include "skin/store/manager_seams.h"
 
-void ResetMenuBorderWidth(TsSkinManager&) {}
-void ReskinExistingMenus(TsSkinManager&) {}
 bool TrySkinWindow(HWND) { return false; }
 void WindowDestroyed(HWND) {}
 void InstallApplicationHook(TsSkinManager&) {}

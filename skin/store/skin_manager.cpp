@@ -1,5 +1,7 @@
 #include "skin/store/skin_manager.h"
 
+#include "skin/menus/skinable_menus.h"
+
 #include <exception>
 #include <sstream>
 
@@ -75,6 +77,7 @@ TsSkinManager::TsSkinManager(TComponent* owner)
     InstallApplicationHook(*this);
   }
   FillThirdLists();
+  InstallPopupSkinning();
 }
 
 TsSkinManager::~TsSkinManager() {
@@ -94,6 +97,7 @@ TsSkinManager::~TsSkinManager() {
     UseTaskDialogs = true;
   }
   WriteThirdLists();
+  ForgetSkinableMenus(this);
   FreeSkin();
 }
 

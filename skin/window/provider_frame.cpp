@@ -183,6 +183,7 @@ bool TsSkinProvider::RenderCache() {
     PaintTitle(*cache, state);
     PaintIcon(*cache);
     PaintCaptionText(*cache, state);
+    PaintCaptionButtons(*cache);
   }
   // The form's own drawing becomes part of what its children show through.
   if (FForm->OnPaint && !PlainBackground()) {

@@ -37,16 +37,6 @@ bool IsSysMenuRequest(const TMessage& m) {
   }
 }
 
-WPARAM ButtonCommand(int code, HWND window) {
-  switch (code) {
-    case HTCLOSE: return SC_CLOSE;
-    case HTMAXBUTTON: return IsZoomed(window) ? SC_RESTORE : SC_MAXIMIZE;
-    case HTMINBUTTON: return IsIconic(window) ? SC_RESTORE : SC_MINIMIZE;
-    case HTHELP: return SC_CONTEXTHELP;
-    default: return 0;
-  }
-}
-
 RECT WorkArea(HWND window, const RECT* around) {
   HMONITOR monitor = around ? MonitorFromRect(around, MONITOR_DEFAULTTONEAREST)
                           : MonitorFromWindow(window, MONITOR_DEFAULTTONEAREST);
@@ -83,6 +73,7 @@ void TsSkinProvider::WndProc(TMessage& message, const TWndMethod& next) {
 bool TsSkinProvider::SkinnedMessage(TMessage& m, const TWndMethod& next) {
   const bool frame = SkinsFrame();
   const bool caption = frame && HasCaption();
+  if (caption && CaptionMouse(m, next)) return true;
   if (frame && IsSysMenuRequest(m)) {
     SysMenuCall(m, next);
     return true;
@@ -110,12 +101,9 @@ bool TsSkinProvider::SkinnedMessage(TMessage& m, const TWndMethod& next) {
       return true;
     }
     case WM_NCLBUTTONDOWN:
+      // The caption buttons had it first; the caption and edges may be dragged.
       if (caption && CaptionDragBlended(m)) return true;
-      if (frame && OutlineDragStarted(m)) return true;
-      return caption && ButtonMouse(m);
-    case WM_NCLBUTTONUP:
-    case WM_NCLBUTTONDBLCLK:
-      return caption && ButtonMouse(m);
+      return frame && OutlineDragStarted(m);
     case WM_SHOWWINDOW:
       ShowWindowAnimated(m, next);
       return true;
@@ -268,44 +256,6 @@ void TsSkinProvider::SysMenuCall(TMessage& m, const TWndMethod& next) {
   if (lend) SetSysMenuStyle(true);
   next(m);
   if (lend && !Gone() && IsWindow(window)) SetSysMenuStyle(false);
-}
-
-// Until the caption buttons are drawn, a button acts when released on it.
-bool TsSkinProvider::ButtonMouse(TMessage& m) {
-  HWND window = FForm->Handle();
-  const int code = static_cast<int>(m.WParam);
-  switch (m.Msg) {
-    case WM_NCLBUTTONDOWN:
-      if (!ButtonCommand(code, window)) return false;
-      FPressedCode = code;
-      m.Result = 0;
-      return true;
-    case WM_NCLBUTTONUP: {
-      const int pressed = std::exchange(FPressedCode, 0);
-      if (!ButtonCommand(code, window)) return false;
-      if (pressed == code) PostMessageW(window, WM_SYSCOMMAND, ButtonCommand(code, window), 0);
-      m.Result = 0;
-      return true;
-    }
-    case WM_NCLBUTTONDBLCLK:
-      if (code == HTSYSMENU && FormHasSysMenu()) {
-        PostMessageW(window, WM_SYSCOMMAND, SC_CLOSE, 0);
-      } else if (code == HTCAPTION) {
-        const TFormBorderStyle style = FForm->BorderStyle();
-        const bool canMaximize = FForm->BorderIcons().Contains(biMaximize) && (style == bsSingle || style == bsSizeable);
-        if (IsIconic(window)) {
-          PostMessageW(window, WM_SYSCOMMAND, SC_RESTORE, 0);
-        } else if (FormHasSysMenu() && canMaximize) {
-          PostMessageW(window, WM_SYSCOMMAND, IsZoomed(window) ? SC_RESTORE : SC_MAXIMIZE, 0);
-        }
-      } else {
-        return ButtonCommand(code, window) != 0;
-      }
-      m.Result = 0;
-      return true;
-    default:
-      return false;
-  }
 }
 
 // ---------------------------------------------------------------- client

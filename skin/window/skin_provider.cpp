@@ -1,6 +1,9 @@
 // TsSkinProvider: life, properties, metrics and skin commands.
 #include "skin/window/skin_provider.h"
 
+#include "skin/window/caption_animation.h"
+#include "skin/window/system_menu.h"
+
 #include <algorithm>
 
 #include "core/paint/system_colors.h"

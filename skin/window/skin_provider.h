@@ -36,6 +36,7 @@
 
 class TacCtrlAdapter;
 class TCustomForm;
+class TsSystemMenu;
 
 enum TGripMode { gmNone, gmRightBottom };
 enum TResizeMode { rmStandard, rmBorder };
@@ -48,6 +49,11 @@ struct TsCaptionButton {
   bool HaveAlignment = false;
   int HitCode = 0;
   bool Enabled = true;
+  std::unique_ptr<class TacSBAnimation> Timer;  // the running animation, if any
+  TsCaptionButton();
+  ~TsCaptionButton();
+  TsCaptionButton(TsCaptionButton&&) noexcept;
+  TsCaptionButton& operator=(TsCaptionButton&&) noexcept;
 };
 
 class TsSkinProvider : public TComponent, public TacProviderLink {
@@ -164,6 +170,21 @@ class TsSkinProvider : public TComponent, public TacProviderLink {
   int TitleSkinIndex();
   int CaptionSkinIndex();
 
+  // --- caption buttons and system menu (caption_buttons.cpp)
+  int CurrentHT = 0;  // the element that is hot or pressed
+  void SetHotElement(int code, bool repaint);
+  void PressElement(int code);
+  TsCaptionButton* ButtonByCode(int code);
+  // Repaints one element from the cache's band into the window.
+  void RepaintButton(TsCaptionButton& button);
+  // Shows the skinned system menu (the platform's without skinned popups) at a screen point.
+  void DropSysMenu(int x, int y);
+  TsSystemMenu* SystemMenu() const { return FSystemMenu.get(); }
+  // Whether the form's state lets its maximise and minimise work.
+  bool EnabledMax() const;
+  bool EnabledMin() const;
+  bool EnabledRestore() const;
+
  private:
   // What the metrics read of the window: its rectangles (the client in window
   // coordinates) and styles. Read once per frame operation, inside a scope.
@@ -229,8 +250,15 @@ class TsSkinProvider : public TComponent, public TacProviderLink {
   void MinMaxInfo(TMessage& message, const TWndMethod& next);
   void Snap(TMessage& message);
   void Sized(TMessage& message, const TWndMethod& next);
-  bool ButtonMouse(TMessage& message);
-
+  // Mouse over the caption elements; true when dealt with.
+  bool CaptionMouse(TMessage& message, const TWndMethod& next);
+  void PaintCaptionButtons(TBitmap& cache);
+  void ButtonReleased(int code);
+  bool AnimatedButtons() const;
+  // The button's state on the screen: through its animation, or painted at once.
+  void ShowButtonState(TsCaptionButton& button);
+  std::unique_ptr<TBitmap> FTempBmp;  // the title band under the buttons
+  std::unique_ptr<TsSystemMenu> FSystemMenu;
   // animations (provider_animation.cpp)
   void ShowWindowAnimated(TMessage& message, const TWndMethod& next);
   bool HideAnimated();
@@ -249,7 +277,6 @@ class TsSkinProvider : public TComponent, public TacProviderLink {
   bool FDrawNonClientArea = true;
   bool FPrepared = false;
   bool FRedrawOff = false;
-  int FPressedCode = 0;
   int FTitleIndex = -2;  // -2: not looked up yet
   int FCaptionIndex = -2;
   RECT FIconRect{};

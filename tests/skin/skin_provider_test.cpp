@@ -12,6 +12,7 @@
 #include <utility>
 #include <vector>
 
+#include "../framework/menu_loop.h"
 #include "../framework/test_support.h"
 #include "core/image/bitmap32.h"
 #include "core/paint/fill.h"
@@ -87,12 +88,6 @@ int CountColours(TBitmap& bitmap, const RECT& rect, const std::vector<COLORREF>&
 std::vector<COLORREF> PlatformCaptionColours() {
   return {GetSysColor(COLOR_ACTIVECAPTION), GetSysColor(COLOR_INACTIVECAPTION),
           GetSysColor(COLOR_GRADIENTACTIVECAPTION), GetSysColor(COLOR_GRADIENTINACTIVECAPTION)};
-}
-
-// Closes a menu left open, so a test can never wait on it.
-void CALLBACK EndMenuLater(HWND, UINT, UINT_PTR id, DWORD) {
-  KillTimer(nullptr, id);
-  EndMenu();
 }
 
 class SkinProviderTest : public ::testing::Test {
@@ -538,15 +533,16 @@ TEST_F(SkinProviderTest, AltF4AndTheSystemMenuStillWork) {
   SendMessageW(window, WM_SYSKEYDOWN, VK_F4, 0x20000001);
   Pump(30);
   EXPECT_EQ(closes, 1);
-  int systemPopups = 0;
-  form->AddWindowHook([&](TMessage& m, const TWndMethod& next) {
-    if (m.Msg == WM_INITMENUPOPUP && HIWORD(m.LParam)) ++systemPopups;
-    if (m.Msg == WM_ENTERIDLE) EndMenu();
-    next(m);
-  });
-  SetTimer(nullptr, 0, 300, &EndMenuLater);
-  SendMessageW(window, WM_SYSCOMMAND, SC_KEYMENU, L' ');
-  EXPECT_EQ(systemPopups, 1);
+  // Alt+Space opens the skinned system menu, though the window has no system-menu style.
+  TMenuLoopProbe probe;
+  bool skinned = false;
+  probe.Action = [&](HWND menu) {
+    skinned = SendMessageW(menu, SKM_COMMAND, SkinCommandWParam(SKC_IS_SKINNED, 0), 0) == 1;
+    return false;
+  };
+  WithMenuProbe(probe, [&] { SendMessageW(window, WM_SYSCOMMAND, SC_KEYMENU, L' '); });
+  EXPECT_TRUE(probe.Ran);
+  EXPECT_TRUE(skinned);
   EXPECT_EQ(GetWindowLongPtrW(window, GWL_STYLE) & WS_SYSMENU, 0);
 }
 

@@ -1,0 +1,44 @@
+#pragma once
+// TacSBAnimation: a caption button's change of state shown as a layered
+// window over the button that fades in (hot: 10 steps, pressed: at once) and
+// out again, ticking every 12 ms. The frame underneath keeps the normal
+// picture while it runs; at the end of a fade-out the window goes and the
+// button's own picture is painted again.
+
+#include <windows.h>
+
+#include <memory>
+
+class TBitmap;
+class TsSkinProvider;
+struct TsCaptionButton;
+
+class TacSBAnimation {
+ public:
+  TacSBAnimation(TsSkinProvider& provider, TsCaptionButton& button);
+  ~TacSBAnimation();
+  TacSBAnimation(const TacSBAnimation&) = delete;
+  TacSBAnimation& operator=(const TacSBAnimation&) = delete;
+
+  // Fades toward the state: in for hot and pressed, out for normal.
+  void ChangeState(int state);
+  int Level = 0;
+  int Steps = 10;
+  int State = 0;
+  bool FadingIn = true;
+  HWND Window() const { return FWindow; }
+  uint8_t Opacity() const;
+
+ private:
+  static void CALLBACK TimerProc(HWND, UINT, UINT_PTR id, DWORD);
+  void Tick();
+  void Show();
+  // The button's picture in its state over the title band.
+  void BuildImage();
+
+  TsSkinProvider& FProvider;
+  TsCaptionButton& FButton;
+  HWND FWindow = nullptr;
+  UINT_PTR FTimer = 0;
+  std::unique_ptr<TBitmap> FImage;
+};

@@ -1,0 +1,360 @@
+// TsSkinProvider: the caption buttons' pictures, their hot and pressed
+// states, the window commands they send, clicks on the caption and icon,
+// and the system menu they open.
+//
+// A press takes the mouse capture, so its release is seen wherever it
+// happens; losing the capture cancels the press. Non-client leave tracking
+// clears the hot element when the mouse leaves through the title band.
+#include <windowsx.h>
+
+#include <algorithm>
+
+#include "core/image/bitmap32.h"
+#include "core/paint/block_transfer.h"
+#include "core/paint/frame_layout.h"
+#include "core/paint/image_part.h"
+#include "core/paint/mask_painting.h"
+#include "framework/application/application.h"
+#include "framework/forms/custom_form.h"
+#include "framework/system/flag_scope.h"
+#include "skin/menus/skinable_menus.h"
+#include "skin/paint/control_paint.h"
+#include "skin/store/skin_manager.h"
+#include "skin/window/caption_animation.h"
+#include "skin/window/skin_provider.h"
+#include "skin/window/system_menu.h"
+
+namespace {
+
+// An element was pressed and not yet released (one for the process).
+bool ButtonPressed = false;
+
+bool IsSystemButton(int code) {
+  return code == HTMINBUTTON || code == HTMAXBUTTON || code == HTCLOSE || code == HTHELP;
+}
+
+const zelvan::store::TsMaskData* Part(const TsSkinManager* manager, int index) {
+  return manager && manager->IsValidImgIndex(index) ? &manager->ma[static_cast<size_t>(index)] : nullptr;
+}
+
+}  // namespace
+
+TsCaptionButton::TsCaptionButton() = default;
+TsCaptionButton::~TsCaptionButton() = default;
+TsCaptionButton::TsCaptionButton(TsCaptionButton&&) noexcept = default;
+TsCaptionButton& TsCaptionButton::operator=(TsCaptionButton&&) noexcept = default;
+
+bool CaptionButtonPressed() { return ButtonPressed; }
+
+// ---------------------------------------------------------------- rules
+
+bool TsSkinProvider::EnabledMax() const { return FSystemMenu ? FSystemMenu->EnabledMax() : false; }
+bool TsSkinProvider::EnabledMin() const { return FSystemMenu ? FSystemMenu->EnabledMin() : false; }
+bool TsSkinProvider::EnabledRestore() const { return FSystemMenu ? FSystemMenu->EnabledRestore() : false; }
+
+TsCaptionButton* TsSkinProvider::ButtonByCode(int code) {
+  for (TsCaptionButton* button : {&ButtonClose, &ButtonMax, &ButtonMin, &ButtonHelp}) {
+    if (button->HitCode == code && code != 0) return button;
+  }
+  return nullptr;
+}
+
+// ---------------------------------------------------------------- painting
+
+void TsSkinProvider::PaintCaptionButtons(TBitmap& cache) {
+  if (!FSystemMenu && FForm->HandleAllocated()) FSystemMenu = std::make_unique<TsSystemMenu>(this, FForm);
+  const TsSkinManager* manager = SkinData.SkinManager();
+  const int bandHeight = std::min(cache.Height(), FrameHeight() + CaptionHeight());
+  if (bandHeight <= 0) return;
+  if (!FTempBmp) FTempBmp = std::make_unique<TBitmap>();
+  FTempBmp->SetSize(cache.Width(), bandHeight);
+  zelvan::paint::CopyBlock(FTempBmp->Image(), {0, 0}, cache.Image(), {0, 0, cache.Width(), bandHeight});
+  for (TsCaptionButton* button : {&ButtonClose, &ButtonMax, &ButtonMin, &ButtonHelp}) {
+    const auto* part = Part(manager, button->ImageIndex);
+    if (!part || IsRectEmpty(&button->Rect)) continue;
+    const bool enabled = button->HitCode == HTCLOSE   ? true
+                         : button->HitCode == HTMAXBUTTON ? EnabledMax() || (IsZoomed(FForm->Handle()) && EnabledRestore())
+                         : button->HitCode == HTMINBUTTON ? EnabledMin()
+                                                          : true;
+    const int state = button->Timer ? 0 : button->State;
+    const int mode = (!FormActive || !enabled) && state == 0 ? 2 : 1;
+    zelvan::paint::DrawMaskGlyph(cache.Image(), {button->Rect.left, button->Rect.top}, state, zelvan::paint::TCacheInfo{},
+                                 *part, mode);
+  }
+}
+
+void TsSkinProvider::RepaintButton(TsCaptionButton& button) {
+  if (!SkinsFrame() || IsRectEmpty(&button.Rect) || FormsLocked) return;
+  TBitmap* cache = SkinData.CacheBmp();
+  if (!cache || cache->Empty() || !FTempBmp || SkinData.BGChanged) return RenderFrame();
+  const TsSkinManager* manager = SkinData.SkinManager();
+  const auto* part = Part(manager, button.ImageIndex);
+  if (!part) return;
+  const zelvan::paint::TRect r{button.Rect.left, button.Rect.top, button.Rect.right, button.Rect.bottom};
+  const zelvan::paint::TRect band = zelvan::paint::ClipToSize(r, FTempBmp->Width(), FTempBmp->Height());
+  zelvan::paint::CopyBlock(cache->Image(), {band.Left, band.Top}, FTempBmp->Image(), band);
+  const bool enabled = button.HitCode != HTMAXBUTTON || EnabledMax() || (IsZoomed(FForm->Handle()) && EnabledRestore());
+  const int state = button.Timer ? 0 : button.State;
+  const int mode = (!FormActive || !enabled) && state == 0 ? 2 : 1;
+  zelvan::paint::DrawMaskGlyph(cache->Image(), {r.Left, r.Top}, state, zelvan::paint::TCacheInfo{}, *part, mode);
+  GdiFlush();
+  HWND window = FForm->Handle();
+  if (HDC dc = GetWindowDC(window)) {
+    CopyBitmapToDC(*cache, dc, button.Rect, POINT{button.Rect.left, button.Rect.top});
+    ReleaseDC(window, dc);
+  }
+}
+
+// ---------------------------------------------------------------- states
+
+// System buttons fade through a layered window where the manager allows
+// glowing (or extended borders are on), on forms of their own.
+bool TsSkinProvider::AnimatedButtons() const {
+  const TsSkinManager* manager = SkinData.SkinManager();
+  return manager && (manager->Effects.AllowGlowing() || manager->ExtendedBordersInEffect()) && !FForm->Parent() &&
+         FForm->HandleAllocated() && IsWindowVisible(FForm->Handle());
+}
+
+void TsSkinProvider::ShowButtonState(TsCaptionButton& button) {
+  if (AnimatedButtons() && (button.State > 0 || button.Timer)) {
+    if (!button.Timer) button.Timer = std::make_unique<TacSBAnimation>(*this, button);
+    button.Timer->ChangeState(button.State);
+  }
+  RepaintButton(button);
+}
+
+void TsSkinProvider::SetHotElement(int code, bool repaint) {
+  if (code != CurrentHT) {
+    if (TsCaptionButton* old = ButtonByCode(CurrentHT); old && old->State != 0) {
+      old->State = 0;
+      if (repaint) ShowButtonState(*old);
+    }
+  }
+  CurrentHT = code;
+  if (ButtonPressed || code < 1) return;
+  if (TsCaptionButton* button = ButtonByCode(code); button && button->State != 1) {
+    button->State = 1;
+    ShowButtonState(*button);
+  }
+}
+
+void TsSkinProvider::PressElement(int code) {
+  if (code != CurrentHT) {
+    if (TsCaptionButton* old = ButtonByCode(CurrentHT); old && old->State != 0) {
+      old->State = 0;
+      ShowButtonState(*old);
+    }
+  }
+  CurrentHT = code;
+  TsCaptionButton* button = ButtonByCode(code);
+  if (!button) return;
+  if (code == HTMAXBUTTON && !(EnabledMax() || (IsZoomed(FForm->Handle()) && EnabledRestore()))) {
+    CurrentHT = 0;
+    return;
+  }
+  if (code == HTMINBUTTON && !EnabledMin()) {
+    CurrentHT = 0;
+    return;
+  }
+  button->State = 2;
+  ButtonPressed = true;
+  ShowButtonState(*button);
+}
+
+// The press is over: the command when released on the pressed element.
+void TsSkinProvider::ButtonReleased(int code) {
+  HWND window = FForm->Handle();
+  const int pressed = CurrentHT;
+  const bool inside = code == pressed && ButtonPressed;
+  if (inside) {
+    switch (code) {
+      case HTMINBUTTON: {
+        const bool restore = IsIconic(window) && Application && Application->MainForm() != FForm;
+        PostMessageW(window, WM_SYSCOMMAND, restore ? SC_RESTORE : SC_MINIMIZE, 0);
+        SkinData.BGChanged = RgnChanged = true;
+        break;
+      }
+      case HTMAXBUTTON:
+        if (EnabledMax() || (IsZoomed(window) && EnabledRestore())) {
+          PostMessageW(window, WM_SYSCOMMAND, IsZoomed(window) ? SC_RESTORE : SC_MAXIMIZE, 0);
+        }
+        break;
+      case HTCLOSE:
+        if (TsCaptionButton* close = ButtonByCode(HTCLOSE)) close->State = 0;
+        PostMessageW(window, WM_SYSCOMMAND, SC_CLOSE, 0);
+        break;
+      case HTHELP:
+        PostMessageW(window, WM_SYSCOMMAND, SC_CONTEXTHELP, 0);
+        break;
+      default:
+        break;
+    }
+  }
+  ButtonPressed = false;
+  SetHotElement(0, true);
+  if (TsCaptionButton* button = ButtonByCode(pressed); button && button->State != 0) {
+    button->State = 0;
+    ShowButtonState(*button);
+  }
+}
+
+// ---------------------------------------------------------------- mouse
+
+bool TsSkinProvider::CaptionMouse(TMessage& m, const TWndMethod& next) {
+  HWND window = FForm->Handle();
+  switch (m.Msg) {
+    case WM_NCMOUSEMOVE: {
+      if (!FForm->Enabled()) return false;
+      TRACKMOUSEEVENT track{sizeof(track), TME_LEAVE | TME_NONCLIENT, window, 0};
+      TrackMouseEvent(&track);
+      const TFactsScope facts(*this);
+      const RECT& bounds = Facts().Bounds;
+      const int code = FrameHitTest(POINT{GET_X_LPARAM(m.LParam) - bounds.left, GET_Y_LPARAM(m.LParam) - bounds.top});
+      m.WParam = static_cast<WPARAM>(code);
+      if (IsSystemButton(code)) {
+        SetHotElement(code, true);
+        m.Result = 0;
+        return true;
+      }
+      SetHotElement(0, true);
+      return false;
+    }
+    case WM_NCMOUSELEAVE:
+    case WM_MOUSELEAVE:
+      // While a press holds the capture, only the release or the capture's loss ends it.
+      if (ButtonPressed && GetCapture() == window) return false;
+      SetHotElement(-1, true);
+      ButtonPressed = false;
+      return false;
+    case WM_CAPTURECHANGED:
+      if (ButtonPressed && reinterpret_cast<HWND>(m.LParam) != window) {
+        ButtonPressed = false;
+        SetHotElement(-1, true);
+        for (TsCaptionButton* button : {&ButtonClose, &ButtonMax, &ButtonMin, &ButtonHelp}) {
+          if (button->State != 0) {
+            button->State = 0;
+            ShowButtonState(*button);
+          }
+        }
+      }
+      return false;
+    case WM_NCLBUTTONDOWN: {
+      const int code = static_cast<int>(m.WParam);
+      if (code == HTSYSMENU) {
+        SetHotElement(0, true);
+        ButtonPressed = false;
+        const RECT icon = IconRect();
+        RECT bounds{};
+        GetWindowRect(window, &bounds);
+        DropSysMenu(bounds.left + icon.left, bounds.top + icon.bottom);
+        m.Result = 0;
+        return true;
+      }
+      if (!IsSystemButton(code)) {
+        SetHotElement(0, true);
+        return false;
+      }
+      PressElement(code);
+      if (ButtonPressed) SetCapture(window);
+      m.Result = 0;
+      return true;
+    }
+    case WM_NCLBUTTONUP:
+    case WM_LBUTTONUP: {
+      if (!ButtonPressed) return false;
+      // Where the release happened, in window coordinates (client ones for the captured client message).
+      POINT at{GET_X_LPARAM(m.LParam), GET_Y_LPARAM(m.LParam)};
+      if (m.Msg == WM_LBUTTONUP) ClientToScreen(window, &at);
+      RECT bounds{};
+      GetWindowRect(window, &bounds);
+      const int code = FrameHitTest(POINT{at.x - bounds.left, at.y - bounds.top});
+      ButtonReleased(code);
+      if (GetCapture() == window) ReleaseCapture();
+      m.Result = 0;
+      return true;
+    }
+    case WM_MOUSEMOVE:
+      return ButtonPressed && GetCapture() == window;  // the press keeps its look until released
+    case WM_NCLBUTTONDBLCLK: {
+      const int code = static_cast<int>(m.WParam);
+      if (code == HTSYSMENU && FormHasSysMenu()) {
+        PostMessageW(window, WM_SYSCOMMAND, SC_CLOSE, 0);
+      } else if (code == HTCAPTION) {
+        if (IsIconic(window)) {
+          PostMessageW(window, WM_SYSCOMMAND, SC_RESTORE, 0);
+        } else if (FormHasSysMenu() && (EnabledMax() || EnabledRestore())) {
+          PostMessageW(window, WM_SYSCOMMAND, IsZoomed(window) ? SC_RESTORE : SC_MAXIMIZE, 0);
+        }
+      } else if (!IsSystemButton(code)) {
+        return false;
+      }
+      m.Result = 0;
+      return true;
+    }
+    case WM_NCRBUTTONDOWN:
+      if (m.WParam != HTCAPTION && m.WParam != HTSYSMENU) return false;
+      m.Result = 0;
+      return true;
+    case WM_NCRBUTTONUP:
+      if (m.WParam != HTCAPTION && m.WParam != HTSYSMENU) return false;
+      SetHotElement(0, true);
+      DropSysMenu(GET_X_LPARAM(m.LParam), GET_Y_LPARAM(m.LParam));
+      m.Result = 0;
+      return true;
+    case WM_SYSCOMMAND:
+      // Alt+Space: the form has no system-menu style while skinned.
+      if ((m.WParam & 0xFFF0) == SC_KEYMENU && m.LParam == L' ' && FormHasSysMenu()) {
+        const RECT icon = IconRect();
+        RECT bounds{};
+        GetWindowRect(window, &bounds);
+        DropSysMenu(bounds.left + icon.left, bounds.top + std::max<int>(icon.bottom, FrameHeight() + CaptionHeight()));
+        m.Result = 0;
+        return true;
+      }
+      return false;
+    default:
+      (void)next;
+      return false;
+  }
+}
+
+// ---------------------------------------------------------------- system menu
+
+void TsSkinProvider::DropSysMenu(int x, int y) {
+  if (!FormHasSysMenu()) return;
+  HWND window = FForm->Handle();
+  if (!FSystemMenu) FSystemMenu = std::make_unique<TsSystemMenu>(this, FForm);
+  TsSkinManager* manager = SkinData.SkinManager();
+  if (manager && manager->SkinnedPopups()) {
+    FSystemMenu->UpdateItems(true);
+    if (MakeSkinMenu) FSystemMenu->MakeSkinItems();
+    if (TsSkinableMenus* painter = SkinableMenusOf(manager)) painter->HookPopupMenu(*FSystemMenu, painter->Active());
+    FSystemMenu->Popup(x, y);
+    return;
+  }
+  // The platform's own menu, its items set by the same rules; the style it
+  // needs is lent for the call and given back on every path.
+  struct TLentStyle {
+    TsSkinProvider& Provider;
+    HWND Window;
+    bool Lent;
+    ~TLentStyle() {
+      if (Lent && IsWindow(Window)) Provider.SetSysMenuStyle(false);
+    }
+  } lent{*this, window, !(GetWindowLongPtrW(window, GWL_STYLE) & WS_SYSMENU)};
+  if (lent.Lent) SetSysMenuStyle(true);
+  HMENU menu = GetSystemMenu(window, FALSE);
+  if (!menu) return;
+  FSystemMenu->UpdateItems(false);
+  const auto enable = [menu](UINT command, bool on) {
+    EnableMenuItem(menu, command, MF_BYCOMMAND | (on ? MF_ENABLED : MF_GRAYED));
+  };
+  enable(SC_RESTORE, FSystemMenu->EnabledRestore());
+  enable(SC_MOVE, !IsZoomed(window));
+  enable(SC_SIZE, FSystemMenu->ItemSize && FSystemMenu->ItemSize->Enabled);
+  enable(SC_MINIMIZE, FSystemMenu->EnabledMin());
+  enable(SC_MAXIMIZE, FSystemMenu->EnabledMax());
+  const UINT command = static_cast<UINT>(
+      TrackPopupMenu(menu, TPM_RETURNCMD | TPM_RIGHTBUTTON | TPM_LEFTALIGN, x, y, 0, window, nullptr));
+  if (command) PostMessageW(window, WM_SYSCOMMAND, command, 0);
+}

@@ -1,0 +1,305 @@
+// Caption buttons and the skinned system menu under Wine, in Air: a press
+// and release on a button gives the window its command, a release elsewhere
+// or a lost capture gives nothing and leaves no button pressed, the mouse
+// leaving through the title band leaves no button hot, hot buttons fade in
+// a layered window, and the system menu lists the platform's own commands.
+#include <gtest/gtest.h>
+
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "../framework/menu_loop.h"
+#include "../framework/test_support.h"
+#include "framework/forms/form.h"
+#include "kit_skin_fixture.h"
+#include "skin/core/skin_messages.h"
+#include "skin/window/caption_animation.h"
+#include "skin/window/skin_provider.h"
+#include "skin/window/system_menu.h"
+#include "skin_test_kit.h"
+
+namespace {
+
+class CaptionButtonsTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    manager = std::make_unique<TsSkinManager>(nullptr);
+    ASSERT_TRUE(LoadSkin(*manager, SkinsFolder(), L"Air"));
+    manager->Effects.SetAllowGlowing(false);  // buttons change at once, unless a test fades them
+    SetCursorPos(5, 5);
+  }
+  void TearDown() override {
+    for (TForm* form : forms) delete form;
+    manager.reset();
+    Pump(10);
+  }
+  TForm* Form(TBorderIcons icons = {biSystemMenu, biMinimize, biMaximize}) {
+    auto* form = new TForm(Application);
+    forms.push_back(form);
+    form->SetBorderStyle(bsSizeable);
+    form->SetBorderIcons(icons);
+    form->SetBounds(300, 200, 400, 300);
+    form->SetCaption(L"Buttons");
+    form->Show();
+    provider = new TsSkinProvider(form);
+    provider->SetSkinManager(manager.get());
+    Pump(30);
+    provider->CalcItems();
+    return form;
+  }
+  // A button's middle on the screen.
+  POINT Middle(const TsCaptionButton& button) {
+    RECT bounds{};
+    GetWindowRect(provider->ProviderForm()->Handle(), &bounds);
+    return POINT{bounds.left + (button.Rect.left + button.Rect.right) / 2,
+                 bounds.top + (button.Rect.top + button.Rect.bottom) / 2};
+  }
+  void Press(TsCaptionButton& button) {
+    const POINT at = Middle(button);
+    SetCursorPos(at.x, at.y);
+    SendMessageW(provider->ProviderForm()->Handle(), WM_NCLBUTTONDOWN, static_cast<WPARAM>(button.HitCode),
+                 MAKELPARAM(at.x, at.y));
+  }
+  void ReleaseAt(POINT at, bool client = false) {
+    SetCursorPos(at.x, at.y);
+    HWND window = provider->ProviderForm()->Handle();
+    if (client) {
+      POINT inClient = at;
+      ScreenToClient(window, &inClient);
+      SendMessageW(window, WM_LBUTTONUP, 0, MAKELPARAM(inClient.x, inClient.y));
+    } else {
+      SendMessageW(window, WM_NCLBUTTONUP, HTCAPTION, MAKELPARAM(at.x, at.y));
+    }
+    Pump(60);
+  }
+  std::unique_ptr<TsSkinManager> manager;
+  std::vector<TForm*> forms;
+  TsSkinProvider* provider = nullptr;
+};
+
+TEST_F(CaptionButtonsTest, PressAndReleaseOnAButtonSendsItsCommand) {
+  TForm* form = Form();
+  HWND window = form->Handle();
+  int closes = 0;
+  form->OnClose = [&](TObject*, TCloseAction& action) {
+    ++closes;
+    action = caNone;
+  };
+  ASSERT_FALSE(IsRectEmpty(&provider->ButtonMin.Rect));
+  Press(provider->ButtonMax);
+  EXPECT_EQ(provider->ButtonMax.State, 2);
+  EXPECT_EQ(GetCapture(), window) << "the press holds the mouse";
+  ReleaseAt(Middle(provider->ButtonMax));
+  EXPECT_TRUE(IsZoomed(window));
+  EXPECT_EQ(provider->ButtonMax.State, 0);
+  EXPECT_NE(GetCapture(), window);
+
+  provider->CalcItems();  // maximised: the button restores
+  Press(provider->ButtonMax);
+  ReleaseAt(Middle(provider->ButtonMax));
+  EXPECT_FALSE(IsZoomed(window));
+
+  provider->CalcItems();
+  Press(provider->ButtonClose);
+  ReleaseAt(Middle(provider->ButtonClose));
+  EXPECT_EQ(closes, 1);
+
+  provider->CalcItems();
+  Press(provider->ButtonMin);
+  ReleaseAt(Middle(provider->ButtonMin));
+  EXPECT_TRUE(IsIconic(window));
+  ShowWindow(window, SW_RESTORE);
+  Pump(30);
+}
+
+TEST_F(CaptionButtonsTest, AReleaseElsewhereOrALostCaptureDoesNothing) {
+  TForm* form = Form();
+  HWND window = form->Handle();
+  int closes = 0;
+  form->OnClose = [&](TObject*, TCloseAction& action) {
+    ++closes;
+    action = caNone;
+  };
+  // Released over the client area: the release comes through the capture.
+  Press(provider->ButtonMin);
+  RECT bounds{};
+  GetWindowRect(window, &bounds);
+  ReleaseAt(POINT{bounds.left + 200, bounds.top + 150}, true);
+  EXPECT_FALSE(IsIconic(window));
+  EXPECT_EQ(provider->ButtonMin.State, 0);
+
+  // Released on another button.
+  Press(provider->ButtonClose);
+  ReleaseAt(Middle(provider->ButtonMax));
+  EXPECT_EQ(closes, 0);
+  EXPECT_FALSE(IsZoomed(window));
+
+  // The capture taken away: nothing stays pressed, a later release does nothing.
+  Press(provider->ButtonClose);
+  EXPECT_EQ(provider->ButtonClose.State, 2);
+  ReleaseCapture();
+  Pump(20);
+  EXPECT_NE(provider->ButtonClose.State, 2) << "hot at most: the cursor is still over it";
+  EXPECT_NE(GetCapture(), window);
+  ReleaseAt(Middle(provider->ButtonClose));
+  EXPECT_EQ(closes, 0);
+  // Hot again afterwards: nothing is left pressed process-wide.
+  SendMessageW(window, WM_NCMOUSEMOVE, HTCLOSE, MAKELPARAM(Middle(provider->ButtonClose).x, Middle(provider->ButtonClose).y));
+  EXPECT_EQ(provider->ButtonClose.State, 1);
+}
+
+TEST_F(CaptionButtonsTest, AMaximiseThatMayNotMaximiseNeverPresses) {
+  TForm* form = Form({biSystemMenu, biMinimize});
+  const POINT at{0, 0};
+  SendMessageW(form->Handle(), WM_NCLBUTTONDOWN, HTMAXBUTTON, MAKELPARAM(at.x, at.y));
+  EXPECT_EQ(provider->ButtonMax.State, 0);
+  EXPECT_EQ(provider->CurrentHT, 0);
+  EXPECT_NE(GetCapture(), form->Handle());
+  ReleaseAt(Middle(provider->ButtonClose));
+  EXPECT_FALSE(IsZoomed(form->Handle()));
+}
+
+// The mouse leaving through the title band: no button stays hot.
+TEST_F(CaptionButtonsTest, LeavingThroughTheTitleBandLeavesNoButtonHot) {
+  TForm* form = Form();
+  HWND window = form->Handle();
+  const POINT at = Middle(provider->ButtonClose);
+  SetCursorPos(at.x, at.y);
+  SendMessageW(window, WM_NCMOUSEMOVE, HTCLOSE, MAKELPARAM(at.x, at.y));
+  EXPECT_EQ(provider->ButtonClose.State, 1);
+  EXPECT_EQ(provider->CurrentHT, HTCLOSE);
+  // The band on the screen shows the hot picture: it differs from the normal one.
+  SetCursorPos(at.x, 5);  // straight up, out of the window
+  EXPECT_TRUE(PumpUntil([&] { return provider->ButtonClose.State == 0; }, 1000));
+  EXPECT_NE(provider->CurrentHT, HTCLOSE);
+}
+
+TEST_F(CaptionButtonsTest, HotButtonsFadeInALayeredWindowThatGoesAgain) {
+  manager->Effects.SetAllowGlowing(true);
+  TForm* form = Form();
+  HWND window = form->Handle();
+  const auto hoverAndLeave = [&] {
+    const POINT at = Middle(provider->ButtonClose);
+    SendMessageW(window, WM_NCMOUSEMOVE, HTCLOSE, MAKELPARAM(at.x, at.y));
+    ASSERT_NE(provider->ButtonClose.Timer, nullptr);
+    HWND layer = provider->ButtonClose.Timer->Window();
+    ASSERT_NE(layer, nullptr);
+    EXPECT_TRUE(GetWindowLongPtrW(layer, GWL_EXSTYLE) & WS_EX_LAYERED);
+    ASSERT_TRUE(PumpUntil([&] { return provider->ButtonClose.Timer->Level == 10; }, 2000));
+    BYTE alpha = 0;
+    DWORD flags = 0;
+    GetLayeredWindowAttributes(layer, nullptr, &alpha, &flags);
+    EXPECT_EQ(alpha, 255) << "the fade ends opaque";
+    SendMessageW(window, WM_NCMOUSELEAVE, 0, 0);
+    EXPECT_TRUE(PumpUntil([&] { return provider->ButtonClose.Timer == nullptr; }, 2000));
+    EXPECT_FALSE(IsWindow(layer));
+  };
+  hoverAndLeave();
+  ExpectHandlesSteady(hoverAndLeave, 5, 1);
+}
+
+TEST_F(CaptionButtonsTest, DoubleAndRightClicksOnTheCaption) {
+  TForm* form = Form();
+  HWND window = form->Handle();
+  RECT bounds{};
+  GetWindowRect(window, &bounds);
+  const POINT caption{bounds.left + 150, bounds.top + provider->FrameHeight() + provider->CaptionHeight() / 2};
+  SendMessageW(window, WM_NCLBUTTONDBLCLK, HTCAPTION, MAKELPARAM(caption.x, caption.y));
+  Pump(60);
+  EXPECT_TRUE(IsZoomed(window));
+  SendMessageW(window, WM_NCLBUTTONDBLCLK, HTCAPTION, MAKELPARAM(caption.x, caption.y));
+  Pump(60);
+  EXPECT_FALSE(IsZoomed(window));
+
+  TMenuLoopProbe probe;
+  bool skinned = false;
+  probe.Action = [&](HWND menu) {
+    skinned = SendMessageW(menu, SKM_COMMAND, SkinCommandWParam(SKC_IS_SKINNED, 0), 0) == 1;
+    return false;
+  };
+  WithMenuProbe(probe, [&] { SendMessageW(window, WM_NCRBUTTONUP, HTCAPTION, MAKELPARAM(caption.x, caption.y)); });
+  EXPECT_TRUE(probe.Ran) << "a right click on the caption opens the system menu";
+  EXPECT_TRUE(skinned);
+}
+
+TEST_F(CaptionButtonsTest, TheSystemMenuListsThePlatformsOwnCommandsBeforeClose) {
+  TForm* form = Form();
+  HWND window = form->Handle();
+  HMENU platform = GetSystemMenu(window, FALSE);
+  ASSERT_NE(platform, nullptr);
+  AppendMenuW(platform, MF_STRING, 0x0100, L"关于\tF1");
+  AppendMenuW(platform, MF_STRING, 0x0110, L"Always on top");
+  TsSystemMenu& menu = *new TsSystemMenu(provider, form);
+  std::unique_ptr<TsSystemMenu> owned(&menu);
+  std::vector<std::wstring> captions;
+  for (int i = 0; i < menu.Items().Count(); ++i) captions.push_back(menu.Items().Items(i)->Caption);
+  ASSERT_EQ(captions.size(), 10u);
+  EXPECT_EQ(captions[5], L"-");
+  EXPECT_EQ(captions[6], L"关于");
+  EXPECT_EQ(menu.Items().Items(6)->ShortCutText, L"F1");
+  EXPECT_EQ(captions[7], L"Always on top");
+  EXPECT_EQ(captions[8], L"-");
+  EXPECT_EQ(menu.ItemClose, menu.Items().Items(9));
+  // The window commands carry the platform's own (localised) texts.
+  wchar_t text[128] = {};
+  GetMenuStringW(platform, SC_CLOSE, text, 127, MF_BYCOMMAND);
+  std::wstring close = text;
+  if (const size_t tab = close.find(L'\t'); tab != std::wstring::npos) close.resize(tab);
+  if (!close.empty()) {
+    EXPECT_EQ(menu.ItemClose->Caption, close);
+  }
+
+  // A custom entry posts its own command.
+  std::vector<WPARAM> commands;
+  form->AddWindowHook([&](TMessage& m, const TWndMethod& next) {
+    if (m.Msg == WM_SYSCOMMAND && m.WParam == 0x0110) {
+      commands.push_back(m.WParam);
+      return;
+    }
+    next(m);
+  });
+  menu.Items().Items(7)->Click();
+  Pump(20);
+  EXPECT_EQ(commands, (std::vector<WPARAM>{0x0110}));
+
+  // State rules: a maximised sizeable form may restore but not move.
+  ShowWindow(window, SW_MAXIMIZE);
+  menu.UpdateItems();
+  EXPECT_TRUE(menu.ItemRestore->Enabled);
+  EXPECT_FALSE(menu.ItemMove->Enabled);
+  EXPECT_TRUE(menu.ItemMaximize->Visible);
+  ShowWindow(window, SW_RESTORE);
+  menu.UpdateItems();
+  EXPECT_FALSE(menu.ItemRestore->Enabled);
+}
+
+// Without skinned popups the platform's own system menu shows, its window
+// style lent only for the call and the window left visible throughout.
+TEST_F(CaptionButtonsTest, WithoutSkinnedPopupsThePlatformMenuShows) {
+  manager->SetSkinnedPopups(false);
+  TForm* form = Form();
+  HWND window = form->Handle();
+  TMenuLoopProbe probe;
+  bool skinned = true, visible = false, lent = false;
+  probe.Action = [&](HWND menu) {
+    skinned = SendMessageW(menu, SKM_COMMAND, SkinCommandWParam(SKC_IS_SKINNED, 0), 0) == 1;
+    visible = IsWindowVisible(window) != FALSE;
+    lent = (GetWindowLongPtrW(window, GWL_STYLE) & WS_SYSMENU) != 0;
+    return false;
+  };
+  WithMenuProbe(probe, [&] { SendMessageW(window, WM_SYSCOMMAND, SC_KEYMENU, L' '); });
+  EXPECT_TRUE(probe.Ran);
+  EXPECT_FALSE(skinned);
+  EXPECT_TRUE(visible);
+  EXPECT_TRUE(lent);
+  EXPECT_EQ(GetWindowLongPtrW(window, GWL_STYLE) & WS_SYSMENU, 0) << "given back";
+}
+
+TEST(SystemMenuTest, SkinListCaptionsNameTheirSkins) {
+  EXPECT_EQ(SkinNameOfCaption(L"&Air"), L"Air");
+  EXPECT_EQ(SkinNameOfCaption(L"Air (internal)"), L"Air");
+  EXPECT_EQ(SkinNameOfCaption(L"R&&D"), L"R&D");
+}
+
+}  // namespace
