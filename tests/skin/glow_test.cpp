@@ -63,8 +63,9 @@ TEST_F(GlowTest, TheMouseOnAControlShowsItsGlowAroundItAndTheGlowLetsTheMouseThr
   EXPECT_EQ(shown.bottom, control.bottom + 3);
   const LONG_PTR ex = GetWindowLongPtrW(glow, GWL_EXSTYLE);
   for (const LONG_PTR style : {LONG_PTR{WS_EX_LAYERED}, LONG_PTR{WS_EX_TRANSPARENT}, LONG_PTR{WS_EX_NOACTIVATE},
-                               LONG_PTR{WS_EX_TOOLWINDOW}})
+                               LONG_PTR{WS_EX_TOOLWINDOW}}) {
     EXPECT_TRUE(ex & style) << std::hex << style;
+  }
   EXPECT_EQ(SendMessageW(glow, WM_NCHITTEST, 0, MAKELPARAM(shown.left + 1, shown.top + 1)), HTTRANSPARENT);
   EXPECT_EQ(GetWindow(glow, GW_OWNER), form->Handle());
 

@@ -35,7 +35,9 @@ TEST(CaptionLayout, PlacesTheCaptionAndTheAddedTextByAlignmentAndReadingOrder) {
     EXPECT_EQ(p.Main.Right, c.mainRight) << c.what;
     EXPECT_EQ(p.Added.Left, c.addedLeft) << c.what;
     EXPECT_EQ(p.Added.Right, c.addedRight) << c.what;
-    if (!p.Main.IsEmpty()) EXPECT_EQ(p.Main.Top, kArea.Top) << c.what;
+    if (!p.Main.IsEmpty()) {
+      EXPECT_EQ(p.Main.Top, kArea.Top) << c.what;
+    }
     EXPECT_GE(std::min(p.Main.IsEmpty() ? kArea.Left : p.Main.Left, p.Added.IsEmpty() ? kArea.Left : p.Added.Left),
               kArea.Left)
         << c.what;

@@ -42,10 +42,12 @@ TEST(OutlineDrag, LimitsThatContradictKeepTheSmallestSize) {
 }
 
 TEST(OutlineDrag, OnlyCaptionEdgesAndCornersStartADrag) {
-  for (int code : {htCaption, htLeft, htRight, htTop, htBottom, htTopLeft, htTopRight, htBottomLeft, htBottomRight})
+  for (int code : {htCaption, htLeft, htRight, htTop, htBottom, htTopLeft, htTopRight, htBottomLeft, htBottomRight}) {
     EXPECT_TRUE(StartsOutlineDrag(code)) << code;
-  for (int code : {htNowhere, htClient, htSysMenu, htMenu, htMinButton, htMaxButton, htBorder, htClose, htHelp})
+  }
+  for (int code : {htNowhere, htClient, htSysMenu, htMenu, htMinButton, htMaxButton, htBorder, htClose, htHelp}) {
     EXPECT_FALSE(StartsOutlineDrag(code)) << code;
+  }
 }
 
 }  // namespace
