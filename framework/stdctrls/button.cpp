@@ -1,6 +1,7 @@
 #include "framework/stdctrls/button.h"
 
 #include "framework/forms/custom_form.h"
+#include "framework/menus/menu.h"
 
 TButton::TButton(TComponent* owner) : TWinControl(owner) {
   // Clicks come from the platform (BN_CLICKED), not from the mouse handling.
@@ -34,6 +35,18 @@ bool Store(T& field, const T& value) {
 }
 
 }  // namespace
+
+void TButton::SetDropDownMenu(TPopupMenu* menu) {
+  if (menu == FDropDownMenu) return;
+  if (FDropDownMenu) FDropDownMenu->RemoveFreeNotification(this);
+  FDropDownMenu = menu;
+  if (FDropDownMenu) FDropDownMenu->FreeNotification(this);
+}
+
+void TButton::Notification(TComponent* component, TOperation operation) {
+  TWinControl::Notification(component, operation);
+  if (operation == opRemove && component == FDropDownMenu) FDropDownMenu = nullptr;
+}
 
 void TButton::SetWordWrap(bool value) {
   if (!Store(FWordWrap, value)) return;

@@ -15,6 +15,8 @@ struct TImageMargins {
   int Left = 0, Top = 0, Right = 0, Bottom = 0;
 };
 
+class TPopupMenu;
+
 class TButton : public TWinControl {
  public:
   explicit TButton(TComponent* owner);
@@ -51,6 +53,9 @@ class TButton : public TWinControl {
   void SetStyle(TButtonStyle value);
   const std::wstring& CommandLinkHint() const { return FCommandLinkHint; }
   void SetCommandLinkHint(const std::wstring& value);
+  // The menu a split button's arrow part opens; forgotten when it is freed.
+  TPopupMenu* DropDownMenu() const { return FDropDownMenu; }
+  void SetDropDownMenu(TPopupMenu* menu);
 
   void Click() override;
   void WndProc(TMessage& message) override;
@@ -61,6 +66,7 @@ class TButton : public TWinControl {
   virtual DWORD ButtonStyle() const { return FDefault ? BS_DEFPUSHBUTTON : BS_PUSHBUTTON; }
   bool TakesEnter();
   virtual void ButtonLookChanged() { Invalidate(); }
+  void Notification(TComponent* component, TOperation operation) override;
 
  private:
   bool FDefault = false;
@@ -77,4 +83,5 @@ class TButton : public TWinControl {
   TImageMargins FImageMargins;
   TButtonStyle FStyle = bsPushButton;
   std::wstring FCommandLinkHint;
+  TPopupMenu* FDropDownMenu = nullptr;
 };

@@ -1,12 +1,14 @@
 #include "skin/controls/button.h"
 
 #include <uxtheme.h>
+#include <windowsx.h>
 #include <vsstyle.h>
 
 #include <algorithm>
 
 #include "framework/graphics/canvas.h"
 #include "framework/graphics/image_list.h"
+#include "framework/menus/menu.h"
 #include "skin/core/skin_messages.h"
 #include "skin/image/button_glyphs.h"
 #include "skin/paint/control_paint.h"
@@ -83,7 +85,7 @@ void TsButton::SetContentMargin(int value) {
 // ---------------------------------------------------------------- state and layout
 
 int TsButton::CurrentState() {
-  if (FFace.Pushed() || FDown) return 2;
+  if (FFace.Pushed() || FDown || DroppedDown) return 2;
   if (SkinData.IsHot()) return 1;
   return Default() ? 3 : 0;
 }
@@ -259,7 +261,7 @@ bool DrawThemedFrame(HWND window, HDC dc, RECT rect, int state) {
 void TsButton::DrawUnskinned(const DRAWITEMSTRUCT& item) {
   RECT rect = item.rcItem;
   HDC dc = item.hDC;
-  const bool pressed = (item.itemState & ODS_SELECTED) != 0 || FDown;
+  const bool pressed = (item.itemState & ODS_SELECTED) != 0 || FDown || DroppedDown;
   const bool focused = (item.itemState & ODS_FOCUS) != 0;
   const bool disabled = (item.itemState & ODS_DISABLED) != 0;
   const int themeState = disabled                ? PBS_DISABLED
@@ -298,7 +300,28 @@ void TsButton::DrawUnskinned(const DRAWITEMSTRUCT& item) {
 
 // ---------------------------------------------------------------- messages
 
+// A press on a split button's arrow part opens its menu below the button
+// and is no click; the button shows pressed while the menu is open.
+bool TsButton::DropDownPressed(const TMessage& message) {
+  if (message.Msg != WM_LBUTTONDOWN && message.Msg != WM_LBUTTONDBLCLK) return false;
+  if (Style() != bsSplitButton || !DropDownMenu() || !Enabled()) return false;
+  if (GET_X_LPARAM(message.LParam) < Width() - kSplitWidth) return false;
+  DroppedDown = true;
+  SkinData.BGChanged = true;
+  Invalidate();
+  Update();
+  POINT corner{0, Height()};
+  ::ClientToScreen(Handle(), &corner);
+  DropDownMenu()->PopupComponent = this;
+  DropDownMenu()->Popup(corner.x, corner.y);
+  DroppedDown = false;
+  SkinData.BGChanged = true;
+  Invalidate();
+  return true;
+}
+
 void TsButton::WndProc(TMessage& message) {
+  if (DropDownPressed(message)) return;
   if (message.Msg == CN_DRAWITEM && !SkinData.Skinned()) {
     DrawUnskinned(*reinterpret_cast<const DRAWITEMSTRUCT*>(message.LParam));
     message.Result = TRUE;

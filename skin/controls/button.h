@@ -32,6 +32,9 @@ class TsButton : public TButton, private TsFaceOwner {
   int ContentMargin() const { return FContentMargin; }
   void SetContentMargin(int value);
 
+  // The split part's menu is open.
+  bool DroppedDown = false;
+
   // 0 normal, 1 hot, 2 pressed, 3 default.
   int CurrentState() override;
   bool PrepareCache() override;
@@ -52,6 +55,7 @@ class TsButton : public TButton, private TsFaceOwner {
   void ButtonLookChanged() override;
 
  private:
+  bool DropDownPressed(const TMessage& message);
   void InheritedMessage(TMessage& message) override { TButton::WndProc(message); }
   SIZE ImageExtent() const;
   void DrawCaption(TCanvas& canvas, int state, bool skinned);

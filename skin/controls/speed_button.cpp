@@ -9,6 +9,7 @@
 #include "framework/application/application.h"
 #include "framework/graphics/canvas.h"
 #include "framework/graphics/image_list.h"
+#include "framework/menus/menu.h"
 #include "skin/controls/button_face.h"
 #include "skin/core/skin_messages.h"
 #include "skin/core/skinned_windows.h"
@@ -93,6 +94,48 @@ void TsSpeedButton::Notification(TComponent* component, TOperation operation) {
     FImages = nullptr;
     Changed();
   }
+  if (operation == opRemove && component == FDropdownMenu) FDropdownMenu = nullptr;
+}
+
+void TsSpeedButton::SetDropdownMenu(TPopupMenu* menu) {
+  if (menu == FDropdownMenu) return;
+  if (FDropdownMenu) FDropdownMenu->RemoveFreeNotification(this);
+  FDropdownMenu = menu;
+  if (FDropdownMenu) FDropdownMenu->FreeNotification(this);
+}
+
+namespace {
+bool DropDownOpen = false;  // one drop-down menu at a time in the process
+}
+
+// The arrow part opens the menu, and so does the whole button when it has no
+// click of its own; the button shows pressed meanwhile and no click follows.
+bool TsSpeedButton::DropDownPressed(TMouseButton button, int x) {
+  if (button != mbLeft || FButtonStyle != tbsDropDown || !FDropdownMenu || !Enabled()) return false;
+  if (x < Width() - DropDownWidth() && OnClick) return false;
+  StopAnimation();
+  if (DropDownOpen) return true;
+  DropDownOpen = true;
+  DroppedDown = true;
+  Changed();
+  TWinControl* parent = Parent();
+  POINT corner{Left(), Top() + Height() + 1};
+  if (parent && parent->HandleAllocated()) ::ClientToScreen(parent->Handle(), &corner);
+  FDropdownMenu->PopupComponent = this;
+  FDropdownMenu->Popup(corner.x, corner.y);
+  DropDownOpen = false;
+  DroppedDown = false;
+  if (Gone(*this)) return true;
+  // The mouse may have gone while the menu was open.
+  POINT cursor{};
+  GetCursorPos(&cursor);
+  if (parent && parent->HandleAllocated()) ::ScreenToClient(parent->Handle(), &cursor);
+  if (cursor.x < Left() || cursor.x >= Left() + Width() || cursor.y < Top() || cursor.y >= Top() + Height()) {
+    Perform(CM_MOUSELEAVE);
+  }
+  Changed();
+  if (!SkinData.Skinned()) TSpeedButton::Invalidate();
+  return true;
 }
 void TsSpeedButton::SetImageIndex(int value) {
   if (StoreChanged(FImageIndex, value)) Changed();
@@ -120,6 +163,7 @@ void TsSpeedButton::SetHotState(bool value) {
 
 int TsSpeedButton::CurrentState() const {
   if (State() == bsDown || State() == bsExclusive) return 2;
+  if (DroppedDown && !OnClick) return 2;  // the whole button opened the menu
   return SkinData.IsHot() || FHotState ? 1 : 0;
 }
 
@@ -178,7 +222,9 @@ void TsSpeedButton::PaintContent(TBitmap& cache, int state, const zelvan::paint:
   const int painted = ButtonPaintedState(SkinData, state);
   zelvan::paint::PaintItem(ItemSkinOf(SkinData), behind, true, cache.Image(), {0, 0}, {0, 0, w, h}, painted);
   if (FButtonStyle == tbsDropDown) {
-    const int part = Down() || State() == bsDown || State() == bsExclusive ? 2 : SkinData.IsHot() ? 1 : 0;
+    const int part = DroppedDown || Down() || State() == bsDown || State() == bsExclusive ? 2
+                     : SkinData.IsHot()                                                  ? 1
+                                                                                         : 0;
     zelvan::paint::PaintItem(ItemSkinOf(SkinData), behind, true, cache.Image(), {0, 0}, {w - 16, 0, w, h},
                              ButtonPaintedState(SkinData, part));
     const auto* section = SkinData.Section();
@@ -359,6 +405,7 @@ void TsSpeedButton::KeepShown(const std::function<void()>& frameworkChange) {
 }
 
 void TsSpeedButton::MouseDown(TMouseButton button, TShiftState shift, int x, int y) {
+  if (DropDownPressed(button, x)) return;
   KeepShown([&] { TSpeedButton::MouseDown(button, shift, x, y); });
   if (button != mbLeft || !SkinData.Skinned() || !Enabled()) return;
   if (!FHeld) HoldHints();

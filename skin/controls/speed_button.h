@@ -16,6 +16,8 @@
 
 enum TToolButtonStyle { tbsButton, tbsCheck, tbsDropDown, tbsSeparator, tbsDivider, tbsTextButton };
 
+class TPopupMenu;
+
 class TsSpeedButton : public TSpeedButton {
  public:
   explicit TsSpeedButton(TComponent* owner);
@@ -56,6 +58,11 @@ class TsSpeedButton : public TSpeedButton {
   // Shown hot whatever the mouse does.
   bool HotState() const { return FHotState; }
   void SetHotState(bool value);
+  // The menu a drop-down button opens; forgotten when it is freed.
+  TPopupMenu* DropdownMenu() const { return FDropdownMenu; }
+  void SetDropdownMenu(TPopupMenu* menu);
+  // Its menu is open.
+  bool DroppedDown = false;
 
   // 0 normal, 1 hot, 2 pressed.
   int CurrentState() const;
@@ -79,6 +86,8 @@ class TsSpeedButton : public TSpeedButton {
 
  private:
   void Changed();
+  // A press that opens the drop-down menu; true when it did.
+  bool DropDownPressed(TMouseButton button, int x);
   void StateChanged(TacAnimatEvent event, bool half);
   void StopAnimation();
   void PaintContent(TBitmap& cache, int state, const zelvan::paint::TCacheInfo& behind);
@@ -97,6 +106,7 @@ class TsSpeedButton : public TSpeedButton {
   int FTextOffset = 0;
   int FImageIndex = -1;
   TImageList* FImages = nullptr;
+  TPopupMenu* FDropdownMenu = nullptr;
   TChangeLink FImageChangeLink;
   bool FShowCaption = true;
   TAlignment FAlignment = taCenter;

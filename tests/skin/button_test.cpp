@@ -19,6 +19,8 @@
 #include "core/paint/mask_painting.h"
 #include "framework/application/application.h"
 #include "framework/graphics/image_list.h"
+#include "framework/menus/menu.h"
+#include "../framework/menu_loop.h"
 #include "kit_skin_fixture.h"
 #include "skin/paint/control_paint.h"
 
@@ -306,6 +308,40 @@ TEST_F(ButtonTest, AMovedSeeThroughButtonPaintsItsNewBackgroundAnOpaqueOneDoesNo
     EXPECT_EQ(button->Paints > 0, repaints) << section;
     delete button;
   }
+}
+
+TEST_F(ButtonTest, ASplitButtonsArrowOpensItsMenuBelowItWithoutAClick) {
+  SetAnimationsSuppressed(true);
+  TCountedButton* button = Button("BUTTON", L"Go");
+  button->SetBounds(20, 20, 100, 26);
+  button->SetStyle(bsSplitButton);
+  TPopupMenu menu(nullptr);
+  menu.Items().Add(L"One");
+  button->SetDropDownMenu(&menu);
+  int clicks = 0;
+  button->OnClick = [&](TObject*) { ++clicks; };
+  RECT place{}, bounds{};
+  int stateWhileOpen = -1;
+  TMenuLoopProbe probe;
+  probe.Action = [&](HWND menuWindow) {
+    GetWindowRect(menuWindow, &place);
+    GetWindowRect(button->Handle(), &bounds);
+    stateWhileOpen = button->CurrentState();
+    return false;
+  };
+  WithMenuProbe(probe, [&] { SendMessageW(button->Handle(), WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(95, 10)); });
+  ASSERT_TRUE(probe.Ran) << "the menu opened";
+  EXPECT_EQ(place.left, bounds.left);
+  EXPECT_EQ(place.top, bounds.bottom) << "below the button";
+  EXPECT_EQ(stateWhileOpen, 2) << "pressed while the menu is open";
+  EXPECT_FALSE(button->DroppedDown);
+  SendMessageW(button->Handle(), WM_LBUTTONUP, 0, MAKELPARAM(95, 10));
+  EXPECT_EQ(clicks, 0);
+
+  SendMessageW(button->Handle(), WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(30, 10));  // the caption part
+  SendMessageW(button->Handle(), WM_LBUTTONUP, 0, MAKELPARAM(30, 10));
+  EXPECT_EQ(clicks, 1) << "outside the arrow it is a button";
+  button->SetDropDownMenu(nullptr);
 }
 
 TEST_F(ButtonTest, CaptionAndImageLayout) {

@@ -6,8 +6,12 @@
 
 #include <gtest/gtest.h>
 
+#include <memory>
+
 #include "core/image/bitmap32.h"
 #include "framework/graphics/image_list.h"
+#include "framework/menus/menu.h"
+#include "../framework/menu_loop.h"
 #include "kit_skin_fixture.h"
 #include "skin/controls/button_face.h"
 #include "skin/paint/control_paint.h"
@@ -127,6 +131,45 @@ TEST_F(SpeedButtonTest, ImagesOfItsListShowAtOnceAndAFreedListIsForgotten) {
   greenSeen = 0;
   for (int dx = -8; dx <= 8; ++dx) greenSeen += OnForm(cx + dx, cy) == RGB(0, 200, 0);
   EXPECT_EQ(greenSeen, 0) << "repainted without the list";
+}
+
+TEST_F(SpeedButtonTest, ADropDownButtonOpensItsMenuFromItsArrowOrWholeWithoutAClick) {
+  SetAnimationsSuppressed(true);
+  TCountedSpeedButton* button = Button();
+  button->SetButtonStyle(tbsDropDown);
+  auto menu = std::make_unique<TPopupMenu>(nullptr);
+  menu->Items().Add(L"One");
+  button->SetDropdownMenu(menu.get());
+  int clicks = 0, opened = 0, stateWhileOpen = -1;
+  TMenuLoopProbe probe;
+  probe.Action = [&](HWND) {
+    ++opened;
+    stateWhileOpen = button->CurrentState();
+    return false;
+  };
+  const auto press = [&](int x) {
+    probe.Ran = false;
+    probe.Ticks = 0;
+    WithMenuProbe(probe, [&] {
+      button->Perform(WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(x, 10));
+      button->Perform(WM_LBUTTONUP, 0, MAKELPARAM(x, 10));
+    });
+  };
+  // Without a click of its own, the whole button opens the menu and shows pressed.
+  press(10);
+  EXPECT_EQ(opened, 1);
+  EXPECT_EQ(stateWhileOpen, 2);
+  EXPECT_FALSE(button->DroppedDown);
+  // With one, only the arrow part does; the rest clicks.
+  button->OnClick = [&](TObject*) { ++clicks; };
+  press(button->Width() - 5);
+  EXPECT_EQ(opened, 2);
+  EXPECT_EQ(clicks, 0);
+  press(10);
+  EXPECT_EQ(opened, 2);
+  EXPECT_EQ(clicks, 1);
+  menu.reset();
+  EXPECT_EQ(button->DropdownMenu(), nullptr) << "a freed menu is forgotten";
 }
 
 }  // namespace
