@@ -162,9 +162,13 @@ void TsSpeedButton::SetHotState(bool value) {
 // ---------------------------------------------------------------- layout
 
 int TsSpeedButton::CurrentState() const {
-  if (State() == bsDown || State() == bsExclusive) return 2;
+  if ((State() == bsDown || State() == bsExclusive) && !FMenuOwnerMode) return 2;
   if (DroppedDown && !OnClick) return 2;  // the whole button opened the menu
-  return SkinData.IsHot() || FHotState ? 1 : 0;
+  return SkinData.IsHot() || FHotState || FMenuOwnerMode ? 1 : 0;
+}
+
+void TsSpeedButton::SetMenuOwnerMode(bool value) {
+  if (StoreChanged(FMenuOwnerMode, value)) Changed();
 }
 
 SIZE TsSpeedButton::GlyphSize() {
@@ -384,12 +388,16 @@ void TsSpeedButton::Entered(bool enter) {
     if (SkinData.MouseAbove() || FButtonStyle == tbsSeparator || FButtonStyle == tbsDivider) return;
     SkinData.SetMouseAbove(true);
     if (manager) manager->SetActiveGraphControl(this);
+    if (FMenuOwnerMode) {
+      SkinData.BGChanged = true;
+      return;
+    }
     StateChanged(aeMouseEnter, false);
     return;
   }
   SkinData.SetMouseAbove(false);
   if (manager && manager->ActiveGraphControl() == this) manager->SetActiveGraphControl(nullptr);
-  if (!Visible()) {
+  if (!Visible() || FMenuOwnerMode) {
     SkinData.BGChanged = true;
     return;
   }

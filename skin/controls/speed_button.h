@@ -63,6 +63,9 @@ class TsSpeedButton : public TSpeedButton {
   void SetDropdownMenu(TPopupMenu* menu);
   // Its menu is open.
   bool DroppedDown = false;
+  // The owner of an open menu: shown hot whatever the mouse does, never pressed.
+  bool MenuOwnerMode() const { return FMenuOwnerMode; }
+  void SetMenuOwnerMode(bool value);
 
   // 0 normal, 1 hot, 2 pressed.
   int CurrentState() const;
@@ -107,6 +110,7 @@ class TsSpeedButton : public TSpeedButton {
   int FImageIndex = -1;
   TImageList* FImages = nullptr;
   TPopupMenu* FDropdownMenu = nullptr;
+  bool FMenuOwnerMode = false;
   TChangeLink FImageChangeLink;
   bool FShowCaption = true;
   TAlignment FAlignment = taCenter;

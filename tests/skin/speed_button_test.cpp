@@ -172,4 +172,21 @@ TEST_F(SpeedButtonTest, ADropDownButtonOpensItsMenuFromItsArrowOrWholeWithoutACl
   EXPECT_EQ(button->DropdownMenu(), nullptr) << "a freed menu is forgotten";
 }
 
+TEST_F(SpeedButtonTest, AsTheOwnerOfAnOpenMenuItShowsHotWhateverTheMouseDoes) {
+  SetAnimationsSuppressed(true);
+  TCountedSpeedButton* button = Button();
+  button->SetMenuOwnerMode(true);
+  EXPECT_EQ(button->CurrentState(), 1);
+  button->Perform(CM_MOUSEENTER);
+  button->Perform(WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(10, 10));
+  EXPECT_EQ(button->CurrentState(), 1) << "never pressed";
+  button->Perform(WM_LBUTTONUP, 0, MAKELPARAM(10, 10));
+  button->Perform(CM_MOUSELEAVE);
+  EXPECT_EQ(button->CurrentState(), 1) << "still hot";
+  Pump(20);
+  EXPECT_TRUE(LooksLike(button, 1)) << "painted in the hot look";
+  button->SetMenuOwnerMode(false);
+  EXPECT_EQ(button->CurrentState(), 0);
+}
+
 }  // namespace
