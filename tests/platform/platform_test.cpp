@@ -177,4 +177,45 @@ TEST(PackagedLibraries, ZlibRoundTripAndJpegDecoderCreation) {
   jpeg_destroy_decompress(&cinfo);
 }
 
+// A character drawn in black on white in a font, as pixels.
+std::vector<uint32_t> Drawn(const wchar_t* face, const wchar_t* text) {
+  HDC screen = GetDC(nullptr);
+  HDC dc = CreateCompatibleDC(screen);
+  HBITMAP bitmap = CreateCompatibleBitmap(screen, 48, 32);
+  ReleaseDC(nullptr, screen);
+  HGDIOBJ oldBitmap = SelectObject(dc, bitmap);
+  RECT all{0, 0, 48, 32};
+  FillRect(dc, &all, static_cast<HBRUSH>(GetStockObject(WHITE_BRUSH)));
+  HFONT font = CreateFontW(-20, 0, 0, 0, FW_NORMAL, 0, 0, 0, DEFAULT_CHARSET, 0, 0, NONANTIALIASED_QUALITY, 0, face);
+  HGDIOBJ oldFont = SelectObject(dc, font);
+  TextOutW(dc, 2, 2, text, static_cast<int>(wcslen(text)));
+  std::vector<uint32_t> pixels;
+  for (int y = 0; y < 32; ++y) {
+    for (int x = 0; x < 48; ++x) pixels.push_back(GetPixel(dc, x, y));
+  }
+  SelectObject(dc, oldFont);
+  SelectObject(dc, oldBitmap);
+  DeleteObject(font);
+  DeleteObject(bitmap);
+  DeleteDC(dc);
+  return pixels;
+}
+
+TEST(PlatformFonts, TahomaIsRealAndDrawsChineseThroughTheLinkedFont) {
+  HDC screen = GetDC(nullptr);
+  HFONT font = CreateFontW(-20, 0, 0, 0, FW_NORMAL, 0, 0, 0, DEFAULT_CHARSET, 0, 0, 0, 0, L"Tahoma");
+  HGDIOBJ old = SelectObject(screen, font);
+  wchar_t face[64] = {};
+  GetTextFaceW(screen, 64, face);
+  SelectObject(screen, old);
+  DeleteObject(font);
+  ReleaseDC(nullptr, screen);
+  EXPECT_STREQ(face, L"Tahoma");
+  // Without a linked font Tahoma has no Chinese: every character would be
+  // the same empty box.
+  const std::vector<uint32_t> first = Drawn(L"Tahoma", L"批"), second = Drawn(L"Tahoma", L"名");
+  EXPECT_NE(first, second);
+  EXPECT_NE(first, Drawn(L"Tahoma", L"\xE000")) << "not the missing-glyph box";
+}
+
 }  // namespace
