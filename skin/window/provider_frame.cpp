@@ -13,11 +13,13 @@
 #include "core/paint/image_part.h"
 #include "core/paint/item_paint.h"
 #include "core/paint/mask_painting.h"
+#include "core/paint/system_menu_rules.h"
 #include "framework/forms/custom_form.h"
 #include "framework/system/flag_scope.h"
 #include "skin/paint/control_paint.h"
 #include "skin/store/skin_manager.h"
 #include "skin/window/skin_provider.h"
+#include "skin/window/system_menu.h"
 
 using zelvan::paint::TCacheInfo;
 using zelvan::paint::TRect;
@@ -104,8 +106,10 @@ void TsSkinProvider::CalcItems() {
   const TBorderIcons icons = FForm->BorderIcons();
   const bool sysMenu = FormHasSysMenu() && HasCaption();
   const bool framed = style == bsSingle || style == bsSizeable;
-  const bool showMax = sysMenu && framed && icons.Contains(biMaximize);
-  const bool showMin = sysMenu && framed && icons.Contains(biMinimize);
+  // The boxes the system-menu rules show (a minimised form shows both).
+  const zelvan::paint::TSysMenuFacts menuFacts = SysMenuFacts(*FForm);
+  const bool showMax = sysMenu && zelvan::paint::VisibleMax(menuFacts);
+  const bool showMin = sysMenu && zelvan::paint::VisibleMin(menuFacts);
   bool big = framed;
   int closePart = big ? (!showMax && !showMin && manager->IsValidImgIndex(c.MaskCloseAloneBtn) ? c.MaskCloseAloneBtn
                                                                                                : c.MaskCloseBtn)

@@ -117,23 +117,25 @@ void TsSystemMenu::Generate() {
   add(ItemClose, SC_CLOSE, L"Close", &TsSystemMenu::CloseClick);
 }
 
-zelvan::paint::TSysMenuFacts TsSystemMenu::Facts() const {
+zelvan::paint::TSysMenuFacts SysMenuFacts(TCustomForm& form) {
   zelvan::paint::TSysMenuFacts f;
-  const TBorderIcons icons = FForm->BorderIcons();
-  f.Border = BorderKind(FForm->BorderStyle());
+  const TBorderIcons icons = form.BorderIcons();
+  f.Border = BorderKind(form.BorderStyle());
   f.SystemMenu = icons.Contains(biSystemMenu);
   f.MaximizeIcon = icons.Contains(biMaximize);
   f.MinimizeIcon = icons.Contains(biMinimize);
-  if (FForm->HandleAllocated()) {
-    f.Minimized = IsIconic(FForm->Handle()) != FALSE;
-    f.Maximized = IsZoomed(FForm->Handle()) != FALSE;
-    HMENU menu = GetSystemMenu(FForm->Handle(), FALSE);
+  if (form.HandleAllocated()) {
+    f.Minimized = IsIconic(form.Handle()) != FALSE;
+    f.Maximized = IsZoomed(form.Handle()) != FALSE;
+    HMENU menu = GetSystemMenu(form.Handle(), FALSE);
     f.PlatformHasClose = menu && GetMenuState(menu, SC_CLOSE, MF_BYCOMMAND) != static_cast<UINT>(-1);
   }
-  f.IsMainForm = Application && Application->MainForm() == FForm;
+  f.IsMainForm = Application && Application->MainForm() == &form;
   f.MainFormOnTaskbar = Application && Application->MainFormOnTaskbar();
   return f;
 }
+
+zelvan::paint::TSysMenuFacts TsSystemMenu::Facts() const { return SysMenuFacts(*FForm); }
 
 bool TsSystemMenu::VisibleClose() const { return Facts().PlatformHasClose; }
 bool TsSystemMenu::VisibleMax() const { return zelvan::paint::VisibleMax(Facts()); }

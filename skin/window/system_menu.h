@@ -15,6 +15,9 @@
 class TCustomForm;
 class TsSkinProvider;
 
+// What the system-menu rules ask of a form.
+zelvan::paint::TSysMenuFacts SysMenuFacts(TCustomForm& form);
+
 class TsSystemMenu : public TPopupMenu {
  public:
   TsSystemMenu(TsSkinProvider* owner, TCustomForm* form);

@@ -149,6 +149,22 @@ TEST_F(CaptionButtonsTest, AReleaseElsewhereOrALostCaptureDoesNothing) {
   EXPECT_EQ(provider->ButtonClose.State, 1);
 }
 
+TEST_F(CaptionButtonsTest, AMinimisedFormShowsBothBoxesAsItsSystemMenuDoes) {
+  TForm* form = Form({biSystemMenu, biMinimize});
+  EXPECT_LT(provider->ButtonMax.ImageIndex, 0) << "no maximise box without the icon";
+  EXPECT_GE(provider->ButtonMin.ImageIndex, 0);
+  ShowWindow(form->Handle(), SW_SHOWMINNOACTIVE);
+  Pump(30);
+  provider->CalcItems();
+  EXPECT_GE(provider->ButtonMax.ImageIndex, 0) << "restore comes through the maximise box";
+  EXPECT_GE(provider->ButtonMin.ImageIndex, 0);
+  EXPECT_FALSE(provider->ButtonMin.Enabled) << "already minimised";
+  ShowWindow(form->Handle(), SW_RESTORE);
+  Pump(30);
+  provider->CalcItems();
+  EXPECT_LT(provider->ButtonMax.ImageIndex, 0);
+}
+
 TEST_F(CaptionButtonsTest, AMaximiseThatMayNotMaximiseNeverPresses) {
   TForm* form = Form({biSystemMenu, biMinimize});
   const POINT at{0, 0};
