@@ -101,6 +101,18 @@ bool TsSkinProvider::Skinned() const {
   return SkinData.Skinned(true);
 }
 
+void TsSkinProvider::SetSysSubMenuPopup(TPopupMenu* menu) {
+  if (menu == SysSubMenu.PopupMenu) return;
+  if (SysSubMenu.PopupMenu) SysSubMenu.PopupMenu->RemoveFreeNotification(this);
+  SysSubMenu.PopupMenu = menu;
+  if (menu) menu->FreeNotification(this);
+}
+
+void TsSkinProvider::Notification(TComponent* component, TOperation operation) {
+  TComponent::Notification(component, operation);
+  if (operation == opRemove && component == SysSubMenu.PopupMenu) SysSubMenu.PopupMenu = nullptr;
+}
+
 void TsSkinProvider::TitleChanged() {
   FGlow1 = {};
   FGlow2 = {};

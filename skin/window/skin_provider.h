@@ -32,6 +32,7 @@
 #include "skin/core/common_data.h"
 #include "skin/core/skinned_windows.h"
 #include "skin/paint/skinned_text.h"
+#include "skin/window/system_menu.h"
 #include "skin/window/title_parts.h"
 
 class TacCtrlAdapter;
@@ -63,6 +64,7 @@ class TsSkinProvider : public TComponent, public TacProviderLink {
   // An automatic provider: a later explicit one replaces it.
   static TsSkinProvider* CreateRT(TCustomForm* form);
   ~TsSkinProvider() override;
+  void Notification(TComponent* component, TOperation operation) override;
   std::wstring ClassName() const override { return L"TsSkinProvider"; }
 
   // --- published
@@ -84,6 +86,9 @@ class TsSkinProvider : public TComponent, public TacProviderLink {
   bool MakeSkinMenu = false;
   bool FAllowAnimation = true;
   bool FAllowBlendOnMoving = true;
+  // An extra entry of the system menu; its popup menu is forgotten when freed.
+  TacSysSubMenu SysSubMenu;
+  void SetSysSubMenuPopup(TPopupMenu* menu);
   // A text after the caption, and an icon of the program's own.
   TacAddedTitle AddedTitle;
   TsTitleIcon TitleIcon;

@@ -95,6 +95,14 @@ void TsSystemMenu::Generate() {
     slot->SetTag(static_cast<intptr_t>(command));
     SetText(*slot, platform, command, fallback);
   };
+  const TacSysSubMenu& extra = FOwner->SysSubMenu;
+  const auto addExtra = [&] {
+    if (extra.Caption.empty() || !extra.PopupMenu) return;
+    SubMenu = Items().Add(extra.Caption);
+    SubMenu->SubMenuImages = extra.PopupMenu->Images;
+    CopyItems(extra.PopupMenu->Items(), *SubMenu);
+  };
+  if (extra.Position == ipTop) addExtra();
   add(ItemRestore, SC_RESTORE, L"Restore", &TsSystemMenu::RestoreClick);
   add(ItemMove, SC_MOVE, L"Move", &TsSystemMenu::MoveClick);
   add(ItemSize, SC_SIZE, L"Size", &TsSystemMenu::SizeClick);
@@ -114,7 +122,30 @@ void TsSystemMenu::Generate() {
     ++ExtItemsCount;
   }
   if (ExtItemsCount > 0) Items().Add(L"-");
+  if (extra.Position == ipBeforeClose) addExtra();
   add(ItemClose, SC_CLOSE, L"Close", &TsSystemMenu::CloseClick);
+  if (extra.Position == ipBottom && !extra.Caption.empty() && extra.PopupMenu) {
+    Items().Add(L"-");
+    addExtra();
+  }
+}
+
+// The copies click as the originals do; submenus are copied whole.
+void TsSystemMenu::CopyItems(const TMenuItem& from, TMenuItem& to) {
+  for (int i = 0; i < from.Count(); ++i) {
+    const TMenuItem& source = *from.Items(i);
+    TMenuItem* copy = to.Add(source.Caption, source.OnClick);
+    copy->ShortCutText = source.ShortCutText;
+    copy->Checked = source.Checked;
+    copy->RadioItem = source.RadioItem;
+    copy->Enabled = source.Enabled;
+    copy->Visible = source.Visible;
+    copy->Default = source.Default;
+    copy->Break = source.Break;
+    copy->ImageIndex = source.ImageIndex;
+    copy->SubMenuImages = source.SubMenuImages;
+    CopyItems(source, *copy);
+  }
 }
 
 zelvan::paint::TSysMenuFacts SysMenuFacts(TCustomForm& form) {

@@ -15,6 +15,18 @@
 class TCustomForm;
 class TsSkinProvider;
 
+enum TacItemPosition { ipTop, ipBottom, ipBeforeClose };
+
+// An extra entry of a form's system menu: a submenu with the caption that
+// holds copies of the popup menu's items. Added only when both are set. The
+// popup menu is set through the provider (SetSysSubMenuPopup), which forgets
+// it when it is freed.
+struct TacSysSubMenu {
+  std::wstring Caption;
+  TPopupMenu* PopupMenu = nullptr;
+  TacItemPosition Position = ipBeforeClose;
+};
+
 // What the system-menu rules ask of a form.
 zelvan::paint::TSysMenuFacts SysMenuFacts(TCustomForm& form);
 
@@ -60,6 +72,7 @@ class TsSystemMenu : public TPopupMenu {
   void MaxClick(TObject*) { Send(SC_MAXIMIZE); }
   void CloseClick(TObject*) { Send(SC_CLOSE); }
   void ExtClick(TObject* sender);
+  static void CopyItems(const TMenuItem& from, TMenuItem& to);
   void SkinSelect(TObject* sender);
 
  private:

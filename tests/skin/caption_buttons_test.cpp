@@ -292,6 +292,47 @@ TEST_F(CaptionButtonsTest, TheSystemMenuListsThePlatformsOwnCommandsBeforeClose)
 
 // Without skinned popups the platform's own system menu shows, its window
 // style lent only for the call and the window left visible throughout.
+TEST_F(CaptionButtonsTest, TheExtraEntryHoldsCopiesOfItsPopupMenuAtItsPlace) {
+  TForm* form = Form();
+  auto popup = std::make_unique<TPopupMenu>(nullptr);
+  int clicks = 0;
+  popup->Items().Add(L"Pin", [&](TObject*) { ++clicks; });
+  popup->Items().Add(L"Share")->Enabled = false;
+  provider->SysSubMenu.Caption = L"More";
+  provider->SetSysSubMenuPopup(popup.get());
+  const auto captions = [](TsSystemMenu& menu) {
+    std::vector<std::wstring> list;
+    for (int i = 0; i < menu.Items().Count(); ++i) list.push_back(menu.Items().Items(i)->Caption);
+    return list;
+  };
+  struct Case {
+    TacItemPosition position;
+    int fromEnd;  // where "More" lies, counted back from the last item
+    bool atTop;
+  } cases[] = {{ipTop, 0, true}, {ipBeforeClose, 1, false}, {ipBottom, 0, false}};
+  for (const Case& c : cases) {
+    provider->SysSubMenu.Position = c.position;
+    TsSystemMenu menu(provider, form);
+    const std::vector<std::wstring> list = captions(menu);
+    ASSERT_GE(list.size(), 3u);
+    const size_t at = c.atTop ? 0 : list.size() - 1 - static_cast<size_t>(c.fromEnd);
+    EXPECT_EQ(list[at], L"More") << c.position;
+    if (c.position == ipBottom) {
+      EXPECT_EQ(list[at - 1], L"-");
+      EXPECT_EQ(menu.ItemClose, menu.Items().Items(static_cast<int>(at - 2)));
+    }
+    ASSERT_EQ(menu.SubMenu, menu.Items().Items(static_cast<int>(at)));
+    ASSERT_EQ(menu.SubMenu->Count(), 2);
+    EXPECT_FALSE(menu.SubMenu->Items(1)->Enabled);
+    menu.SubMenu->Items(0)->Click();
+  }
+  EXPECT_EQ(clicks, 3) << "each copy clicks as the original";
+  popup.reset();
+  EXPECT_EQ(provider->SysSubMenu.PopupMenu, nullptr) << "a freed popup menu is forgotten";
+  TsSystemMenu menu(provider, form);
+  EXPECT_EQ(menu.SubMenu, nullptr);
+}
+
 TEST_F(CaptionButtonsTest, WithoutSkinnedPopupsThePlatformMenuShows) {
   manager->SetSkinnedPopups(false);
   TForm* form = Form();
