@@ -4,10 +4,12 @@
 
 #include "core/paint/block_transfer.h"
 #include "core/paint/caption_fade.h"
+#include "core/paint/glow_geometry.h"
 #include "core/paint/image_part.h"
 #include "core/paint/mask_painting.h"
 #include "framework/forms/custom_form.h"
 #include "framework/graphics/bitmap.h"
+#include "skin/core/animation_window.h"
 #include "skin/paint/control_paint.h"
 #include "skin/store/skin_manager.h"
 #include "skin/window/skin_provider.h"
@@ -36,6 +38,17 @@ LRESULT CALLBACK AnimationWindowProc(HWND window, UINT msg, WPARAM wParam, LPARA
   return DefWindowProcW(window, msg, wParam, lParam);
 }
 
+bool RegisterAnimationClass() {
+  static const ATOM atom = [] {
+    WNDCLASSW wc{};
+    wc.lpfnWndProc = AnimationWindowProc;
+    wc.hInstance = GetModuleHandleW(nullptr);
+    wc.lpszClassName = kClassName;
+    return RegisterClassW(&wc);
+  }();
+  return atom != 0;
+}
+
 }  // namespace
 
 TacSBAnimation::TacSBAnimation(TsSkinProvider& provider, TsCaptionButton& button) : FProvider(provider), FButton(button) {}
@@ -45,7 +58,59 @@ TacSBAnimation::~TacSBAnimation() {
     KillTimer(nullptr, FTimer);
     Running().erase(FTimer);
   }
+  DestroyWindows();
+}
+
+void TacSBAnimation::DestroyWindows() {
   if (FWindow) DestroyWindow(FWindow);
+  if (FGlowWindow) DestroyWindow(FGlowWindow);
+  FWindow = FGlowWindow = nullptr;
+}
+
+int TacSBAnimation::GlowPart() const {
+  const TsSkinManager* manager = FProvider.SkinData.SkinManager();
+  if (State != 1 || !manager || !manager->Effects.AllowGlowing() || !manager->IsValidImgIndex(FButton.ImageIndex)) return -1;
+  if (FButton.HitCode != HTMINBUTTON && FButton.HitCode != HTMAXBUTTON && FButton.HitCode != HTCLOSE) return -1;
+  const std::string& name = manager->ma[static_cast<size_t>(FButton.ImageIndex)].PropertyName;
+  const int part = manager->GetMaskIndex("GLOBALINFO", name + "GLOW0");
+  return manager->IsValidImgIndex(part) ? part : -1;
+}
+
+// The glow part nine-sliced around the button, by the skin's margin for it.
+void TacSBAnimation::ShowGlow(int part) {
+  const TsSkinManager* manager = FProvider.SkinData.SkinManager();
+  const zelvan::store::TsMaskData& mask = manager->ma[static_cast<size_t>(part)];
+  const zelvan::store::TsSkinData& info = *manager->SkinData;
+  const int margin = FButton.HitCode == HTCLOSE       ? info.BICloseGlowMargin
+                     : FButton.HitCode == HTMAXBUTTON ? info.BIMaxGlowMargin
+                                                      : info.BIMinGlowMargin;
+  RECT bounds{};
+  GetWindowRect(FProvider.ProviderForm()->Handle(), &bounds);
+  const RECT& r = FButton.Rect;
+  const zelvan::paint::TRect control{bounds.left + r.left, bounds.top + r.top, bounds.left + r.right, bounds.top + r.bottom};
+  const zelvan::paint::TGlowPlacement place =
+      zelvan::paint::PlaceGlow(control, control, {mask.WL, mask.WT, mask.WR, mask.WB}, margin);
+  if (place.Empty()) return;
+  FGlowImage = std::make_unique<TBitmap>(place.Width, place.Height, pf32bit);  // cleared: only the glow shows
+  zelvan::paint::DrawMaskRect(FGlowImage->Image(), {0, 0, place.Width, place.Height}, false, 0, mask, {});
+  FGlowAt = POINT{place.Position.X, place.Position.Y};
+  if (FWindow) {
+    DestroyWindow(FWindow);
+    FWindow = nullptr;
+  }
+  if (!FGlowWindow) {
+    if (!RegisterAnimationClass()) return;
+    FGlowWindow = CreateWindowExW(WS_EX_LAYERED | WS_EX_TRANSPARENT | WS_EX_TOOLWINDOW | WS_EX_NOACTIVATE, kClassName,
+                                  L"", WS_POPUP, FGlowAt.x, FGlowAt.y, place.Width, place.Height,
+                                  FProvider.ProviderForm()->Handle(), nullptr, GetModuleHandleW(nullptr), nullptr);
+    if (!FGlowWindow) return;
+  }
+  PushGlow();
+  SetWindowPos(FGlowWindow, HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE | SWP_SHOWWINDOW);
+}
+
+void TacSBAnimation::PushGlow() {
+  if (FGlowWindow && FGlowImage) PushLayeredPicture(FGlowWindow, *FGlowImage, FGlowAt, Opacity());
 }
 
 uint8_t TacSBAnimation::Opacity() const { return zelvan::paint::CaptionFadeOpacity(Level, Steps); }
@@ -71,15 +136,12 @@ void TacSBAnimation::Show() {
   RECT bounds{};
   GetWindowRect(form, &bounds);
   const RECT& r = FButton.Rect;
+  if (FGlowWindow) {
+    DestroyWindow(FGlowWindow);
+    FGlowWindow = nullptr;
+  }
   if (!FWindow) {
-    static const ATOM atom = [] {
-      WNDCLASSW wc{};
-      wc.lpfnWndProc = AnimationWindowProc;
-      wc.hInstance = GetModuleHandleW(nullptr);
-      wc.lpszClassName = kClassName;
-      return RegisterClassW(&wc);
-    }();
-    (void)atom;
+    if (!RegisterAnimationClass()) return;
     FWindow = CreateWindowExW(WS_EX_LAYERED | WS_EX_TRANSPARENT | WS_EX_TOOLWINDOW | WS_EX_NOACTIVATE, kClassName, L"",
                               WS_POPUP, bounds.left + r.left, bounds.top + r.top, r.right - r.left, r.bottom - r.top,
                               form, nullptr, GetModuleHandleW(nullptr), nullptr);
@@ -98,9 +160,13 @@ void TacSBAnimation::ChangeState(int state) {
     Steps = state == 2 ? 1 : 10;
     FadingIn = true;
     if (state == 2) Level = Steps;  // pressed shows at once
-    BuildImage();
     if (Level > Steps) Level = Steps;
-    Show();
+    if (const int glow = GlowPart(); glow >= 0) {
+      ShowGlow(glow);
+    } else {
+      BuildImage();
+      Show();
+    }
   } else {
     FadingIn = false;
   }
@@ -123,6 +189,7 @@ void TacSBAnimation::Tick() {
   if (FadingIn) {
     if (Level < Steps) ++Level;
     if (FWindow) SetLayeredWindowAttributes(FWindow, 0, Opacity(), LWA_ALPHA);
+    PushGlow();
     if (Level >= Steps && FTimer) {
       KillTimer(nullptr, FTimer);
       Running().erase(FTimer);
@@ -132,6 +199,7 @@ void TacSBAnimation::Tick() {
   }
   if (Level > 0) --Level;
   if (FWindow) SetLayeredWindowAttributes(FWindow, 0, Opacity(), LWA_ALPHA);
+  PushGlow();
   if (Level > 0) return;
   // Faded out: the animation ends and frees itself (nothing of it is used after).
   TsSkinProvider& provider = FProvider;

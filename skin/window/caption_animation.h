@@ -3,7 +3,9 @@
 // window over the button that fades in (hot: 10 steps, pressed: at once) and
 // out again, ticking every 12 ms. The frame underneath keeps the normal
 // picture while it runs; at the end of a fade-out the window goes and the
-// button's own picture is painted again.
+// button's own picture is painted again. A hot minimise, maximise or close
+// button whose skin part has a glow ("<part>GLOW0") shows that glow around
+// it instead of its hot picture, with its own per-pixel alpha.
 
 #include <windows.h>
 
@@ -26,7 +28,9 @@ class TacSBAnimation {
   int Steps = 10;
   int State = 0;
   bool FadingIn = true;
-  HWND Window() const { return FWindow; }
+  // The window shown now (the glow's while glowing).
+  HWND Window() const { return FGlowWindow ? FGlowWindow : FWindow; }
+  bool Glowing() const { return FGlowWindow != nullptr; }
   uint8_t Opacity() const;
 
  private:
@@ -35,10 +39,18 @@ class TacSBAnimation {
   void Show();
   // The button's picture in its state over the title band.
   void BuildImage();
+  // The glow part for the state, -1 when it has none.
+  int GlowPart() const;
+  void ShowGlow(int part);
+  void PushGlow();
+  void DestroyWindows();
 
   TsSkinProvider& FProvider;
   TsCaptionButton& FButton;
   HWND FWindow = nullptr;
   UINT_PTR FTimer = 0;
   std::unique_ptr<TBitmap> FImage;
+  HWND FGlowWindow = nullptr;
+  std::unique_ptr<TBitmap> FGlowImage;
+  POINT FGlowAt{};
 };

@@ -10,7 +10,9 @@
 #include <algorithm>
 
 #include "core/image/bitmap32.h"
+#include "core/paint/alpha_blend.h"
 #include "core/paint/block_transfer.h"
+#include "core/paint/button_glyph.h"
 #include "core/paint/frame_layout.h"
 #include "core/paint/image_part.h"
 #include "core/paint/mask_painting.h"
@@ -33,6 +35,17 @@ bool IsSystemButton(int code) {
   return code == HTMINBUTTON || code == HTMAXBUTTON || code == HTCLOSE || code == HTHELP;
 }
 
+// A user button's event with the cursor in the button's own coordinates.
+void UserMouse(HWND form, TsTitleButton* user, const TMouseEvent& event) {
+  if (!event) return;
+  POINT cursor{};
+  GetCursorPos(&cursor);
+  RECT bounds{};
+  GetWindowRect(form, &bounds);
+  event(user, mbLeft, KeyboardShiftState(), cursor.x - bounds.left - user->Data.Rect.left,
+        cursor.y - bounds.top - user->Data.Rect.top);
+}
+
 const zelvan::store::TsMaskData* Part(const TsSkinManager* manager, int index) {
   return manager && manager->IsValidImgIndex(index) ? &manager->ma[static_cast<size_t>(index)] : nullptr;
 }
@@ -53,33 +66,64 @@ bool TsSkinProvider::EnabledMin() const { return FSystemMenu ? FSystemMenu->Enab
 bool TsSkinProvider::EnabledRestore() const { return FSystemMenu ? FSystemMenu->EnabledRestore() : false; }
 
 TsCaptionButton* TsSkinProvider::ButtonByCode(int code) {
+  if (TsTitleButton* user = TitleButtonByCode(code)) return &user->Data;
   for (TsCaptionButton* button : {&ButtonClose, &ButtonMax, &ButtonMin, &ButtonHelp}) {
     if (button->HitCode == code && code != 0) return button;
   }
   return nullptr;
 }
 
+TsTitleButton* TsSkinProvider::TitleButtonByCode(int code) const {
+  return IsTitleButtonCode(code) ? TitleButtons.Items(code - kTitleButtonCodeFirst) : nullptr;
+}
+
+std::vector<TsCaptionButton*> TsSkinProvider::Elements() {
+  std::vector<TsCaptionButton*> all{&ButtonClose, &ButtonMax, &ButtonMin, &ButtonHelp};
+  for (int i = 0; i < TitleButtons.Count(); ++i) all.push_back(&TitleButtons.Items(i)->Data);
+  return all;
+}
+
 // ---------------------------------------------------------------- painting
 
 void TsSkinProvider::PaintCaptionButtons(TBitmap& cache) {
   if (!FSystemMenu && FForm->HandleAllocated()) FSystemMenu = std::make_unique<TsSystemMenu>(this, FForm);
-  const TsSkinManager* manager = SkinData.SkinManager();
   const int bandHeight = std::min(cache.Height(), FrameHeight() + CaptionHeight());
   if (bandHeight <= 0) return;
   if (!FTempBmp) FTempBmp = std::make_unique<TBitmap>();
   FTempBmp->SetSize(cache.Width(), bandHeight);
   zelvan::paint::CopyBlock(FTempBmp->Image(), {0, 0}, cache.Image(), {0, 0, cache.Width(), bandHeight});
-  for (TsCaptionButton* button : {&ButtonClose, &ButtonMax, &ButtonMin, &ButtonHelp}) {
-    const auto* part = Part(manager, button->ImageIndex);
-    if (!part || IsRectEmpty(&button->Rect)) continue;
-    const bool enabled = button->HitCode == HTCLOSE   ? true
-                         : button->HitCode == HTMAXBUTTON ? EnabledMax() || (IsZoomed(FForm->Handle()) && EnabledRestore())
-                         : button->HitCode == HTMINBUTTON ? EnabledMin()
-                                                          : true;
-    const int state = button->Timer ? 0 : button->State;
-    const int mode = (!FormActive || !enabled) && state == 0 ? 2 : 1;
-    zelvan::paint::DrawMaskGlyph(cache.Image(), {button->Rect.left, button->Rect.top}, state, zelvan::paint::TCacheInfo{},
+  for (const TsCaptionButton* button : Elements()) DrawElement(cache, *button);
+}
+
+void TsSkinProvider::DrawElement(TBitmap& cache, const TsCaptionButton& button) {
+  if (IsRectEmpty(&button.Rect)) return;
+  const TsTitleButton* user = TitleButtonByCode(button.HitCode);
+  const bool enabled = user                                ? user->Enabled()
+                       : button.HitCode == HTMAXBUTTON     ? EnabledMax() || (IsZoomed(FForm->Handle()) && EnabledRestore())
+                       : button.HitCode == HTMINBUTTON     ? EnabledMin()
+                                                           : true;
+  const int state = button.Timer ? 0 : button.State;
+  const int mode = (!FormActive || !enabled) && state == 0 ? 2 : 1;
+  if (const auto* part = Part(SkinData.SkinManager(), button.ImageIndex)) {
+    zelvan::paint::DrawMaskGlyph(cache.Image(), {button.Rect.left, button.Rect.top}, state, zelvan::paint::TCacheInfo{},
                                  *part, mode);
+  }
+  if (!user || user->Glyph().Empty()) return;
+  // The glyph centred, one pixel right and down while pressed.
+  TBitmap& glyph = const_cast<TBitmap&>(user->Glyph());
+  const int shift = state == 2 ? 1 : 0;
+  const int left = (button.Rect.left + button.Rect.right - glyph.Width()) / 2 + shift;
+  const int top = (button.Rect.top + button.Rect.bottom - glyph.Height()) / 2 + shift;
+  const zelvan::paint::TRect place = zelvan::paint::ClipToSize({left, top, left + glyph.Width(), top + glyph.Height()}, cache.Width(),
+                                                cache.Height());
+  if (place.IsEmpty()) return;
+  if (glyph.PixelFormat() == pf32bit) {
+    zelvan::paint::DrawAlphaImage(place, {place.Left - left, place.Top - top, place.Right - left, place.Bottom - top},
+                                  cache.Image(), false, 0, zelvan::paint::kNoColorValue, false, zelvan::paint::TCacheInfo{},
+                                  glyph.Image());
+  } else {
+    zelvan::paint::DrawClassicGlyph(glyph.Image(), cache.Image(), {left, top, left + glyph.Width(), top + glyph.Height()},
+                                    zelvan::paint::TClassicGlyph{});
   }
 }
 
@@ -87,16 +131,10 @@ void TsSkinProvider::RepaintButton(TsCaptionButton& button) {
   if (!SkinsFrame() || IsRectEmpty(&button.Rect) || FormsLocked) return;
   TBitmap* cache = SkinData.CacheBmp();
   if (!cache || cache->Empty() || !FTempBmp || SkinData.BGChanged) return RenderFrame();
-  const TsSkinManager* manager = SkinData.SkinManager();
-  const auto* part = Part(manager, button.ImageIndex);
-  if (!part) return;
   const zelvan::paint::TRect r{button.Rect.left, button.Rect.top, button.Rect.right, button.Rect.bottom};
   const zelvan::paint::TRect band = zelvan::paint::ClipToSize(r, FTempBmp->Width(), FTempBmp->Height());
   zelvan::paint::CopyBlock(cache->Image(), {band.Left, band.Top}, FTempBmp->Image(), band);
-  const bool enabled = button.HitCode != HTMAXBUTTON || EnabledMax() || (IsZoomed(FForm->Handle()) && EnabledRestore());
-  const int state = button.Timer ? 0 : button.State;
-  const int mode = (!FormActive || !enabled) && state == 0 ? 2 : 1;
-  zelvan::paint::DrawMaskGlyph(cache->Image(), {r.Left, r.Top}, state, zelvan::paint::TCacheInfo{}, *part, mode);
+  DrawElement(*cache, button);
   GdiFlush();
   HWND window = FForm->Handle();
   if (HDC dc = GetWindowDC(window)) {
@@ -116,7 +154,7 @@ bool TsSkinProvider::AnimatedButtons() const {
 }
 
 void TsSkinProvider::ShowButtonState(TsCaptionButton& button) {
-  if (AnimatedButtons() && (button.State > 0 || button.Timer)) {
+  if (IsSystemButton(button.HitCode) && AnimatedButtons() && (button.State > 0 || button.Timer)) {
     if (!button.Timer) button.Timer = std::make_unique<TacSBAnimation>(*this, button);
     button.Timer->ChangeState(button.State);
   }
@@ -125,6 +163,7 @@ void TsSkinProvider::ShowButtonState(TsCaptionButton& button) {
 
 void TsSkinProvider::SetHotElement(int code, bool repaint) {
   if (code != CurrentHT) {
+    if (TsTitleButton* user = TitleButtonByCode(CurrentHT)) user->HintWnd.Hide();
     if (TsCaptionButton* old = ButtonByCode(CurrentHT); old && old->State != 0) {
       old->State = 0;
       if (repaint) ShowButtonState(*old);
@@ -135,7 +174,18 @@ void TsSkinProvider::SetHotElement(int code, bool repaint) {
   if (TsCaptionButton* button = ButtonByCode(code); button && button->State != 1) {
     button->State = 1;
     ShowButtonState(*button);
+    ShowTitleHint(code);
   }
+}
+
+// A hot user button shows its hint under itself.
+void TsSkinProvider::ShowTitleHint(int code) {
+  TsTitleButton* user = TitleButtonByCode(code);
+  if (!user || user->Hint.empty() || !Application || !Application->ShowHint) return;
+  RECT bounds{};
+  GetWindowRect(FForm->Handle(), &bounds);
+  user->HintWnd.Show(user->Hint, POINT{bounds.left + user->Data.Rect.left, bounds.top + user->Data.Rect.bottom + 2},
+                     FForm->Handle());
 }
 
 void TsSkinProvider::PressElement(int code) {
@@ -148,6 +198,13 @@ void TsSkinProvider::PressElement(int code) {
   CurrentHT = code;
   TsCaptionButton* button = ButtonByCode(code);
   if (!button) return;
+  if (TsTitleButton* user = TitleButtonByCode(code)) {
+    user->HintWnd.Hide();
+    if (!user->Enabled()) {
+      CurrentHT = 0;
+      return;
+    }
+  }
   if (code == HTMAXBUTTON && !(EnabledMax() || (IsZoomed(FForm->Handle()) && EnabledRestore()))) {
     CurrentHT = 0;
     return;
@@ -187,6 +244,7 @@ void TsSkinProvider::ButtonReleased(int code) {
         PostMessageW(window, WM_SYSCOMMAND, SC_CONTEXTHELP, 0);
         break;
       default:
+        if (TsTitleButton* user = TitleButtonByCode(code)) UserMouse(window, user, user->OnMouseUp);
         break;
     }
   }
@@ -211,7 +269,7 @@ bool TsSkinProvider::CaptionMouse(TMessage& m, const TWndMethod& next) {
       const RECT& bounds = Facts().Bounds;
       const int code = FrameHitTest(POINT{GET_X_LPARAM(m.LParam) - bounds.left, GET_Y_LPARAM(m.LParam) - bounds.top});
       m.WParam = static_cast<WPARAM>(code);
-      if (IsSystemButton(code)) {
+      if (IsSystemButton(code) || IsTitleButtonCode(code)) {
         SetHotElement(code, true);
         m.Result = 0;
         return true;
@@ -230,7 +288,7 @@ bool TsSkinProvider::CaptionMouse(TMessage& m, const TWndMethod& next) {
       if (ButtonPressed && reinterpret_cast<HWND>(m.LParam) != window) {
         ButtonPressed = false;
         SetHotElement(-1, true);
-        for (TsCaptionButton* button : {&ButtonClose, &ButtonMax, &ButtonMin, &ButtonHelp}) {
+        for (TsCaptionButton* button : Elements()) {
           if (button->State != 0) {
             button->State = 0;
             ShowButtonState(*button);
@@ -250,12 +308,13 @@ bool TsSkinProvider::CaptionMouse(TMessage& m, const TWndMethod& next) {
         m.Result = 0;
         return true;
       }
-      if (!IsSystemButton(code)) {
+      if (!IsSystemButton(code) && !IsTitleButtonCode(code)) {
         SetHotElement(0, true);
         return false;
       }
       PressElement(code);
       if (ButtonPressed) SetCapture(window);
+      if (TsTitleButton* user = TitleButtonByCode(code); user && ButtonPressed) UserMouse(window, user, user->OnMouseDown);
       m.Result = 0;
       return true;
     }
@@ -277,6 +336,13 @@ bool TsSkinProvider::CaptionMouse(TMessage& m, const TWndMethod& next) {
       return ButtonPressed && GetCapture() == window;  // the press keeps its look until released
     case WM_NCLBUTTONDBLCLK: {
       const int code = static_cast<int>(m.WParam);
+      // A quick second click on a user button is a press like the first.
+      if (IsTitleButtonCode(code)) {
+        m.Msg = WM_NCLBUTTONDOWN;
+        const bool handled = CaptionMouse(m, next);
+        m.Msg = WM_NCLBUTTONDBLCLK;
+        return handled;
+      }
       if (code == HTSYSMENU && FormHasSysMenu()) {
         PostMessageW(window, WM_SYSCOMMAND, SC_CLOSE, 0);
       } else if (code == HTCAPTION) {

@@ -149,6 +149,33 @@ void TsSkinProvider::CalcItems() {
   ButtonMin.Enabled = showMin && !Facts().Iconic();
   ButtonHelp.Enabled = true;
 
+  // The user's buttons after a gap, as wide as their glyphs need and at
+  // least as the skin's picture; no spacing between them.
+  const int userPart = manager->GetMaskIndex("GLOBALINFO", "TITLEBUTTON");
+  std::vector<zelvan::paint::TCaptionButtonSpec> userSpecs;
+  bool first = true;
+  for (int i = 0; i < TitleButtons.Count(); ++i) {
+    const TsTitleButton& user = *TitleButtons.Items(i);
+    const bool shown = user.Visible() && HasCaption();
+    userSpecs.push_back({kTitleButtonCodeFirst + i, std::max(user.Glyph().Width() + 2, PartWidth(manager, userPart)),
+                         shown, false, shown && first ? 6 : 0});
+    if (shown) first = false;
+  }
+  zelvan::paint::TCaptionButtonRow userRow = row;
+  userRow.Right = left;
+  userRow.Spacing = 0;
+  const std::vector<TRect> userRects = zelvan::paint::PlaceCaptionButtons(userRow, userSpecs, left);
+  for (int i = 0; i < TitleButtons.Count(); ++i) {
+    TsTitleButton& user = *TitleButtons.Items(i);
+    const size_t at = static_cast<size_t>(i);
+    user.Data.HitCode = userSpecs[at].HitCode;
+    user.Data.Rect = ToRect(userRects[at]);
+    user.Data.ImageIndex = userSpecs[at].Visible && user.UseSkinData() ? userPart : -1;
+    user.Data.HaveAlignment = false;
+    user.Data.Enabled = user.Enabled();
+    if (!userSpecs[at].Visible) user.Data.State = 0;
+  }
+
   int textLeft = frame + (IconVisible() ? iconWidth : 0) + info.BILeftMargin + 4;
   if (manager->IsValidSkinIndex(CaptionSkinIndex())) textLeft += 2;
   FTextRect = RECT{textLeft, FVCenter - caption / 2, std::max(textLeft, left - 12), FVCenter - caption / 2 + caption};
@@ -503,6 +530,11 @@ zelvan::paint::TFrameGeometry TsSkinProvider::FrameGeometry() {
   for (const TsCaptionButton* button : {&ButtonClose, &ButtonMax, &ButtonMin, &ButtonHelp}) {
     if (button->ImageIndex < 0 && IsRectEmpty(&button->Rect)) continue;
     f.Elements.push_back({button->HitCode, FromRect(button->Rect), button->Enabled});
+  }
+  // A disabled user button is caption, so the form is dragged there.
+  for (int i = 0; i < TitleButtons.Count(); ++i) {
+    const TsTitleButton& user = *TitleButtons.Items(i);
+    if (user.Enabled() && !IsRectEmpty(&user.Data.Rect)) f.Elements.push_back({user.Data.HitCode, FromRect(user.Data.Rect), true});
   }
   return f;
 }

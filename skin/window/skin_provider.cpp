@@ -33,6 +33,7 @@ TsSkinProvider::TsSkinProvider(TComponent* owner)
       SkinData(this, true),
       AddedTitle([this] { TitleChanged(); }),
       TitleIcon([this] { TitleChanged(); }),
+      TitleButtons([this] { TitleChanged(); }),
       FForm(static_cast<TCustomForm*>(owner)) {
   SkinData.ProviderForm = FForm;
   SkinData.COC = 224;

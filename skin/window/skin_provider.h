@@ -32,7 +32,9 @@
 #include "skin/core/common_data.h"
 #include "skin/core/skinned_windows.h"
 #include "skin/paint/skinned_text.h"
+#include "skin/window/caption_button.h"
 #include "skin/window/system_menu.h"
+#include "skin/window/title_buttons.h"
 #include "skin/window/title_parts.h"
 
 class TacCtrlAdapter;
@@ -41,21 +43,6 @@ class TsSystemMenu;
 
 enum TGripMode { gmNone, gmRightBottom };
 enum TResizeMode { rmStandard, rmBorder };
-
-// One laid-out system button of the title band.
-struct TsCaptionButton {
-  int State = 0;
-  int ImageIndex = -1;
-  RECT Rect{};
-  bool HaveAlignment = false;
-  int HitCode = 0;
-  bool Enabled = true;
-  std::unique_ptr<class TacSBAnimation> Timer;  // the running animation, if any
-  TsCaptionButton();
-  ~TsCaptionButton();
-  TsCaptionButton(TsCaptionButton&&) noexcept;
-  TsCaptionButton& operator=(TsCaptionButton&&) noexcept;
-};
 
 class TsSkinProvider : public TComponent, public TacProviderLink {
  public:
@@ -92,6 +79,8 @@ class TsSkinProvider : public TComponent, public TacProviderLink {
   // A text after the caption, and an icon of the program's own.
   TacAddedTitle AddedTitle;
   TsTitleIcon TitleIcon;
+  // The user's own buttons, left of the system buttons.
+  TsTitleButtons TitleButtons;
   std::string TitleSkin;     // empty: "FORMTITLE"
   std::string MenuLineSkin;  // empty: "MENULINE"
 
@@ -179,7 +168,9 @@ class TsSkinProvider : public TComponent, public TacProviderLink {
   int CurrentHT = 0;  // the element that is hot or pressed
   void SetHotElement(int code, bool repaint);
   void PressElement(int code);
+  // The system button or user title button of a hit code, or null.
   TsCaptionButton* ButtonByCode(int code);
+  TsTitleButton* TitleButtonByCode(int code) const;
   // Repaints one element from the cache's band into the window.
   void RepaintButton(TsCaptionButton& button);
   // Shows the skinned system menu (the platform's without skinned popups) at a screen point.
@@ -258,6 +249,11 @@ class TsSkinProvider : public TComponent, public TacProviderLink {
   // Mouse over the caption elements; true when dealt with.
   bool CaptionMouse(TMessage& message, const TWndMethod& next);
   void PaintCaptionButtons(TBitmap& cache);
+  // One element's picture into the cache at its place (the band under it restored first by the caller).
+  void DrawElement(TBitmap& cache, const TsCaptionButton& button);
+  // Every element of the band that has a state.
+  std::vector<TsCaptionButton*> Elements();
+  void ShowTitleHint(int code);
   void ButtonReleased(int code);
   bool AnimatedButtons() const;
   // The button's state on the screen: through its animation, or painted at once.

@@ -195,6 +195,34 @@ TEST_F(CaptionButtonsTest, HotButtonsFadeInALayeredWindowThatGoesAgain) {
   manager->Effects.SetAllowGlowing(true);
   TForm* form = Form();
   HWND window = form->Handle();
+  // Air has no glow for maximise: its own hot picture fades in.
+  const auto hoverAndLeave = [&] {
+    const POINT at = Middle(provider->ButtonMax);
+    SendMessageW(window, WM_NCMOUSEMOVE, HTMAXBUTTON, MAKELPARAM(at.x, at.y));
+    ASSERT_NE(provider->ButtonMax.Timer, nullptr);
+    HWND layer = provider->ButtonMax.Timer->Window();
+    ASSERT_NE(layer, nullptr);
+    EXPECT_TRUE(GetWindowLongPtrW(layer, GWL_EXSTYLE) & WS_EX_LAYERED);
+    ASSERT_TRUE(PumpUntil([&] { return provider->ButtonMax.Timer->Level == 10; }, 2000));
+    BYTE alpha = 0;
+    DWORD flags = 0;
+    GetLayeredWindowAttributes(layer, nullptr, &alpha, &flags);
+    EXPECT_EQ(alpha, 255) << "the fade ends opaque";
+    SendMessageW(window, WM_NCMOUSELEAVE, 0, 0);
+    EXPECT_TRUE(PumpUntil([&] { return provider->ButtonMax.Timer == nullptr; }, 2000));
+    EXPECT_FALSE(IsWindow(layer));
+  };
+  hoverAndLeave();
+  ExpectHandlesSteady(hoverAndLeave, 5, 1);
+}
+
+TEST_F(CaptionButtonsTest, AHotCloseButtonShowsTheSkinsGlowAroundIt) {
+  manager->Effects.SetAllowGlowing(true);
+  TForm* form = Form();
+  HWND window = form->Handle();
+  const int glowPart = manager->GetMaskIndex("GLOBALINFO", "BICONCLOSEGLOW0");
+  ASSERT_TRUE(manager->IsValidImgIndex(glowPart)) << "Air has a glow for its close button";
+  const auto& part = manager->ma[static_cast<size_t>(glowPart)];
   const auto hoverAndLeave = [&] {
     const POINT at = Middle(provider->ButtonClose);
     SendMessageW(window, WM_NCMOUSEMOVE, HTCLOSE, MAKELPARAM(at.x, at.y));
@@ -202,17 +230,149 @@ TEST_F(CaptionButtonsTest, HotButtonsFadeInALayeredWindowThatGoesAgain) {
     HWND layer = provider->ButtonClose.Timer->Window();
     ASSERT_NE(layer, nullptr);
     EXPECT_TRUE(GetWindowLongPtrW(layer, GWL_EXSTYLE) & WS_EX_LAYERED);
-    ASSERT_TRUE(PumpUntil([&] { return provider->ButtonClose.Timer->Level == 10; }, 2000));
-    BYTE alpha = 0;
-    DWORD flags = 0;
-    GetLayeredWindowAttributes(layer, nullptr, &alpha, &flags);
-    EXPECT_EQ(alpha, 255) << "the fade ends opaque";
+    EXPECT_TRUE(GetWindowLongPtrW(layer, GWL_EXSTYLE) & WS_EX_TRANSPARENT);
+    // The glow reaches past the button by the part's margins.
+    RECT bounds{}, glow{};
+    GetWindowRect(window, &bounds);
+    GetWindowRect(layer, &glow);
+    const RECT& button = provider->ButtonClose.Rect;
+    EXPECT_EQ(glow.left, bounds.left + button.left - part.WL);
+    EXPECT_EQ(glow.top, bounds.top + button.top - part.WT);
+    EXPECT_EQ(glow.right, bounds.left + button.right + part.WR);
+    EXPECT_EQ(glow.bottom, bounds.top + button.bottom + part.WB);
+    EXPECT_TRUE(PumpUntil([&] { return provider->ButtonClose.Timer->Level == 10; }, 2000));
+    // A press shows the pressed picture at once, in a window of the button's size.
+    Press(provider->ButtonClose);
+    HWND pressed = provider->ButtonClose.Timer ? provider->ButtonClose.Timer->Window() : nullptr;
+    ASSERT_NE(pressed, nullptr);
+    RECT shown{};
+    GetWindowRect(pressed, &shown);
+    EXPECT_EQ(shown.right - shown.left, button.right - button.left);
+    SetCursorPos(5, 5);  // the mouse goes, so nothing turns it hot again
+    ReleaseCapture();
     SendMessageW(window, WM_NCMOUSELEAVE, 0, 0);
     EXPECT_TRUE(PumpUntil([&] { return provider->ButtonClose.Timer == nullptr; }, 2000));
     EXPECT_FALSE(IsWindow(layer));
+    EXPECT_FALSE(IsWindow(pressed));
   };
   hoverAndLeave();
   ExpectHandlesSteady(hoverAndLeave, 5, 1);
+}
+
+// A solid glyph with a see-through border in its bottom-left colour.
+std::unique_ptr<TBitmap> FramedGlyph(int width, int height, COLORREF inside, COLORREF key) {
+  auto glyph = std::make_unique<TBitmap>(width, height, pf24bit);
+  HDC dc = glyph->Canvas().Handle();
+  RECT all{0, 0, width, height}, middle{2, 2, width - 2, height - 2};
+  HBRUSH outer = CreateSolidBrush(key), inner = CreateSolidBrush(inside);
+  FillRect(dc, &all, outer);
+  FillRect(dc, &middle, inner);
+  DeleteObject(outer);
+  DeleteObject(inner);
+  return glyph;
+}
+
+TEST_F(CaptionButtonsTest, UserTitleButtonsLieLeftOfTheBoxesAndReportTheirClicks) {
+  auto* form = new TForm(Application);
+  forms.push_back(form);
+  form->SetBorderStyle(bsSizeable);
+  form->SetBounds(300, 200, 400, 300);
+  form->SetCaption(L"Title buttons with a caption long enough to give way");
+  provider = new TsSkinProvider(form);
+  TsTitleButton* wide = provider->TitleButtons.Add();
+  wide->SetGlyph(*FramedGlyph(30, 12, RGB(255, 0, 0), RGB(255, 255, 255)));
+  wide->Hint = L"Wide";
+  TsTitleButton* hidden = provider->TitleButtons.Add();
+  hidden->SetVisible(false);
+  TsTitleButton* small = provider->TitleButtons.Add();
+  small->SetGlyph(*FramedGlyph(8, 8, RGB(0, 0, 255), RGB(255, 255, 255)));
+  small->SetEnabled(false);
+  std::vector<std::string> events;
+  POINT downAt{-1, -1};
+  wide->OnMouseDown = [&](TObject* sender, TMouseButton, TShiftState, int x, int y) {
+    events.push_back(sender == wide ? "down" : "down?");
+    downAt = POINT{x, y};
+  };
+  wide->OnMouseUp = [&](TObject*, TMouseButton, TShiftState, int, int) { events.push_back("up"); };
+  form->Show();
+  provider->SetSkinManager(manager.get());
+  Pump(30);
+  provider->CalcItems();
+  HWND window = form->Handle();
+
+  // Placed after a gap of 6, from the right: as wide as the glyph needs or the skin's picture.
+  const int skinWidth = 24;  // one state of Air's TITLEBUTTON
+  const RECT& w = wide->Data.Rect;
+  const RECT& s = small->Data.Rect;
+  EXPECT_EQ(w.right, provider->ButtonMin.Rect.left - manager->SkinData->BISpacing - 6);
+  EXPECT_EQ(w.right - w.left, 32) << "glyph width + 2";
+  EXPECT_TRUE(IsRectEmpty(&hidden->Data.Rect));
+  EXPECT_EQ(s.right, w.left) << "the hidden one takes no room";
+  EXPECT_EQ(s.right - s.left, skinWidth);
+  EXPECT_EQ(s.bottom - s.top, provider->ButtonClose.Rect.bottom - provider->ButtonClose.Rect.top);
+  EXPECT_LE(provider->CaptionTextRect().right, s.left);
+  EXPECT_EQ(wide->Data.HitCode, 1000);
+  EXPECT_EQ(small->Data.HitCode, 1002);
+
+  // Hit codes: the enabled one answers its own code, the disabled one is caption.
+  const auto middle = [](const RECT& r) { return POINT{(r.left + r.right) / 2, (r.top + r.bottom) / 2}; };
+  EXPECT_EQ(provider->FrameHitTest(middle(w)), 1000);
+  EXPECT_EQ(provider->FrameHitTest(middle(s)), HTCAPTION);
+
+  // The glyph is drawn centred over the skin's picture, its border colour see-through.
+  provider->RenderFrame();
+  const int glyphLeft = (w.left + w.right - 30) / 2, glyphTop = (w.top + w.bottom - 12) / 2;
+  EXPECT_EQ(CachedPixel(provider->SkinData, glyphLeft + 5, glyphTop + 5), RGB(255, 0, 0));
+  EXPECT_NE(CachedPixel(provider->SkinData, glyphLeft, glyphTop + 11), RGB(255, 255, 255));
+  EXPECT_EQ(CachedPixel(provider->SkinData, glyphLeft + 2, glyphTop + 2), RGB(255, 0, 0));
+
+  // Hot: its hint shows under it; leaving takes the hint away.
+  RECT bounds{};
+  GetWindowRect(window, &bounds);
+  const POINT screen{bounds.left + middle(w).x, bounds.top + middle(w).y};
+  SendMessageW(window, WM_NCMOUSEMOVE, 1000, MAKELPARAM(screen.x, screen.y));
+  EXPECT_EQ(wide->Data.State, 1);
+  HWND hint = wide->HintWnd.Window();
+  ASSERT_NE(hint, nullptr);
+  EXPECT_TRUE(IsWindowVisible(hint));
+  RECT hintRect{};
+  GetWindowRect(hint, &hintRect);
+  EXPECT_GE(hintRect.top, bounds.top + w.bottom);
+  EXPECT_EQ(SendMessageW(hint, WM_NCHITTEST, 0, MAKELPARAM(hintRect.left + 1, hintRect.top + 1)), HTTRANSPARENT);
+  SendMessageW(window, WM_NCMOUSELEAVE, 0, 0);
+  EXPECT_EQ(wide->Data.State, 0);
+  EXPECT_EQ(wide->HintWnd.Window(), nullptr);
+  EXPECT_FALSE(IsWindow(hint));
+
+  // Pressed: the glyph moves one pixel right and down; released on it: down, then up.
+  SetCursorPos(screen.x, screen.y);
+  SendMessageW(window, WM_NCLBUTTONDOWN, 1000, MAKELPARAM(screen.x, screen.y));
+  EXPECT_EQ(wide->Data.State, 2);
+  EXPECT_EQ(GetCapture(), window);
+  EXPECT_EQ(CachedPixel(provider->SkinData, glyphLeft + 2, glyphTop + 2), CachedPixel(provider->SkinData, glyphLeft + 2, glyphTop + 1))
+      << "the glyph's top-left corner moved away";
+  EXPECT_EQ(CachedPixel(provider->SkinData, glyphLeft + 3, glyphTop + 3), RGB(255, 0, 0));
+  SendMessageW(window, WM_NCLBUTTONUP, 1000, MAKELPARAM(screen.x, screen.y));
+  EXPECT_EQ(events, (std::vector<std::string>{"down", "up"}));
+  EXPECT_EQ(downAt.x, middle(w).x - w.left);
+  EXPECT_EQ(downAt.y, middle(w).y - w.top);
+  EXPECT_EQ(wide->Data.State, 0);
+  EXPECT_NE(GetCapture(), window);
+
+  // Released elsewhere: only the press is reported.
+  events.clear();
+  SendMessageW(window, WM_NCLBUTTONDOWN, 1000, MAKELPARAM(screen.x, screen.y));
+  ReleaseAt(Middle(provider->ButtonClose));
+  EXPECT_EQ(events, (std::vector<std::string>{"down"}));
+  EXPECT_EQ(wide->Data.State, 0);
+
+  // A disabled button never presses; a hidden one gives its room back.
+  SendMessageW(window, WM_NCLBUTTONDOWN, 1002, MAKELPARAM(screen.x, screen.y));
+  EXPECT_EQ(small->Data.State, 0);
+  EXPECT_NE(GetCapture(), window);
+  wide->SetVisible(false);
+  provider->CalcItems();
+  EXPECT_EQ(small->Data.Rect.right, provider->ButtonMin.Rect.left - manager->SkinData->BISpacing - 6);
 }
 
 TEST_F(CaptionButtonsTest, DoubleAndRightClicksOnTheCaption) {
