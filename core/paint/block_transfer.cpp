@@ -64,6 +64,14 @@ void StretchNearest(TWorkingBitmap& destination, const TRect& destinationRect, c
   }
 }
 
+void MirrorHorizontally(TWorkingBitmap& bitmap) {
+  if (bitmap.PixelFormat() != image::TPixelFormat::pf32bit) return;
+  for (int y = 0; y < bitmap.Height(); ++y) {
+    uint32_t* row = bitmap.Row32(y);
+    std::reverse(row, row + bitmap.Width());
+  }
+}
+
 void TileBlock(TWorkingBitmap& destination, const TRect& area, const TWorkingBitmap& source, const TRect& sourceRect) {
   ForEachTile(area, sourceRect.Width(), sourceRect.Height(), {0, 0, destination.Width(), destination.Height()},
               [&](const TRect& piece) {

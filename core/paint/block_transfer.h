@@ -53,6 +53,11 @@ void ForEachTile(const TRect& area, int tileWidth, int tileHeight, const TRect& 
   }
 }
 
+// The picture turned left for right, in place (a right-to-left menu's background).
+void MirrorHorizontally(image::TWorkingBitmap& bitmap);
+// Where r lies after mirroring a picture width pixels wide.
+inline TRect MirroredRect(const TRect& r, int width) { return {width - r.Right, r.Top, width - r.Left, r.Bottom}; }
+
 // sourceRect tiled over area by plain copies.
 void TileBlock(image::TWorkingBitmap& destination, const TRect& area, const image::TWorkingBitmap& source,
                const TRect& sourceRect);

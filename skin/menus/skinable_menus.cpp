@@ -78,6 +78,11 @@ bool IsSysMenuItem(TMenuItem* item) {
 }
 
 // The client area's origin in window coordinates: where item rects start.
+bool IsRightToLeftItem(const TMenuItem* item) {
+  const TMenu* menu = item->GetParentMenu();
+  return menu && menu->IsRightToLeft();
+}
+
 POINT ClientOffset(HWND window) {
   RECT bounds{};
   GetWindowRect(window, &bounds);
@@ -340,6 +345,11 @@ TacMenuInfo* TsSkinableMenus::PrepareMenuBG(TMenuItem* firstItem, int width, HWN
     DrawExtraLine(bmp, firstItem, border, height);
     extra = info->HaveExtraLine = true;
   }
+  // A right-to-left menu has its icon column and extra line on the right.
+  if (firstItem && IsRightToLeftItem(firstItem)) {
+    zelvan::paint::MirrorHorizontally(bmp.Image());
+    for (zelvan::paint::TRect& cut : ArOR) cut = zelvan::paint::MirroredRect(cut, width);
+  }
   TacMenuInfo* result = info.get();
   MenuInfoList().push_back(std::move(info));
   if (window) DrawWndBorder(window, bmp);
@@ -425,19 +435,30 @@ void TsSkinableMenus::CopyFrameParts(HDC dc, const TacMenuInfo& info, TMenuItem*
   // Client coordinates in dc; the background is in window coordinates.
   const int width = bmp.Width() - offset.x, height = bmp.Height() - offset.y;
   const auto copy = [&](const RECT& r) { CopyBlock(bmp, dc, r, POINT{r.left + offset.x, r.top + offset.y}); };
+  // A right-to-left popup has its extra line on the right and its last column on the left.
+  const bool rtl = IsRightToLeftItem(item);
   if (item == info.FirstItem) {
     copy(RECT{-offset.x, -offset.y, width, rect.top});
-    copy(RECT{-offset.x, rect.top, rect.left + ExtraWidth(info), height});
+    if (rtl) {
+      copy(RECT{rect.right - ExtraWidth(info), rect.top, width, height});
+    } else {
+      copy(RECT{-offset.x, rect.top, rect.left + ExtraWidth(info), height});
+    }
   }
   if (item == LastOfPopup(item)) copy(RECT{-offset.x, rect.bottom, width, height});
-  // Right of the item up to the border, unless a later column lies there.
+  // Beside the item up to the border, unless a later column lies there.
   bool lastColumn = true;
   if (TMenuItem* parent = item->Parent()) {
     for (int i = item->MenuIndex() + 1; i < parent->Count(); ++i) {
       if (parent->Items(i)->Visible && parent->Items(i)->Break != mbNone) lastColumn = false;
     }
   }
-  if (lastColumn) copy(RECT{rect.right, rect.top, width, rect.bottom});
+  if (!lastColumn) return;
+  if (rtl) {
+    copy(RECT{-offset.x, rect.top, rect.left, rect.bottom});
+  } else {
+    copy(RECT{rect.right, rect.top, width, rect.bottom});
+  }
 }
 
 void TsSkinableMenus::sAdvancedDrawItem(TMenuItem* item, HDC dc, const RECT& rect, TOwnerDrawState state) {
@@ -457,7 +478,12 @@ void TsSkinableMenus::sAdvancedDrawItem(TMenuItem* item, HDC dc, const RECT& rec
   CopyFrameParts(dc, *info, item, rect, offset);
 
   RECT place = rect;
-  if (rect.left < ExtraWidth(*info)) place.left = ExtraWidth(*info);
+  if (IsRightToLeftItem(item)) {
+    const int clientWidth = (bounds.right - bounds.left) - 2 * offset.x;
+    place.right = std::min<LONG>(rect.right, clientWidth - ExtraWidth(*info));
+  } else if (rect.left < ExtraWidth(*info)) {
+    place.left = ExtraWidth(*info);
+  }
   const int w = place.right - place.left, h = place.bottom - place.top;
   if (w <= 0 || h <= 0) return;
   TBitmap picture(w, h, pf32bit);
@@ -529,7 +555,7 @@ void TsSkinableMenus::DrawCaptionItem(TBitmap& picture, TMenuItem* item) {
 }
 
 void TsSkinableMenus::DrawCheckAndGlyph(TBitmap& picture, TMenuItem* item, bool selected) {
-  const bool rtl = item->GetParentMenu() && item->GetParentMenu()->IsRightToLeft();
+  const bool rtl = IsRightToLeftItem(item);
   const int h = picture.Height();
   TMenu* menu = item->GetParentMenu();
   TImageList* images = item->Parent() && item->Parent()->SubMenuImages ? item->Parent()->SubMenuImages
@@ -602,7 +628,7 @@ void TsSkinableMenus::DrawNormalItem(TBitmap& picture, TMenuItem* item, bool sel
   }
   DrawCheckAndGlyph(picture, item, selected);
   const SIZE glyph = GlyphSize(item);
-  const bool rtl = item->GetParentMenu() && item->GetParentMenu()->IsRightToLeft();
+  const bool rtl = IsRightToLeftItem(item);
   RECT text{Margin + glyph.cx + Spacing + Margin, 0, picture.Width() - Margin - 8, picture.Height()};
   std::wstring caption = item->Caption;
   std::wstring tail;

@@ -184,6 +184,31 @@ TEST_F(PopupMenuSkinTest, ItemPicturesByKind) {
   EXPECT_EQ(Marked(*captionPicture, RECT{8, 4, kItemWidth / 2 - 40, kItemHeight - 4}, band), 0) << "no dash drawn";
 }
 
+// A right-to-left popup's background is the left-to-right one turned left for
+// right (icon column and extra line on the right).
+TEST_F(PopupMenuSkinTest, RightToLeftPopupsAreMirrored) {
+  manager->MenuSupport.UseExtraLine = true;
+  constexpr int kWidth = 120, kHeight = 90;
+  TMenuItem* first = Add(L"Open");
+  TacMenuInfo* ltr = painter->PrepareMenuBG(first, kWidth, nullptr, kHeight);
+  ASSERT_NE(ltr, nullptr);
+
+  TPopupMenu mirrored(nullptr);
+  mirrored.RightToLeft = true;
+  TMenuItem* rtlFirst = mirrored.Items().Add(L"Open");
+  TacMenuInfo* rtl = painter->PrepareMenuBG(rtlFirst, kWidth, nullptr, kHeight);
+  ASSERT_NE(rtl, nullptr);
+  int asymmetric = 0, unmirrored = 0;
+  for (int y = 0; y < kHeight; ++y) {
+    for (int x = 0; x < kWidth; ++x) {
+      asymmetric += At(*ltr->Bmp, x, y) != At(*ltr->Bmp, kWidth - 1 - x, y) ? 1 : 0;
+      unmirrored += At(*rtl->Bmp, x, y) != At(*ltr->Bmp, kWidth - 1 - x, y) ? 1 : 0;
+    }
+  }
+  EXPECT_GT(asymmetric, 100) << "the extra line makes the picture one-sided";
+  EXPECT_EQ(unmirrored, 0);
+}
+
 // The popup opened for real: the menu window wrapped and shaped, its picture
 // the skin's, and no handles left after twenty openings.
 TEST_F(PopupMenuSkinTest, RealPopupIsWrappedShapedAndFreed) {

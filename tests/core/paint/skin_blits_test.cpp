@@ -4,6 +4,7 @@
 #include <string>
 #include <vector>
 
+#include "core/paint/block_transfer.h"
 #include "core/paint/pixel.h"
 #include "core/paint/resample.h"
 #include "core/paint/skin_blits.h"
@@ -55,6 +56,20 @@ INSTANTIATE_TEST_SUITE_P(
         KeyedCase{"ready_without_bitmap_leaves_keys", true, true, ParentKind::kNone, {D0, N}},
         KeyedCase{"not_ready_fills_keys_in_pixel_order", false, false, ParentKind::kNone, {0x00112233, N}}),
     [](const auto& test) { return std::string(test.param.name); });
+
+TEST(Mirror, TurnsEveryRowAndItsRectsLeftForRight) {
+  auto odd = Bitmap32(3, 2, {1, 2, 3, 4, 5, 6});
+  MirrorHorizontally(*odd);
+  EXPECT_EQ(Pixels(*odd), (std::vector<uint32_t>{3, 2, 1, 6, 5, 4}));
+  auto even = Bitmap32(4, 1, {1, 2, 3, 4});
+  MirrorHorizontally(*even);
+  EXPECT_EQ(Pixels(*even), (std::vector<uint32_t>{4, 3, 2, 1}));
+  // A corner cut at the left is one at the right after mirroring.
+  const TRect corner = MirroredRect({0, 0, 2, 3}, 10);
+  EXPECT_EQ(corner.Left, 8);
+  EXPECT_EQ(corner.Right, 10);
+  EXPECT_EQ(corner.Bottom, 3);
+}
 
 TEST(BlitKeyed, SourceRectIncludesItsRightAndBottomAndIsClipped) {
   const auto source = Bitmap32(3, 2, {1, 2, 3, 4, 5, 6});
