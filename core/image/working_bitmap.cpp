@@ -71,11 +71,14 @@ std::vector<TPaletteEntry> GrayRamp(TPixelFormat format) {
 void SetPixelStorageFactory(TPixelStorageFactory factory) { g_factory = factory; }
 
 TWorkingBitmap::TWorkingBitmap(int width, int height, TPixelFormat format)
+    : TWorkingBitmap(width, height, format, g_factory) {}
+
+TWorkingBitmap::TWorkingBitmap(int width, int height, TPixelFormat format, TPixelStorageFactory factory)
     : width_(width),
       height_(height),
       format_(format),
       stride_(CheckedStride(width, height, format)),
-      storage_((g_factory ? g_factory : MakeHeapStorage)(width, height, static_cast<int>(format), stride_)),
+      storage_((factory ? factory : MakeHeapStorage)(width, height, static_cast<int>(format), stride_)),
       bits_(storage_ ? storage_->Bits() : nullptr),
       palette_(GrayRamp(format)) {
   if (!storage_ || (bits_ == nullptr && stride_ * static_cast<size_t>(height_) != 0)) throw std::bad_alloc();

@@ -42,6 +42,8 @@ class TWorkingBitmap {
   // Throws std::invalid_argument for a negative size or one whose pixel buffer
   // would exceed kMaxWorkingBitmapBytes; 0 x 0 (and 0 x n) is allowed.
   TWorkingBitmap(int width, int height, TPixelFormat format = TPixelFormat::pf32bit);
+  // With storage from factory (null: plain heap memory), whatever the global one is.
+  TWorkingBitmap(int width, int height, TPixelFormat format, TPixelStorageFactory factory);
   TWorkingBitmap(const TWorkingBitmap&) = delete;
   TWorkingBitmap& operator=(const TWorkingBitmap&) = delete;
 

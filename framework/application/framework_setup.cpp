@@ -2,7 +2,6 @@
 
 #include <mutex>
 
-#include "framework/graphics/dib_storage.h"
 #include "framework/graphics/paint_platform_hooks.h"
 
 void SetUpFramework() {
@@ -10,7 +9,6 @@ void SetUpFramework() {
   std::call_once(once, [] {
     RegisterFrameworkClasses();
     RegisterStandardControlClasses();
-    TDibStorage::Install();
     // The core's painters take system colours and gradients from the platform.
     zelvan::framework::InstallPaintPlatformHooks();
   });

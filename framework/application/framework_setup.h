@@ -1,6 +1,6 @@
 #pragma once
 // One-time set-up of the framework: the classes and properties that stored
-// layouts can name, and the DIB-section storage of working bitmaps. Called by
+// layouts can name, and the platform's colours for the painters. Called by
 // TApplication::Initialize and by every layout read; later calls do nothing.
 
 void SetUpFramework();

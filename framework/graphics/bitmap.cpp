@@ -15,14 +15,25 @@ using zelvan::image::TWorkingBitmap;
 
 namespace {
 
-// Working bitmaps of a TBitmap must be DIB sections.
+// Working bitmaps of a TBitmap are DIB sections, so GDI can draw into them.
+// (Scratch bitmaps of the painters stay plain memory: a DIB section costs a
+// GDI object and a mapping of its own.)
 std::unique_ptr<TWorkingBitmap> NewImage(int width, int height, TPixelFormat format) {
   SetUpFramework();
   try {
-    return std::make_unique<TWorkingBitmap>(width, height, format);
+    return std::make_unique<TWorkingBitmap>(width, height, format, &TDibStorage::Create);
   } catch (const std::invalid_argument&) {
     throw Exception(L"Invalid bitmap size");
   }
+}
+
+// The image itself when it is a DIB section, else a DIB-section copy of it.
+std::unique_ptr<TWorkingBitmap> InDib(std::unique_ptr<TWorkingBitmap> image) {
+  if (TDibStorage::Of(*image)) return image;
+  auto dib = NewImage(image->Width(), image->Height(), image->PixelFormat());
+  dib->Palette() = image->Palette();
+  for (int y = 0; y < image->Height(); ++y) std::memcpy(dib->ScanLine(y), image->ScanLine(y), image->Stride());
+  return dib;
 }
 
 bool SamePalette(const std::vector<TPaletteEntry>& a, const std::vector<TPaletteEntry>& b) {
@@ -41,7 +52,7 @@ TBitmap::~TBitmap() { FCanvas->FreeHandle(); }
 
 void TBitmap::Replace(std::unique_ptr<TWorkingBitmap> image) {
   FCanvas->FreeHandle();
-  FImage = std::move(image);
+  FImage = InDib(std::move(image));
   FSyncedPalette.clear();
 }
 
@@ -127,7 +138,6 @@ void TBitmap::Assign(const TBitmap& source) {
 void TBitmap::LoadFromStream(TStream& stream) {
   std::vector<uint8_t> data(static_cast<size_t>(stream.Size() - stream.Position()));
   stream.ReadBuffer(data.data(), data.size());
-  SetUpFramework();  // so that the image read is a DIB section
   Replace(ReadBmp(data));
 }
 

@@ -48,8 +48,6 @@ std::unique_ptr<zelvan::image::TPixelStorage> TDibStorage::Create(int width, int
   return std::make_unique<TDibStorage>(width, height, bitsPerPixel);
 }
 
-void TDibStorage::Install() { zelvan::image::SetPixelStorageFactory(&TDibStorage::Create); }
-
 TDibStorage* TDibStorage::Of(zelvan::image::TWorkingBitmap& bitmap) {
   return dynamic_cast<TDibStorage*>(bitmap.Storage());
 }

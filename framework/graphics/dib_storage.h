@@ -1,7 +1,7 @@
 #pragma once
 // The Win32 face of the core's working bitmap: its pixels live in a top-down
 // DIB section, so the same memory can be selected into a device context and
-// blitted. Installed as the working bitmaps' storage factory.
+// blitted. The storage of every TBitmap's image.
 
 #include <windows.h>
 
@@ -22,8 +22,6 @@ class TDibStorage : public zelvan::image::TPixelStorage {
   void SetColorTable(const std::vector<zelvan::image::TPaletteEntry>& palette,
                      HDC selectedIn = nullptr);
 
-  // Makes every working bitmap made from now on a DIB section.
-  static void Install();
   static std::unique_ptr<zelvan::image::TPixelStorage> Create(int width, int height,
                                                               int bitsPerPixel, size_t stride);
   // The DIB storage of a working bitmap, or null when it has another storage.

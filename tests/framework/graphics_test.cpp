@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <memory>
+#include <vector>
 
 #include <cstring>
 
@@ -102,6 +103,21 @@ TEST(Bitmap, EveryPixelFormatKeepsPixelsAndPaletteThroughBmp) {
     }
     EXPECT_EQ(loaded.Canvas().Pixel(0, 1), RGB(0x12, 0x34, 0x56));
   }
+}
+
+// Painters make many short-lived working bitmaps: they must not cost a GDI
+// object each (a DIB section per scratch bitmap made skinned painting slow).
+TEST(Bitmap, OnlyBitmapsImagesAreDibSections) {
+  TBitmap first(4, 4, pf32bit);  // the framework is set up
+  const unsigned before = GdiObjectCount();
+  {
+    std::vector<std::unique_ptr<zelvan::image::TWorkingBitmap>> scratch;
+    for (int i = 0; i < 50; ++i) scratch.push_back(std::make_unique<zelvan::image::TWorkingBitmap>(64, 64));
+    EXPECT_EQ(GdiObjectCount(), before);
+    TBitmap bitmap(64, 64, pf32bit);
+    EXPECT_EQ(GdiObjectCount(), before + 1);
+  }
+  EXPECT_EQ(GdiObjectCount(), before);
 }
 
 TEST(Bitmap, MalformedFilesAreReadErrors) {
