@@ -38,7 +38,8 @@ struct TControl {
   const char* Section;
   int Width, Height;
 };
-constexpr TControl kButton{"BUTTON", 75, 25}, kEdit{"EDIT", 121, 21}, kForm{"FORM", 531, 420};
+constexpr TControl kButton{"BUTTON", 75, 25}, kEdit{"EDIT", 121, 21}, kForm{"FORM", 531, 420},
+    kMenuItem{"MENUITEM", 200, 24};
 
 void SetBytes(benchmark::State& state, const TControl& c) {
   state.SetBytesProcessed(static_cast<int64_t>(state.iterations()) * c.Width * c.Height * 4);
@@ -74,6 +75,7 @@ void BM_PaintItem(benchmark::State& state, const TControl& c) {
 BENCHMARK_CAPTURE(BM_PaintItem, button, kButton)->Arg(0)->Arg(1);
 BENCHMARK_CAPTURE(BM_PaintItem, edit, kEdit)->Arg(0)->Arg(1);
 BENCHMARK_CAPTURE(BM_PaintItem, form, kForm)->Arg(0);
+BENCHMARK_CAPTURE(BM_PaintItem, menu_item, kMenuItem)->Arg(0)->Arg(1);
 
 // References: the cheapest a see-through and an opaque background can be.
 void BM_CopyBlockReference(benchmark::State& state, const TControl& c) {
@@ -86,6 +88,7 @@ void BM_CopyBlockReference(benchmark::State& state, const TControl& c) {
   SetBytes(state, c);
 }
 BENCHMARK_CAPTURE(BM_CopyBlockReference, button, kButton);
+BENCHMARK_CAPTURE(BM_CopyBlockReference, menu_item, kMenuItem);
 
 void BM_FillReference(benchmark::State& state, const TControl& c) {
   auto cache = zelvan::image::CreateBmp32(c.Width, c.Height);

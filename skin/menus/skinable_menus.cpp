@@ -154,6 +154,7 @@ bool& TsSkinableMenus::SkinnedPopupFlag() {
 
 void TsSkinableMenus::HookPopupMenu(TMenu& menu, bool active) {
   const bool on = active && FOwner && FOwner->SkinnedPopups();
+  ReadMenuFont();  // the platform's settings may have changed since the last menu
   menu.SetOwnerDraw(on);
   if (auto* popup = dynamic_cast<TPopupMenu*>(&menu); popup && on) popup->MenuAnimation = TMenuAnimation{maNone};
   for (int i = 0; i < menu.Items().Count(); ++i) HookItem(*menu.Items().Items(i), on);
@@ -202,12 +203,18 @@ bool TsSkinableMenus::IsPopupItem(const TMenuItem* item) const {
 
 // ---------------------------------------------------------------- measuring
 
-bool TsSkinableMenus::MakeFont(TMenuItem* item, int state, TFont& font) {
+void TsSkinableMenus::ReadMenuFont() {
   NONCLIENTMETRICSW metrics{};
   metrics.cbSize = sizeof(metrics);
-  if (SystemParametersInfoW(SPI_GETNONCLIENTMETRICS, sizeof(metrics), &metrics, 0)) {
-    font.SetName(metrics.lfMenuFont.lfFaceName);
-    font.SetHeight(metrics.lfMenuFont.lfHeight);
+  FMenuFontRead = SystemParametersInfoW(SPI_GETNONCLIENTMETRICS, sizeof(metrics), &metrics, 0) != FALSE;
+  if (FMenuFontRead) FMenuFont = metrics.lfMenuFont;
+}
+
+bool TsSkinableMenus::MakeFont(TMenuItem* item, int state, TFont& font) {
+  if (!FMenuFontRead) ReadMenuFont();
+  if (FMenuFontRead) {
+    font.SetName(FMenuFont.lfFaceName);
+    font.SetHeight(FMenuFont.lfHeight);
   }
   BYTE charset = DEFAULT_CHARSET;
   if (TMenu* menu = item->GetParentMenu()) {
@@ -486,7 +493,11 @@ void TsSkinableMenus::sAdvancedDrawItem(TMenuItem* item, HDC dc, const RECT& rec
   }
   const int w = place.right - place.left, h = place.bottom - place.top;
   if (w <= 0 || h <= 0) return;
-  TBitmap picture(w, h, pf32bit);
+  // One picture serves every item: a new bitmap and context per item would
+  // cost more than drawing it.
+  if (!FPicture) FPicture = std::make_unique<TBitmap>(w, h, pf32bit);
+  FPicture->SetSize(w, h);
+  TBitmap& picture = *FPicture;
   const TRect source{place.left + offset.x, place.top + offset.y, place.left + offset.x + w, place.top + offset.y + h};
   zelvan::paint::CopyBlock(picture.Image(), {0, 0}, info->Bmp->Image(), source);
   const bool selected = state.Contains(odSelected) && item->Enabled;

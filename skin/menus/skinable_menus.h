@@ -99,6 +99,12 @@ class TsSkinableMenus {
   void DrawExtraLine(TBitmap& bitmap, TMenuItem* firstItem, int border, int height);
   void CopyFrameParts(HDC dc, const TacMenuInfo& info, TMenuItem* item, const RECT& rect, POINT offset);
 
+  // The platform's menu font, read again whenever a menu is hooked (it shows).
+  void ReadMenuFont();
+  LOGFONTW FMenuFont{};
+  bool FMenuFontRead = false;
+  std::unique_ptr<TBitmap> FPicture;  // the item being drawn
+
   TsSkinManager* FOwner;
   std::unordered_set<TMenuItem*> FHooked;  // items carrying the skin's handlers
 };

@@ -346,6 +346,7 @@ TEST_F(CaptionButtonsTest, UserTitleButtonsLieLeftOfTheBoxesAndReportTheirClicks
 
   // Pressed: the glyph moves one pixel right and down; released on it: down, then up.
   SetCursorPos(screen.x, screen.y);
+  Pump(30);  // the platform's own move there comes now, not during a later release
   SendMessageW(window, WM_NCLBUTTONDOWN, 1000, MAKELPARAM(screen.x, screen.y));
   EXPECT_EQ(wide->Data.State, 2);
   EXPECT_EQ(GetCapture(), window);
