@@ -109,11 +109,22 @@ bool WriteCaptionButtonPage(TsSkinManager& manager, const std::wstring& path,
     form->SetBounds(400, 300, 400, 120);
     form->SetCaption(row.caption);
     auto* provider = new TsSkinProvider(form);
+    // A user title button: a dot on a see-through white ground.
+    TBitmap glyph(12, 12, pf24bit);
+    HDC glyphDc = glyph.Canvas().Handle();
+    const RECT all{0, 0, 12, 12};
+    FillRect(glyphDc, &all, static_cast<HBRUSH>(GetStockObject(WHITE_BRUSH)));
+    HGDIOBJ oldBrush = SelectObject(glyphDc, GetStockObject(DKGRAY_BRUSH));
+    Ellipse(glyphDc, 2, 2, 10, 10);
+    SelectObject(glyphDc, oldBrush);
+    TsTitleButton* user = provider->TitleButtons.Add();
+    user->SetGlyph(glyph);
     form->Show();
     Application->ProcessMessages();
     if (!row.active) SendMessageW(form->Handle(), WM_NCACTIVATE, FALSE, 0);
     provider->RenderFrame();
-    for (TsCaptionButton* button : {&provider->ButtonClose, &provider->ButtonMax, &provider->ButtonMin, &provider->ButtonHelp}) {
+    for (TsCaptionButton* button : {&provider->ButtonClose, &provider->ButtonMax, &provider->ButtonMin, &provider->ButtonHelp,
+                                    &user->Data}) {
       button->State = row.state;
       provider->RepaintButton(*button);
     }
