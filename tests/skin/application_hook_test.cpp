@@ -94,6 +94,19 @@ TEST_F(ApplicationHookTest, MinimiseAndRestoreThereFlyTheMainFormAndSetShowState
       3, 1);
 }
 
+TEST_F(ApplicationHookTest, TheMainFormsOwnMinimiseAndRestoreGoThroughTheHook) {
+  SendMessageW(form->Handle(), WM_SYSCOMMAND, SC_MINIMIZE, 0);
+  EXPECT_EQ(manager->ShowState, saMinimize);
+  EXPECT_TRUE(MinimizeAnimationRunning());
+  EXPECT_TRUE(IsIconic(form->Handle()));
+  AnimationEnds();
+  SendMessageW(form->Handle(), WM_SYSCOMMAND, SC_RESTORE, 0);
+  EXPECT_EQ(manager->ShowState, saRestore);
+  EXPECT_TRUE(MinimizeAnimationRunning());
+  EXPECT_FALSE(IsIconic(form->Handle()));
+  AnimationEnds();
+}
+
 TEST_F(ApplicationHookTest, OtherCommandsAndCommandsWithoutASkinAnimateNothing) {
   struct TCase {
     const char* What;
