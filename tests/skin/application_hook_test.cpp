@@ -14,6 +14,7 @@
 #include "kit_skin_fixture.h"
 #include "skin/core/minimize_animation.h"
 #include "skin/core/skin_messages.h"
+#include "skin/core/window_animation.h"
 #include "skin/store/skin_manager.h"
 #include "skin/window/skin_provider.h"
 #include "skin_test_kit.h"
@@ -143,6 +144,56 @@ TEST_F(ApplicationHookTest, TheTaskbarButtonsMenuIsTheSkinnedSystemMenu) {
   EXPECT_TRUE(skinned);
   EXPECT_NE(SkinProviderOf(form)->SystemMenu(), nullptr) << "the main form's own";
   EXPECT_FALSE(IsWindowVisible(Application->Handle()));
+}
+
+// The run has ended (the message loop saw its quit) while the test goes on.
+class TEndedRun {
+ public:
+  TEndedRun() {
+    Application->Terminate();
+    Application->ProcessMessages();
+  }
+  ~TEndedRun() {
+    Application->Terminate();
+    Application->Run();  // sees the quit at once, and clears the ended state on its way out
+  }
+  TEndedRun(const TEndedRun&) = delete;
+  TEndedRun& operator=(const TEndedRun&) = delete;
+};
+
+TEST_F(ApplicationHookTest, AtTheEndTheMainFormFadesOutAndOnlyAStartedFadeIsWaitedFor) {
+  Application->SetMainFormOnTaskbar(false);
+  HWND window = form->Handle();
+  TsSkinProvider* provider = SkinProviderOf(form);
+  struct TCase {
+    const char* What;
+    uint16_t Time;
+    bool Fades;
+  } cases[] = {
+      {"too short for one step: no fade, no wait", 5, false},
+      {"ten steps", 120, true},
+  };
+  for (const TCase& c : cases) {
+    manager->AnimEffects.FormHide.Time = c.Time;
+    TEndedRun ended;
+    ASSERT_TRUE(Application->Terminated());
+    WINDOWPOS hiding{Application->Handle(), nullptr, 0, 0, 0, 0, SWP_HIDEWINDOW | SWP_NOMOVE | SWP_NOSIZE};
+    SendMessageW(Application->Handle(), WM_WINDOWPOSCHANGED, 0, reinterpret_cast<LPARAM>(&hiding));
+    EXPECT_FALSE(HideAnimationRunning()) << c.What << ": over before the hook returns";
+    const bool layered = (GetWindowLongPtrW(window, GWL_EXSTYLE) & WS_EX_LAYERED) != 0;
+    EXPECT_EQ(layered, c.Fades) << c.What;
+    BYTE alpha = 0;
+    DWORD flags = 0;
+    if (layered && GetLayeredWindowAttributes(window, nullptr, &alpha, &flags)) {
+      EXPECT_EQ(alpha, 1) << c.What;
+    }
+    EXPECT_EQ((provider->FormState & TsSkinProvider::fsClosingAnimated) != 0, c.Fades) << c.What;
+    EXPECT_EQ(provider->SkipNextAnimation, c.Fades) << c.What;
+  }
+  // A restore after it brings the form back without the closing mark.
+  Command(SC_RESTORE);
+  EXPECT_EQ(provider->FormState & TsSkinProvider::fsClosingAnimated, 0u);
+  EXPECT_FALSE(provider->SkipNextAnimation);
 }
 
 TEST_F(ApplicationHookTest, AMenuItemAddressFromOutsideIsNeverFollowed) {
