@@ -125,6 +125,19 @@ TEST_F(SkinHandOverTest, AHandOverArrivingWhileOneIsAppliedIsRefused) {
   EXPECT_EQ(SendHandOver(form->Handle(), record, kHandOverRecordSize), 1) << "the busy flag was cleared";
 }
 
+TEST_F(SkinHandOverTest, AHandOverThatFailsToLoadBringsThePreviousSkinBackWholeAndIsAnswered1) {
+  dir.Write("Bad.asz", "not an archive");
+  TMessageBoxRecorder boxes;
+  const auto bad = HandOverRecord(0xA400, "Bad", WideToUtf8(folder), kHandedText);
+  EXPECT_EQ(SendHandOver(form->Handle(), bad, kHandOverRecordSize), 1) << "the record itself was sound";
+  EXPECT_EQ(boxes.Texts.size(), 1u) << "the load's error is shown";
+  EXPECT_EQ(manager->SkinName(), L"Base");
+  EXPECT_GE(manager->GetSkinIndex("BASE"), 0) << "the previous skin from its own description, not the handed text";
+  EXPECT_LT(manager->GetSkinIndex("HANDED"), 0);
+  EXPECT_FALSE(manager->NonAutoUpdate);
+  EXPECT_EQ(SendHandOver(form->Handle(), Record(), kHandOverRecordSize), 1) << "the next hand-over is taken";
+}
+
 TEST_F(SkinHandOverTest, TheFormAnswersThePrivateMessage) {
   HWND window = form->Handle();
   EXPECT_EQ(SendMessageW(window, kPreviewMessage, kPreviewPing, 0), 1);
