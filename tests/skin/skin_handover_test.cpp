@@ -8,10 +8,12 @@
 
 #include <memory>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "../framework/test_support.h"
 #include "framework/forms/form.h"
+#include "framework/system/exception.h"
 #include "framework/system/wide_text.h"
 #include "preview_tool.h"
 #include "skin/store/skin_manager.h"
@@ -136,6 +138,30 @@ TEST_F(SkinHandOverTest, AHandOverThatFailsToLoadBringsThePreviousSkinBackWholeA
   EXPECT_LT(manager->GetSkinIndex("HANDED"), 0);
   EXPECT_FALSE(manager->NonAutoUpdate);
   EXPECT_EQ(SendHandOver(form->Handle(), Record(), kHandOverRecordSize), 1) << "the next hand-over is taken";
+}
+
+TEST_F(SkinHandOverTest, AFailureInsideAHandOverLeavesNothingHalfDone) {
+  TMessageBoxRecorder boxes;
+  bool fail = true;
+  manager->OnBeforeChange = [&](TObject*) {
+    if (std::exchange(fail, false)) throw Exception(L"the application refused");
+  };
+  EXPECT_NE(SendHandOver(form->Handle(), Record(), kHandOverRecordSize), 1);
+  EXPECT_EQ(boxes.Texts.size(), 1u) << "shown by the application's handler";
+  EXPECT_FALSE(PreviewState().Busy);
+  EXPECT_FALSE(manager->NonAutoUpdate) << "the windows hear of later changes";
+  manager->SetSkinName(L"Base");
+  EXPECT_GE(manager->GetSkinIndex("BASE"), 0) << "the handed text went with the failed hand-over";
+  EXPECT_EQ(SendHandOver(form->Handle(), Record(), kHandOverRecordSize), 1);
+}
+
+TEST_F(SkinHandOverTest, WithoutADefaultManagerAHandOverIsRefused) {
+  const std::vector<uint8_t> record = Record();
+  COPYDATASTRUCT block{0, static_cast<DWORD>(record.size()), const_cast<uint8_t*>(record.data())};
+  manager.reset();
+  ASSERT_EQ(DefaultManager(), nullptr);
+  EXPECT_FALSE(TakeHandOver(form->Handle(), kHandOverWParam, &block));
+  EXPECT_FALSE(PreviewState().Busy);
 }
 
 TEST_F(SkinHandOverTest, TheFormAnswersThePrivateMessage) {
