@@ -197,12 +197,17 @@ LRESULT CALLBACK TApplication::AppWndProc(HWND window, UINT msg, WPARAM wParam, 
   return message.Result;
 }
 
-void TApplication::WndProc(TMessage& message) {
+bool TApplication::HookedMessage(TMessage& message) {
   // A hook may unhook itself or others while it runs.
   const std::vector<THookEntry> hooks = FHooks;
   for (const THookEntry& entry : hooks) {
-    if (entry.Hook(message)) return;
+    if (entry.Hook(message)) return true;
   }
+  return false;
+}
+
+void TApplication::WndProc(TMessage& message) {
+  if (HookedMessage(message)) return;
   switch (message.Msg) {
     case WM_CLOSE:
       if (FMainForm) FMainForm->Close();

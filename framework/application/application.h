@@ -66,6 +66,9 @@ class TApplication : public TComponent {
   using TWindowHook = std::function<bool(TMessage& message)>;
   int HookMainWindow(TWindowHook hook);
   void UnhookMainWindow(int hookId);
+  // Runs the hooks only, not the window's own handling, for a message that a
+  // form passes on for the whole application; true when a hook handled it.
+  bool HookedMessage(TMessage& message);
 
   const std::wstring& Title() const { return FTitle; }
   void SetTitle(const std::wstring& title);

@@ -15,9 +15,11 @@ TCustomForm* GetParentForm(TControl* control) {
 
 namespace {
 
+// Never destroyed: forms freed by the application object at the process's
+// exit still leave it, after a function static would be gone.
 std::vector<TCustomForm*>& Forms() {
-  static std::vector<TCustomForm*> forms;
-  return forms;
+  static auto* forms = new std::vector<TCustomForm*>;
+  return *forms;
 }
 
 }  // namespace

@@ -46,6 +46,14 @@ void TCustomForm::WndProc(TMessage& message) {
     case WM_CLOSE:
       Close();
       return;
+    case WM_SYSCOMMAND:
+      // The main form on the taskbar stands for the application: its own
+      // minimise and restore reach the application window's hooks first.
+      if (Application->MainForm() == this && Application->MainFormOnTaskbar() &&
+          (message.WParam == SC_MINIMIZE || message.WParam == SC_RESTORE) && Application->HookedMessage(message)) {
+        return;
+      }
+      break;
     case WM_ACTIVATE:
       Activated(LOWORD(message.WParam) != WA_INACTIVE);
       if (LOWORD(message.WParam) != WA_INACTIVE) {

@@ -1,5 +1,7 @@
 #include "framework/system/wide_text.h"
 
+#include <windows.h>
+
 #include "core/text/utf.h"
 
 static_assert(sizeof(wchar_t) == sizeof(char16_t), "the Win32 side needs a 16-bit wchar_t");
@@ -14,4 +16,12 @@ std::wstring Utf8ToWide(std::string_view text) {
 
 std::string WideToUtf8(std::wstring_view text) {
   return zelvan::text::Utf16ToUtf8(WideToU16(text));
+}
+
+std::wstring CodePageToWide(std::string_view bytes) {
+  if (bytes.empty()) return {};
+  const int length = MultiByteToWideChar(CP_ACP, 0, bytes.data(), static_cast<int>(bytes.size()), nullptr, 0);
+  std::wstring text(static_cast<size_t>(length), L'\0');
+  MultiByteToWideChar(CP_ACP, 0, bytes.data(), static_cast<int>(bytes.size()), text.data(), length);
+  return text;
 }

@@ -79,9 +79,7 @@ void TStrings::LoadFromStream(TStream& stream) {
                                  static_cast<int>(bytes.size()), nullptr, 0) > 0 || bytes.empty()) {
     text = Utf8ToWide(bytes);
   } else {
-    const int length = MultiByteToWideChar(CP_ACP, 0, bytes.data(), static_cast<int>(bytes.size()), nullptr, 0);
-    text.resize(static_cast<size_t>(length));
-    MultiByteToWideChar(CP_ACP, 0, bytes.data(), static_cast<int>(bytes.size()), text.data(), length);
+    text = CodePageToWide(bytes);
   }
   SetText(text);
 }

@@ -10,6 +10,7 @@
 #include "framework/application/application.h"
 #include "framework/forms/custom_form.h"
 #include "skin/core/animation_window.h"
+#include "skin/core/platform_min_animation.h"
 #include "skin/core/skinned_windows.h"
 #include "skin/core/state_fade.h"
 #include "skin/core/threaded_timer.h"
@@ -22,32 +23,6 @@ using zelvan::paint::TRect;
 namespace {
 
 TRect ToRect(const RECT& r) { return {r.left, r.top, r.right, r.bottom}; }
-
-// The platform's own minimise animation, off while ours runs.
-class TPlatformMinimizeAnimation {
- public:
-  void SwitchOff() {
-    if (FSaved) return;
-    ANIMATIONINFO info{sizeof(info), 0};
-    if (!SystemParametersInfoW(SPI_GETANIMATION, sizeof(info), &info, 0)) return;
-    FWasOn = info.iMinAnimate != 0;
-    FSaved = true;
-    if (!FWasOn) return;
-    info.iMinAnimate = 0;
-    SystemParametersInfoW(SPI_SETANIMATION, sizeof(info), &info, 0);
-  }
-  void Restore() {
-    if (!FSaved) return;
-    FSaved = false;
-    if (!FWasOn) return;
-    ANIMATIONINFO info{sizeof(info), 1};
-    SystemParametersInfoW(SPI_SETANIMATION, sizeof(info), &info, 0);
-  }
-
- private:
-  bool FSaved = false;
-  bool FWasOn = false;
-};
 
 class TacMinTimer : public TacThreadedTimer {
  public:
@@ -141,10 +116,10 @@ TRect TaskbarPoint(const RECT& form) {
 
 }  // namespace
 
-bool StartMinimizeAnimation(TacProviderLink* provider, bool minimizing) {
+bool StartMinimizeAnimation(TacProviderLink* provider, bool minimizing, bool fromApplicationWindow) {
   if (!provider || !provider->ProviderForm()) return false;
   TCustomForm* form = provider->ProviderForm();
-  if (Application && form == Application->MainForm()) return false;  // the application window animates it
+  if (Application && form == Application->MainForm() && !fromApplicationWindow) return false;
   if (!form->HandleAllocated()) return false;
   HWND window = form->Handle();
   // A restore starts from a minimised form; the other rules are the show's.

@@ -8,8 +8,9 @@
 class TacProviderLink;
 
 // Starts the animation; the caller minimises or restores the form right
-// after. Not for the main form. True when it started.
-bool StartMinimizeAnimation(TacProviderLink* provider, bool minimizing);
+// after. The main form animates only from the application window's hook
+// (fromApplicationWindow), never from its own commands. True when it started.
+bool StartMinimizeAnimation(TacProviderLink* provider, bool minimizing, bool fromApplicationWindow = false);
 bool MinimizeAnimationRunning();
 // Ends a running animation at once.
 void FinishMinimizeAnimation();

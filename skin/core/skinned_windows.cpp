@@ -29,12 +29,14 @@ bool TSkinnedFormList::Contains(const TCustomForm* form) const {
   return std::find(FForms.begin(), FForms.end(), form) != FForms.end();
 }
 
+// Never destroyed: forms and managers freed by the application object at the
+// process's exit still use them, after function statics would be gone.
 TSkinnedFormList& SkinnedFormList() {
-  static TSkinnedFormList list;
-  return list;
+  static auto* list = new TSkinnedFormList;
+  return *list;
 }
 
 std::vector<TacAutoSkinned*>& AutoSkinnedWindowList() {
-  static std::vector<TacAutoSkinned*> list;
-  return list;
+  static auto* list = new std::vector<TacAutoSkinned*>;
+  return *list;
 }

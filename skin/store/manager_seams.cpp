@@ -2,7 +2,5 @@
 
 bool TrySkinWindow(HWND) { return false; }
 void WindowDestroyed(HWND) {}
-void InstallApplicationHook(TsSkinManager&) {}
-void RemoveApplicationHook(TsSkinManager&) {}
 void RemoveExtendedBorders(TsSkinManager&) {}
 

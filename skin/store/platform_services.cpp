@@ -4,6 +4,8 @@
 
 #include <shellapi.h>
 
+#include <algorithm>
+
 namespace {
 
 std::u16string ProgramFolder() {
@@ -15,18 +17,22 @@ std::u16string ProgramFolder() {
 }
 
 bool TestSwitchGiven() {
-  int count = 0;
-  wchar_t** arguments = CommandLineToArgvW(GetCommandLineW(), &count);
-  if (!arguments) return false;
-  bool found = false;
-  for (int i = 1; i < count; ++i) {
-    if (lstrcmpiW(arguments[i], L"/actest") == 0) found = true;
+  for (const std::wstring& parameter : CommandLineParameters()) {
+    if (lstrcmpiW(parameter.c_str(), L"/actest") == 0) return true;
   }
-  LocalFree(arguments);
-  return found;
+  return false;
 }
 
 }  // namespace
+
+std::vector<std::wstring> CommandLineParameters() {
+  int count = 0;
+  wchar_t** arguments = CommandLineToArgvW(GetCommandLineW(), &count);
+  if (!arguments) return {};
+  std::vector<std::wstring> parameters(arguments + std::min(count, 1), arguments + count);
+  LocalFree(arguments);
+  return parameters;
+}
 
 bool IsHiddenOrSystemEntry(const std::u16string& path) {
   const DWORD attributes = GetFileAttributesW(reinterpret_cast<const wchar_t*>(path.c_str()));

@@ -5,6 +5,7 @@
 
 #include <functional>
 #include <string>
+#include <vector>
 
 #include "core/store/skin_services.h"
 
@@ -13,3 +14,6 @@ zelvan::store::TSkinServices PlatformSkinServices(
 
 // Whether a directory entry has the hidden or the system attribute.
 bool IsHiddenOrSystemEntry(const std::u16string& path);
+
+// The process's own command-line parameters, without the program's name.
+std::vector<std::wstring> CommandLineParameters();

@@ -152,6 +152,8 @@ void TsSkinManager::LoadSkin(const std::wstring& oldName) {
       LoadSkinByName(FSettings.SkinName);
     } catch (const std::exception& e) {
       FSettings.SkinName = U16(oldName);
+      // A handed-over text belonged to the name that failed, not to the old one.
+      FSettings.HandedOverOptions.reset();
       ShowLoadError(Wide(Utf8ToUtf16(e.what())));
       RestoreSkin();
     }

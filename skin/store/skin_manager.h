@@ -13,6 +13,7 @@
 
 #include <functional>
 #include <memory>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -107,6 +108,12 @@ class TsSkinManager : private TsSkinManagerSettings, public TComponent, public z
   void RepaintForms(bool lock = true);
   void BeginUpdate() { NonAutoUpdate = true; }
   void EndUpdate(bool repaint = true, bool animation = false);
+  // A skin handed over by an editing tool: from the first one on, a folder of
+  // the set name wins over an archive of it; while a text is handed over,
+  // loads read it instead of the folder's description file.
+  void SetPreviewMode() { FSettings.PreviewMode = true; }
+  bool PreviewMode() const { return FSettings.PreviewMode; }
+  void SetHandedOverOptions(std::optional<std::string> text) { FSettings.HandedOverOptions = std::move(text); }
   void InstallHook();
   void UnInstallHook();
   // The windowed control under the mouse (its window), and the graphic one.

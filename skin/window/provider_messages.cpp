@@ -14,6 +14,7 @@
 #include "skin/paint/control_paint.h"
 #include "skin/store/manager_seams.h"
 #include "skin/store/skin_manager.h"
+#include "skin/store/skin_preview.h"
 #include "skin/window/ctrl_adapter.h"
 #include "skin/window/skin_provider.h"
 
@@ -205,8 +206,13 @@ bool TsSkinProvider::SkinnedMessage(TMessage& m, const TWndMethod& next) {
       if (!FForm->Showing()) {
         SkinData.ClearCache();
         SkinData.BGChanged = true;
+      } else {
+        AnnounceToPreviewTool(FForm);
       }
       return true;
+    case WM_COPYDATA:
+    case kPreviewMessage:
+      return PreviewMessage(FForm, m, next);
     default:
       return false;
   }

@@ -12,6 +12,7 @@
 #include "skin/core/skin_broadcast.h"
 #include "skin/core/window_animation.h"
 #include "skin/store/skin_manager.h"
+#include "skin/store/skin_preview.h"
 #include "skin/window/ctrl_adapter.h"
 
 TsSkinProvider* SkinProviderOf(TCustomForm* form) { return dynamic_cast<TsSkinProvider*>(ProviderOf(form)); }
@@ -38,6 +39,7 @@ TsSkinProvider::TsSkinProvider(TComponent* owner)
   SkinData.ProviderForm = FForm;
   SkinData.COC = 224;
   SkinData.SetSkinSection("FORM");
+  PreviewProviderCreated();
   // Asked through the hook chain, so a form without a window answers too.
   const LRESULT answer = FForm->Perform(SKM_COMMAND, SkinCommandWParam(SKC_GET_PROVIDER), 0);
   if (auto* existing = reinterpret_cast<TacProviderLink*>(answer)) {

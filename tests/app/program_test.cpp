@@ -9,23 +9,12 @@
 #include <string>
 #include <vector>
 
+#include "../framework/child_program.h"
 #include "framework/system/file_names.h"
 #include "framework/system/wide_text.h"
 #include "user_actions.h"
 
 namespace {
-
-// The program's path as this process sees it (the build gives a host path).
-std::wstring ProgramPath() {
-  std::wstring path = Utf8ToWide(ZELVAN_PROGRAM);
-  if (!path.empty() && path[0] == L'/') {
-    for (wchar_t& c : path) {
-      if (c == L'/') c = L'\\';
-    }
-    path = L"Z:" + path;
-  }
-  return path;
-}
 
 struct TChildSearch {
   std::wstring ClassName;
@@ -92,22 +81,8 @@ TEST(Program, RenamesAFolderDrivenFromOutsideThroughWindowMessages) {
     CloseHandle(file);
   }
 
-  std::wstring commandLine = L"\"" + ProgramPath() + L"\"";
-  STARTUPINFOW startup{};
-  startup.cb = sizeof(startup);
-  PROCESS_INFORMATION process{};
-  ASSERT_TRUE(CreateProcessW(nullptr, commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup,
-                             &process))
-      << WideToUtf8(commandLine);
-  // A failed check never leaves the program running.
-  struct TEnd {
-    PROCESS_INFORMATION& process;
-    ~TEnd() {
-      if (WaitForSingleObject(process.hProcess, 0) == WAIT_TIMEOUT) TerminateProcess(process.hProcess, 1);
-      CloseHandle(process.hThread);
-      CloseHandle(process.hProcess);
-    }
-  } end{process};
+  TChildProgram program(ZELVAN_PROGRAM);
+  ASSERT_TRUE(program.Started()) << WideToUtf8(program.CommandLine());
 
   HWND main = nullptr, folderBox = nullptr, list = nullptr, rename = nullptr;
   WaitFor(
@@ -123,18 +98,15 @@ TEST(Program, RenamesAFolderDrivenFromOutsideThroughWindowMessages) {
   ASSERT_TRUE(main && folderBox && list && rename) << "the main window did not appear";
   SendMessageW(folderBox, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(folder.c_str()));
   EXPECT_TRUE(WaitFor([&] { return SendMessageW(list, LVM_GETITEMCOUNT, 0, 0) == 3; }, 5000));
-  EXPECT_EQ(RemoteCell(process.hProcess, list, 0, 2), L"相册1.jpg");
+  EXPECT_EQ(RemoteCell(program.Process(), list, 0, 2), L"相册1.jpg");
 
   SendMessageW(rename, BM_CLICK, 0, 0);
-  EXPECT_TRUE(WaitFor([&] { return RemoteCell(process.hProcess, list, 2, 3) == L"√"; }, 5000));
+  EXPECT_TRUE(WaitFor([&] { return RemoteCell(program.Process(), list, 2, 3) == L"√"; }, 5000));
   for (const wchar_t* name : {L"相册1.jpg", L"相册2.jpg", L"相册3.jpg"}) {
     EXPECT_TRUE(FileExists(folder + L"\\" + name)) << WideToUtf8(name);
   }
   EXPECT_FALSE(IsWindowEnabled(rename));
 
   PostMessageW(main, WM_CLOSE, 0, 0);
-  EXPECT_EQ(WaitForSingleObject(process.hProcess, 20000), WAIT_OBJECT_0);
-  DWORD exitCode = 1;
-  GetExitCodeProcess(process.hProcess, &exitCode);
-  EXPECT_EQ(exitCode, 0u);
+  EXPECT_EQ(program.WaitForExit(20000).value_or(~0u), 0u) << "ended, and well";
 }

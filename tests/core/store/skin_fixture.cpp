@@ -1,9 +1,12 @@
 #include "tests/core/store/skin_fixture.h"
 
+#include <algorithm>
+#include <cstring>
 #include <fstream>
 #include <random>
 #include <stdexcept>
 
+#include "core/store/skin_handover.h"
 #include "core/text/utf.h"
 #include "tools/common/jpeg_writer.h"
 
@@ -159,6 +162,19 @@ const TsGeneralData& SkinHarness::Section(const std::string& name) const {
 const TsMaskData* SkinHarness::Part(const std::string& section, const std::string& property) const {
   const int i = store.GetMaskIndex(section, property);
   return i >= 0 ? &store.ma[static_cast<size_t>(i)] : nullptr;
+}
+
+std::vector<uint8_t> HandOverRecord(uint32_t magic, const std::string& name, const std::string& directory,
+                                    const std::string& description) {
+  std::vector<uint8_t> block(kHandOverRecordSize, 0);
+  for (int i = 0; i < 4; ++i) block[static_cast<size_t>(i)] = static_cast<uint8_t>(magic >> (8 * i));
+  uint8_t* field = block.data() + 4;
+  std::memcpy(field, name.data(), std::min(name.size(), kHandOverNameSize));
+  field += kHandOverNameSize;
+  std::memcpy(field, directory.data(), std::min(directory.size(), kHandOverDirectorySize));
+  field += kHandOverDirectorySize;
+  std::memcpy(field, description.data(), std::min(description.size(), kHandOverDescriptionSize));
+  return block;
 }
 
 }  // namespace zelvan::store::testing

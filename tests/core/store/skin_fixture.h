@@ -39,6 +39,11 @@ std::vector<uint8_t> SolidJpeg(int width, int height, uint32_t rgb);
 
 std::vector<uint8_t> Bytes(const std::string& text);
 
+// A skin hand-over record as an editing tool lays it out: the magic, then
+// the three text fields, each cut to its field's size.
+std::vector<uint8_t> HandOverRecord(uint32_t magic, const std::string& name, const std::string& directory,
+                                    const std::string& description);
+
 // A folder under the system's temporary folder, removed at the end.
 class TempFolder {
  public:

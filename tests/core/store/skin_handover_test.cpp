@@ -2,24 +2,17 @@
 
 #include <gtest/gtest.h>
 
-#include <algorithm>
-#include <cstring>
 #include <string>
 #include <vector>
+
+#include "tests/core/store/skin_fixture.h"
 
 namespace zelvan::store {
 namespace {
 
-// A record as the tool lays it out: magic, then the three fields.
 std::vector<uint8_t> Record(uint32_t magic, const std::string& name, const std::string& directory,
                             const std::string& description) {
-  std::vector<uint8_t> block(kHandOverRecordSize, 0);
-  for (int i = 0; i < 4; ++i) block[static_cast<size_t>(i)] = static_cast<uint8_t>(magic >> (8 * i));
-  std::memcpy(block.data() + 4, name.data(), std::min(name.size(), kHandOverNameSize));
-  std::memcpy(block.data() + 4 + kHandOverNameSize, directory.data(), std::min(directory.size(), kHandOverDirectorySize));
-  std::memcpy(block.data() + 4 + kHandOverNameSize + kHandOverDirectorySize, description.data(),
-              std::min(description.size(), kHandOverDescriptionSize));
-  return block;
+  return testing::HandOverRecord(magic, name, directory, description);
 }
 
 TEST(SkinHandOver, TheRecordIsReadFieldByField) {
