@@ -90,7 +90,13 @@ bool TrySkinDialog(HWND window, TsSkinManager& manager) {
   if (!allow) return true;
   auto* provider = new TacProvider(nullptr);
   Enlist(provider);
-  if (!provider->InitSkin(window)) delete provider;
+  if (!provider->InitSkin(window)) {
+    delete provider;
+  } else if (IsWindowVisible(window)) {
+    // Taken when activated: the frame it shows is the platform's until now.
+    SetWindowPos(window, nullptr, 0, 0, 0, 0, SWP_FRAMECHANGED | SWP_NOMOVE | SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+    RedrawWindow(window, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_FRAME | RDW_ALLCHILDREN);
+  }
   return true;
 }
 

@@ -458,6 +458,9 @@ void TacDialogWnd::WrapperWndProc(TMessage& m) {
       }
       GetClientRect(CtrlHandle, &LastClientRect);
       return;
+    case WM_WINDOWPOSCHANGED:
+      if (reinterpret_cast<const WINDOWPOS*>(m.LParam)->flags & SWP_HIDEWINDOW) RgnChanged = true;
+      break;
     case WM_ACTIVATE:
       CallPrevWndProc(m);
       if (IsWindowVisible(CtrlHandle)) {
