@@ -2,6 +2,7 @@
 
 #include "core/paint/dialog_frame.h"
 #include "skin/window/dialog_wnd.h"
+#include "skin/window/system_menu.h"
 
 TacSystemMenu::TacSystemMenu(TacDialogWnd* owner) : TPopupMenu(nullptr), FOwner(owner) {
   const auto add = [this](const wchar_t* name, const wchar_t* caption, WPARAM command, bool updateAfter) {
@@ -21,17 +22,8 @@ TacSystemMenu::TacSystemMenu(TacDialogWnd* owner) : TPopupMenu(nullptr), FOwner(
 }
 
 void TacSystemMenu::UpdateItems() {
-  const zelvan::paint::TSysMenuState state = zelvan::paint::DialogSysMenuState(FOwner->Facts());
-  const auto set = [](TMenuItem* item, const zelvan::paint::TSysMenuEntry& entry) {
-    item->Visible = entry.Visible;
-    item->Enabled = entry.Enabled;
-  };
-  set(ItemRestore, state.Restore);
-  set(ItemMove, state.Move);
-  set(ItemSize, state.Size);
-  set(ItemMinimize, state.Minimize);
-  set(ItemMaximize, state.Maximize);
-  set(ItemClose, state.Close);
+  ApplySysMenuState(zelvan::paint::DialogSysMenuState(FOwner->Facts()), ItemRestore, ItemMove, ItemSize, ItemMinimize,
+                    ItemMaximize, ItemClose);
 }
 
 void TacSystemMenu::Send(WPARAM command, bool updateAfter) {

@@ -38,18 +38,14 @@ void TacDialogWnd::CalcButtons() {
   const zelvan::paint::TDialogFacts facts = Facts();
   const bool maximized = facts.Maximized, minimized = facts.Minimized;
   const bool showMax = zelvan::paint::VisibleMax(facts), showMin = zelvan::paint::VisibleMin(facts);
-  bool big = FBigButtons;
-  int closePart = big ? (!showMax && !showMin && manager->IsValidImgIndex(c.MaskCloseAloneBtn) ? c.MaskCloseAloneBtn
-                                                                                               : c.MaskCloseBtn)
-                      : c.MaskCloseSmall;
-  if (!manager->IsValidImgIndex(closePart)) {
-    big = true;
-    closePart = c.MaskCloseBtn;
-  }
+  const frame_paint::TCaptionParts parts =
+      frame_paint::CaptionButtonParts(*manager, FBigButtons, showMax, showMin, maximized, minimized);
+  const bool big = parts.Big;
+  const int closePart = parts.Close;
   ButtonClose.ImageIndex = closePart;
-  ButtonMax.ImageIndex = big ? (maximized ? c.MaskNormBtn : c.MaskMaxBtn) : (maximized ? c.MaskNormSmall : c.MaskMaxSmall);
-  ButtonMin.ImageIndex = big ? (minimized ? c.MaskNormBtn : c.MaskMinBtn) : (minimized ? c.MaskNormSmall : c.MaskMinSmall);
-  ButtonHelp.ImageIndex = !big && manager->IsValidImgIndex(c.MaskHelpSmall) ? c.MaskHelpSmall : c.MaskHelpBtn;
+  ButtonMax.ImageIndex = parts.Max;
+  ButtonMin.ImageIndex = parts.Min;
+  ButtonHelp.ImageIndex = parts.Help;
 
   zelvan::paint::TDialogButtonRow row;
   const RECT bounds = Bounds();

@@ -27,6 +27,24 @@ int PartHeight(const TsSkinManager* manager, int index) {
   return part ? zelvan::paint::StateHeight(*part) : kMissingButton;
 }
 
+TCaptionParts CaptionButtonParts(const TsSkinManager& manager, bool big, bool showMax, bool showMin, bool maximized,
+                                 bool minimisedRestores) {
+  const zelvan::store::TConstantSkinData& c = manager.ConstData;
+  TCaptionParts parts;
+  parts.Close = big ? (!showMax && !showMin && manager.IsValidImgIndex(c.MaskCloseAloneBtn) ? c.MaskCloseAloneBtn
+                                                                                           : c.MaskCloseBtn)
+                    : c.MaskCloseSmall;
+  if (!manager.IsValidImgIndex(parts.Close)) {
+    big = true;
+    parts.Close = c.MaskCloseBtn;
+  }
+  parts.Big = big;
+  parts.Max = big ? (maximized ? c.MaskNormBtn : c.MaskMaxBtn) : (maximized ? c.MaskNormSmall : c.MaskMaxSmall);
+  parts.Min = big ? (minimisedRestores ? c.MaskNormBtn : c.MaskMinBtn) : (minimisedRestores ? c.MaskNormSmall : c.MaskMinSmall);
+  parts.Help = !big && manager.IsValidImgIndex(c.MaskHelpSmall) ? c.MaskHelpSmall : c.MaskHelpBtn;
+  return parts;
+}
+
 RECT ToRect(const TRect& r) { return RECT{r.Left, r.Top, r.Right, r.Bottom}; }
 TRect FromRect(const RECT& r) { return TRect{r.left, r.top, r.right, r.bottom}; }
 

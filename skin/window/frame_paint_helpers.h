@@ -32,6 +32,18 @@ int PartHeight(const TsSkinManager* manager, int index);
 RECT ToRect(const zelvan::paint::TRect& r);
 zelvan::paint::TRect FromRect(const RECT& r);
 
+// The image parts of the caption buttons: big ones (the form's) or small
+// ones, falling back to big where the skin has no small close; a lone close
+// has a part of its own where the skin has one. A button that stands for
+// restore (maximise while maximised, with minimisedRestores minimise while
+// minimised) takes the restore part.
+struct TCaptionParts {
+  int Close = -1, Max = -1, Min = -1, Help = -1;
+  bool Big = false;
+};
+TCaptionParts CaptionButtonParts(const TsSkinManager& manager, bool big, bool showMax, bool showMin, bool maximized,
+                                 bool minimisedRestores);
+
 // The rects as one region; null for none.
 HRGN RectsRegion(const std::vector<zelvan::paint::TRect>& rects);
 

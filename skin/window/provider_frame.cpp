@@ -47,7 +47,6 @@ void TsSkinProvider::CalcItems() {
   const TsSkinManager* manager = SkinData.SkinManager();
   if (!manager || !manager->SkinData || !FForm->HandleAllocated()) return;
   const zelvan::store::TsSkinData& info = *manager->SkinData;
-  const zelvan::store::TConstantSkinData& c = manager->ConstData;
   const TFactsScope facts(*this);
   const bool maximized = Facts().Zoomed();
   const int frame = FrameWidth();
@@ -70,17 +69,9 @@ void TsSkinProvider::CalcItems() {
   const zelvan::paint::TSysMenuFacts menuFacts = SysMenuFacts(*FForm);
   const bool showMax = sysMenu && zelvan::paint::VisibleMax(menuFacts);
   const bool showMin = sysMenu && zelvan::paint::VisibleMin(menuFacts);
-  bool big = framed;
-  int closePart = big ? (!showMax && !showMin && manager->IsValidImgIndex(c.MaskCloseAloneBtn) ? c.MaskCloseAloneBtn
-                                                                                               : c.MaskCloseBtn)
-                      : c.MaskCloseSmall;
-  if (!manager->IsValidImgIndex(closePart)) {
-    big = true;
-    closePart = c.MaskCloseBtn;
-  }
-  const int maxPart = big ? (maximized ? c.MaskNormBtn : c.MaskMaxBtn) : (maximized ? c.MaskNormSmall : c.MaskMaxSmall);
-  const int minPart = big ? c.MaskMinBtn : c.MaskMinSmall;
-  const int helpPart = !big && manager->IsValidImgIndex(c.MaskHelpSmall) ? c.MaskHelpSmall : c.MaskHelpBtn;
+  const frame_paint::TCaptionParts chosen = frame_paint::CaptionButtonParts(*manager, framed, showMax, showMin, maximized, false);
+  const bool big = chosen.Big;
+  const int closePart = chosen.Close, maxPart = chosen.Max, minPart = chosen.Min, helpPart = chosen.Help;
 
   zelvan::paint::TCaptionButtonRow row;
   row.Right = CaptionWidth() - info.BIRightMargin - frame;

@@ -1,4 +1,5 @@
 #include "gallery_dialogs.h"
+#include "gallery_menus.h"
 
 #include <windows.h>
 
@@ -22,17 +23,6 @@ struct TBoxShot {
 };
 TBoxShot* gShot = nullptr;
 
-// The screen under a window (the region's outside shows what lies behind).
-void CopyScreen(HWND window, TBitmap& page, int x, int y) {
-  RECT r{};
-  GetWindowRect(window, &r);
-  const int w = std::min<int>(r.right - r.left, page.Width() - x), h = std::min<int>(r.bottom - r.top, page.Height() - y);
-  HDC screen = GetDC(nullptr);
-  BitBlt(page.Canvas().Handle(), x, y, w, h, screen, r.left, r.top, SRCCOPY);
-  ReleaseDC(nullptr, screen);
-  GdiFlush();
-}
-
 void CALLBACK ShotTick(HWND, UINT, UINT_PTR id, DWORD) {
   TBoxShot* shot = gShot;
   if (!shot || shot->Taken) return (void)KillTimer(nullptr, id);
@@ -41,7 +31,7 @@ void CALLBACK ShotTick(HWND, UINT, UINT_PTR id, DWORD) {
   shot->Taken = true;
   KillTimer(nullptr, id);
   RedrawWindow(box, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_FRAME | RDW_ALLCHILDREN | RDW_UPDATENOW);
-  CopyScreen(box, *shot->Page, shot->X, shot->Y);
+  CopyWindowFromScreen(box, *shot->Page, shot->X, shot->Y);
   PostMessageW(box, WM_COMMAND, shot->Answer, 0);
 }
 
@@ -69,7 +59,7 @@ bool WriteAutoSkinPage(TsSkinManager&, const std::wstring& path, bool (*writePng
   form->Show();
   RedrawWindow(form->Handle(), nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_FRAME | RDW_ALLCHILDREN | RDW_UPDATENOW);
   Application->ProcessMessages();
-  CopyScreen(form->Handle(), page, 400, 10);
+  CopyWindowFromScreen(form->Handle(), page, 400, 10);
   delete form;
   return question.Taken && noCancel.Taken && writePng(page, path);
 }
