@@ -69,10 +69,11 @@ int wmain(int argc, wchar_t** argv) {
     hooked = std::min(hooked, Milliseconds([&] { CreateAndDestroy(kWindows); }));
     skinnedBox = std::min(skinnedBox, Milliseconds(BoxToFirstPaint));
     glow = std::min(glow, Milliseconds([&] {
-      const int id = CreateGlow(button, button, "GLOBALINFO", &manager, owner, 255, 0, "BICONCLOSEGLOW");
-      if (id < 0) return;
-      RemoveGlow(id);
-    }));
+                      const int id =
+                          CreateGlow(button, button, "GLOBALINFO", &manager, owner, 255, 0, "BICONCLOSEGLOW");
+                      if (id < 0) return;
+                      RemoveGlow(id);
+                    }));
     manager.UnInstallHook();
     bare = std::min(bare, Milliseconds([&] { CreateAndDestroy(kWindows); }));
     plainBox = std::min(plainBox, Milliseconds(BoxToFirstPaint));

@@ -67,10 +67,14 @@ int DialogHitTest(const TDialogFacts& f, const TDialogHitFacts& frame, TPoint po
       const TRect& r = frame.Buttons[i];
       if (r.IsEmpty() || point.X < r.Left || point.X >= r.Right) continue;
       switch (codes[i]) {
-        case htClose: return EnabledClose(f) ? htClose : htNowhere;
-        case htMaxButton: return EnabledMax(f) || EnabledRestore(f) ? htMaxButton : htCaption;
-        case htMinButton: return EnabledMin(f) || (f.Minimized && VisibleMax(f)) ? htMinButton : htCaption;
-        default: return htHelp;
+        case htClose:
+          return EnabledClose(f) ? htClose : htNowhere;
+        case htMaxButton:
+          return EnabledMax(f) || EnabledRestore(f) ? htMaxButton : htCaption;
+        case htMinButton:
+          return EnabledMin(f) || (f.Minimized && VisibleMax(f)) ? htMinButton : htCaption;
+        default:
+          return htHelp;
       }
     }
     return htCaption;

@@ -16,8 +16,8 @@ enum TacBorderStyle { acbsDialog, acbsSingle, acbsNone, acbsSizeable, acbsToolWi
 
 // The platform's style bits the rules read (values as the platform has them).
 inline constexpr uint32_t kWsMaximizeBox = 0x00010000, kWsMinimizeBox = 0x00020000, kWsThickFrame = 0x00040000,
-                          kWsSysMenu = 0x00080000, kWsCaption = 0x00C00000, kWsPopup = 0x80000000,
-                          kDsModalFrame = 0x80, kWsExContextHelp = 0x400;
+                          kWsSysMenu = 0x00080000, kWsCaption = 0x00C00000, kWsPopup = 0x80000000, kDsModalFrame = 0x80,
+                          kWsExContextHelp = 0x400;
 
 // A popup without the whole caption is none; then a sizing frame is sizeable,
 // a modal frame a dialog, and anything else sizeable.
@@ -28,8 +28,8 @@ struct TDialogFacts {
   uint32_t ExStyle = 0;
   bool Minimized = false;
   bool Maximized = false;
-  bool ClassNoClose = false;   // the window class forbids closing
-  bool CloseGrayed = false;    // the platform's own system menu has Close disabled or removed
+  bool ClassNoClose = false;  // the window class forbids closing
+  bool CloseGrayed = false;   // the platform's own system menu has Close disabled or removed
   TacBorderStyle Border() const { return DialogBorderStyle(Style); }
 };
 
@@ -53,10 +53,10 @@ bool DialogBigButtons(TacBorderStyle border);
 // The caption buttons' rects in the order close, maximise, minimise, help
 // (empty for a button not shown), placed from right to left.
 struct TDialogButtonRow {
-  int Right = 0;        // x of the first button's right edge
-  int Spacing = 0;      // between buttons
-  int BandHeight = 0;   // border plus caption height
-  int TopAlignedY = -1; // top of the buttons that align to the top; negative: centred in the band
+  int Right = 0;         // x of the first button's right edge
+  int Spacing = 0;       // between buttons
+  int BandHeight = 0;    // border plus caption height
+  int TopAlignedY = -1;  // top of the buttons that align to the top; negative: centred in the band
   int Widths[4] = {21, 21, 21, 21};
   int Heights[4] = {21, 21, 21, 21};
 };
@@ -69,7 +69,7 @@ struct TDialogHitFacts {
   int FrameWidth = 0;
   int BandTop = 0, BandHeight = 0;  // the rows the close button spans
   int IconWidth = 16;
-  std::vector<TRect> Buttons;       // as DialogButtonRects
+  std::vector<TRect> Buttons;  // as DialogButtonRects
 };
 inline constexpr int htTransparent = -1;
 int DialogHitTest(const TDialogFacts& f, const TDialogHitFacts& frame, TPoint point);

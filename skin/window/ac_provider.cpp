@@ -78,7 +78,8 @@ void TacProvider::InitForm(TCustomForm* form) {
   if (form->Color() != color) form->SetColor(color);
   sp->FreeNotification(this);
   if (form->HandleAllocated() && IsWindowVisible(form->Handle())) {
-    RedrawWindow(form->Handle(), nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_FRAME | RDW_ALLCHILDREN | RDW_UPDATENOW);
+    RedrawWindow(form->Handle(), nullptr, nullptr,
+                 RDW_INVALIDATE | RDW_ERASE | RDW_FRAME | RDW_ALLCHILDREN | RDW_UPDATENOW);
   }
 }
 

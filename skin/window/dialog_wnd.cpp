@@ -109,14 +109,16 @@ void TacDialogWnd::ReadPlatformClose() {
   if (lent) SetSysMenuStyle(true);
   HMENU menu = GetSystemMenu(CtrlHandle, FALSE);
   const UINT state = menu ? GetMenuState(menu, SC_CLOSE, MF_BYCOMMAND) : 0;
-  FCloseGrayed = state == static_cast<UINT>(-1) || (state & (MF_GRAYED | MF_DISABLED)) != 0 || NoCancelAnswer(CtrlHandle);
+  FCloseGrayed =
+      state == static_cast<UINT>(-1) || (state & (MF_GRAYED | MF_DISABLED)) != 0 || NoCancelAnswer(CtrlHandle);
   if (lent) SetSysMenuStyle(false);
 }
 
 void TacDialogWnd::SetSysMenuStyle(bool present) {
   if (!IsWindow(CtrlHandle)) return;
   const LONG_PTR style = GetWindowLongPtrW(CtrlHandle, GWL_STYLE);
-  const LONG_PTR wanted = present && (dwStyle & WS_SYSMENU) ? style | WS_SYSMENU : style & ~static_cast<LONG_PTR>(WS_SYSMENU);
+  const LONG_PTR wanted =
+      present && (dwStyle & WS_SYSMENU) ? style | WS_SYSMENU : style & ~static_cast<LONG_PTR>(WS_SYSMENU);
   if (wanted != style) SetWindowLongPtrW(CtrlHandle, GWL_STYLE, wanted);
 }
 
@@ -135,7 +137,8 @@ void TacDialogWnd::PrepareTitleGlyph() {
 }
 
 void TacDialogWnd::UpdateIconsIndexes() {
-  if (!SkinManager || !SkinManager->SkinData || !SkinManager->IsValidSkinIndex(SkinManager->ConstData.IndexGLobalInfo)) {
+  if (!SkinManager || !SkinManager->SkinData ||
+      !SkinManager->IsValidSkinIndex(SkinManager->ConstData.IndexGLobalInfo)) {
     return;
   }
   FBigButtons = zelvan::paint::DialogBigButtons(BorderStyle);
@@ -240,7 +243,8 @@ void TacDialogWnd::HiddenCall(TMessage& message) {
 }
 
 HBRUSH TacDialogWnd::CtlColorBrush() {
-  const COLORREF color = SkinManager ? static_cast<COLORREF>(SkinManager->GetGlobalColor()) & 0xFFFFFF : GetSysColor(COLOR_BTNFACE);
+  const COLORREF color =
+      SkinManager ? static_cast<COLORREF>(SkinManager->GetGlobalColor()) & 0xFFFFFF : GetSysColor(COLOR_BTNFACE);
   if (!FDlgBrush || color != FDlgBrushColor) {
     if (FDlgBrush) DeleteObject(FDlgBrush);
     FDlgBrush = CreateSolidBrush(color);

@@ -153,7 +153,8 @@ void TacDialogWnd::PaintBorderIcons() {
     if (!part || IsRectEmpty(&button->Rect)) continue;
     const int state = button->Enabled ? button->State : 0;
     const int mode = (!FFormActive || !button->Enabled) && state == 0 ? 2 : 1;
-    zelvan::paint::DrawMaskGlyph(cache->Image(), {button->Rect.left, button->Rect.top}, state, TCacheInfo{}, *part, mode);
+    zelvan::paint::DrawMaskGlyph(cache->Image(), {button->Rect.left, button->Rect.top}, state, TCacheInfo{}, *part,
+                                 mode);
   }
 }
 

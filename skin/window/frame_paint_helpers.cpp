@@ -32,7 +32,7 @@ TCaptionParts CaptionButtonParts(const TsSkinManager& manager, bool big, bool sh
   const zelvan::store::TConstantSkinData& c = manager.ConstData;
   TCaptionParts parts;
   parts.Close = big ? (!showMax && !showMin && manager.IsValidImgIndex(c.MaskCloseAloneBtn) ? c.MaskCloseAloneBtn
-                                                                                           : c.MaskCloseBtn)
+                                                                                            : c.MaskCloseBtn)
                     : c.MaskCloseSmall;
   if (!manager.IsValidImgIndex(parts.Close)) {
     big = true;
@@ -40,7 +40,8 @@ TCaptionParts CaptionButtonParts(const TsSkinManager& manager, bool big, bool sh
   }
   parts.Big = big;
   parts.Max = big ? (maximized ? c.MaskNormBtn : c.MaskMaxBtn) : (maximized ? c.MaskNormSmall : c.MaskMaxSmall);
-  parts.Min = big ? (minimisedRestores ? c.MaskNormBtn : c.MaskMinBtn) : (minimisedRestores ? c.MaskNormSmall : c.MaskMinSmall);
+  parts.Min =
+      big ? (minimisedRestores ? c.MaskNormBtn : c.MaskMinBtn) : (minimisedRestores ? c.MaskNormSmall : c.MaskMinSmall);
   parts.Help = !big && manager.IsValidImgIndex(c.MaskHelpSmall) ? c.MaskHelpSmall : c.MaskHelpBtn;
   return parts;
 }
@@ -87,14 +88,15 @@ void UseCaptionFont(TFont& font) {
 
 std::unique_ptr<zelvan::image::TWorkingBitmap> PaintTitleBand(TsSkinManager* manager, int titleIndex,
                                                               const std::string& titleName, TBitmap& cache,
-                                                              const TRect& band, int state, zelvan::paint::TColor fill) {
+                                                              const TRect& band, int state,
+                                                              zelvan::paint::TColor fill) {
   if (!manager || !manager->IsValidSkinIndex(titleIndex) || band.IsEmpty()) return nullptr;
   auto beneath = zelvan::image::CreateBmp32(band.Width(), band.Height());
   zelvan::paint::CopyBlock(*beneath, {0, 0}, cache.Image(), band);
   TCacheInfo behind{beneath.get(), 0, 0, fill, true};
-  zelvan::paint::PaintItemByIndex(titleIndex, titleName, behind, manager->GetTextureIndex(titleIndex, titleName, "HOTPATTERN"),
-                                  manager->GetTextureIndex(titleIndex, titleName, "PATTERN"), manager, cache.Image(),
-                                  {0, 0}, band, state);
+  zelvan::paint::PaintItemByIndex(
+      titleIndex, titleName, behind, manager->GetTextureIndex(titleIndex, titleName, "HOTPATTERN"),
+      manager->GetTextureIndex(titleIndex, titleName, "PATTERN"), manager, cache.Image(), {0, 0}, band, state);
   return beneath;
 }
 

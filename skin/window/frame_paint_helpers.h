@@ -55,8 +55,10 @@ void UseCaptionFont(TFont& font);
 
 // The title section over band of the cache, its see-through parts showing
 // the picture beneath; that picture (a copy of the band as it was) comes back.
-std::unique_ptr<zelvan::image::TWorkingBitmap> PaintTitleBand(TsSkinManager* manager, int titleIndex, const std::string& titleName, TBitmap& cache,
-                    const zelvan::paint::TRect& band, int state, zelvan::paint::TColor fill);
+std::unique_ptr<zelvan::image::TWorkingBitmap> PaintTitleBand(TsSkinManager* manager, int titleIndex,
+                                                              const std::string& titleName, TBitmap& cache,
+                                                              const zelvan::paint::TRect& band, int state,
+                                                              zelvan::paint::TColor fill);
 
 // The "CAPTION" plate under a caption text rectangle, when the skin has one.
 void PaintCaptionPlate(TsSkinManager* manager, int plateIndex, TBitmap& cache, const RECT& textRect, int state,

@@ -69,7 +69,8 @@ void TsSkinProvider::CalcItems() {
   const zelvan::paint::TSysMenuFacts menuFacts = SysMenuFacts(*FForm);
   const bool showMax = sysMenu && zelvan::paint::VisibleMax(menuFacts);
   const bool showMin = sysMenu && zelvan::paint::VisibleMin(menuFacts);
-  const frame_paint::TCaptionParts chosen = frame_paint::CaptionButtonParts(*manager, framed, showMax, showMin, maximized, false);
+  const frame_paint::TCaptionParts chosen =
+      frame_paint::CaptionButtonParts(*manager, framed, showMax, showMin, maximized, false);
   const bool big = chosen.Big;
   const int closePart = chosen.Close, maxPart = chosen.Max, minPart = chosen.Min, helpPart = chosen.Help;
 

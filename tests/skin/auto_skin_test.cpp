@@ -69,7 +69,8 @@ int ShowBox(TBoxProbe& probe, UINT type) {
 LPARAM ScreenPoint(HWND window, const RECT& inWindow) {
   RECT bounds{};
   GetWindowRect(window, &bounds);
-  return MAKELPARAM(bounds.left + (inWindow.left + inWindow.right) / 2, bounds.top + (inWindow.top + inWindow.bottom) / 2);
+  return MAKELPARAM(bounds.left + (inWindow.left + inWindow.right) / 2,
+                    bounds.top + (inWindow.top + inWindow.bottom) / 2);
 }
 
 // Presses and releases a caption button the way the mouse does (the press captures).
@@ -294,6 +295,24 @@ TEST_F(AutoSkinTest, NoMoreThanTwoPlainDialogsAreSkinnedAtOnce) {
   HWND later = PlainDialog(20);
   EXPECT_NE(DialogWndOf(later), nullptr) << "the gone dialogs no longer count";
   DestroyWindow(later);
+}
+
+TEST_F(AutoSkinTest, TheDialogBackgroundBrushIsOneKeptBrushNotOnePerAnswer) {
+  HWND dialog = PlainDialog(20);
+  ASSERT_NE(DialogWndOf(dialog), nullptr);
+  HDC dc = GetDC(dialog);
+  const auto answer = [&] {
+    return SendMessageW(dialog, WM_CTLCOLORDLG, reinterpret_cast<WPARAM>(dc), reinterpret_cast<LPARAM>(dialog));
+  };
+  const LRESULT first = answer();
+  EXPECT_NE(first, 0);
+  const unsigned gdi = GdiObjectCount();
+  bool same = true;
+  for (int i = 0; i < 100; ++i) same = answer() == first && same;
+  EXPECT_TRUE(same);
+  EXPECT_EQ(GdiObjectCount(), gdi);
+  ReleaseDC(dialog, dc);
+  DestroyWindow(dialog);
 }
 
 }  // namespace

@@ -57,7 +57,8 @@ bool WriteAutoSkinPage(TsSkinManager&, const std::wstring& path, bool (*writePng
   form->SetBounds(400, 10, 340, 240);
   form->SetCaption(L"自动 Automatic form");
   form->Show();
-  RedrawWindow(form->Handle(), nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_FRAME | RDW_ALLCHILDREN | RDW_UPDATENOW);
+  RedrawWindow(form->Handle(), nullptr, nullptr,
+               RDW_INVALIDATE | RDW_ERASE | RDW_FRAME | RDW_ALLCHILDREN | RDW_UPDATENOW);
   Application->ProcessMessages();
   CopyWindowFromScreen(form->Handle(), page, 400, 10);
   delete form;

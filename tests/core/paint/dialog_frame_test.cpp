@@ -123,7 +123,7 @@ TEST(DialogHitTest, AnswersTheBandAndLeavesTheRestToThePlatform) {
     int x, y, expected;
   };
   const std::vector<Case> cases = {
-      {5, 10, htSysMenu},   {18, 21, htSysMenu}, {19, 10, htCaption}, {280, 10, htClose},
+      {5, 10, htSysMenu},     {18, 21, htSysMenu}, {19, 10, htCaption},  {280, 10, htClose},
       {260, 10, htCaption},  // a dialog border cannot maximise
       {240, 10, htMinButton}, {280, 3, htNowhere}, {280, 22, htNowhere}, {150, 100, htNowhere},
   };
