@@ -297,6 +297,23 @@ TEST_F(AutoSkinTest, NoMoreThanTwoPlainDialogsAreSkinnedAtOnce) {
   DestroyWindow(later);
 }
 
+TEST_F(AutoSkinTest, ADialogGetsItsOwnLookBackWhenTheSkinGoes) {
+  HWND dialog = PlainDialog(20);
+  Pump(20);
+  ASSERT_NE(DialogWndOf(dialog), nullptr);
+  EXPECT_EQ(GetWindowLongPtrW(dialog, GWL_STYLE) & WS_SYSMENU, 0);
+  manager->SetActive(false);
+  Pump(20);
+  EXPECT_EQ(WrapperOf(dialog), nullptr);
+  EXPECT_FALSE(QuerySkinCommand(dialog, SKC_IS_SKINNED));
+  EXPECT_NE(GetWindowLongPtrW(dialog, GWL_STYLE) & WS_SYSMENU, 0) << "the platform's caption buttons are back";
+  HRGN region = CreateRectRgn(0, 0, 0, 0);
+  EXPECT_EQ(GetWindowRgn(dialog, region), ERROR) << "no region is left";
+  DeleteObject(region);
+  EXPECT_EQ(LiveAutoProviders(), 0);
+  DestroyWindow(dialog);
+}
+
 TEST_F(AutoSkinTest, TheDialogBackgroundBrushIsOneKeptBrushNotOnePerAnswer) {
   HWND dialog = PlainDialog(20);
   ASSERT_NE(DialogWndOf(dialog), nullptr);
