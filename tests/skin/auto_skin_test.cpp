@@ -24,6 +24,8 @@
 #include "skin/menus/menu_wnd.h"
 #include "skin/store/skin_manager.h"
 #include "skin/window/ac_provider.h"
+#include "skin/window/btn_wnd.h"
+#include "skin/window/wrapper_painting.h"
 #include "skin/window/dialog_wnd.h"
 #include "skin/window/skin_provider.h"
 #include "skin_test_kit.h"
@@ -199,7 +201,7 @@ TEST_F(AutoSkinTest, APlainPopupMenuWindowIsWrappedAtItsCreation) {
 }
 
 TEST_F(AutoSkinTest, AMessageBoxIsSkinnedAndItsCloseButtonEndsIt) {
-  bool skinned = false, framed = false;
+  bool skinned = false, framed = false, captionsFit = true;
   int children = 0, skinnedChildren = 0, hit = 0;
   TBoxProbe probe;
   probe.Action = [&](HWND box) {
@@ -207,6 +209,18 @@ TEST_F(AutoSkinTest, AMessageBoxIsSkinnedAndItsCloseButtonEndsIt) {
     for (HWND child = GetWindow(box, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT)) {
       ++children;
       skinnedChildren += QuerySkinCommand(child, SKC_IS_SKINNED);
+      // A button's caption gets room for its whole text in the font it is drawn in.
+      if (auto* button = dynamic_cast<TacBtnWnd*>(WrapperOf(child)); button && !button->Caption.empty()) {
+        TBitmap measure(4, 4, pf32bit);
+        TakeMessageFont(measure.Canvas().Font());
+        HDC dc = measure.Canvas().Handle();
+        HGDIOBJ old = SelectObject(dc, measure.Canvas().Font().Handle());
+        SIZE text{};
+        GetTextExtentPoint32W(dc, button->Caption.c_str(), static_cast<int>(button->Caption.size()), &text);
+        SelectObject(dc, old);
+        const RECT place = button->CaptionRect();
+        captionsFit = captionsFit && place.right - place.left >= text.cx;
+      }
     }
     TacDialogWnd* wrapper = DialogWndOf(box);
     if (!wrapper) return;
@@ -226,6 +240,7 @@ TEST_F(AutoSkinTest, AMessageBoxIsSkinnedAndItsCloseButtonEndsIt) {
   EXPECT_TRUE(framed);
   EXPECT_GE(children, 2);
   EXPECT_EQ(skinnedChildren, children);
+  EXPECT_TRUE(captionsFit) << "确定 and 取消 are drawn whole";
   EXPECT_EQ(hit, HTCLOSE);
 }
 
