@@ -106,6 +106,9 @@ bool TrySkin(HWND window, LONG_PTR style, bool creating) {
   TsSkinManager* manager = DefaultManager();
   if (!manager || ApplicationGoing() || !IsWindow(window)) return false;
   TCustomForm* form = FormOf(window);
+  // Only forms and platform dialogs are skinned here; any other window is
+  // left before anything is asked of it (the hook sees every window made).
+  if (!form && (ClassNameOf(window) != L"#32770" || (style & WS_CHILD))) return false;
   if (form) {
     if (form->Perform(SKM_COMMAND, SkinCommandWParam(SKC_IS_SKINNED), 0) & 0xFF) return false;
   } else if (creating ? WrapperOf(window) != nullptr : (SendSkinCommand(window, SKC_IS_SKINNED) & 0xFF) != 0) {
@@ -114,7 +117,6 @@ bool TrySkin(HWND window, LONG_PTR style, bool creating) {
   if ((style & WS_POPUP) && !(style & WS_BORDER)) return false;
   if (AutoProviderOf(window)) return false;
   if (form) return TrySkinForm(*form, *manager);
-  if (ClassNameOf(window) != L"#32770" || (style & WS_CHILD)) return false;
   if (!manager->SkinningRules().Contains(srStdDialogs)) return false;
   return TrySkinDialog(window, *manager);
 }
