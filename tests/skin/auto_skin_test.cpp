@@ -26,6 +26,7 @@
 #include "skin/window/ac_provider.h"
 #include "skin/window/btn_wnd.h"
 #include "skin/window/wrapper_painting.h"
+#include "skin/window/dialog_system_menu.h"
 #include "skin/window/dialog_wnd.h"
 #include "skin/window/skin_provider.h"
 #include "skin_test_kit.h"
@@ -284,6 +285,33 @@ TEST_F(AutoSkinTest, ABoxWithoutCancelShowsItsCloseFadedAndInert) {
   EXPECT_FALSE(enabled);
   EXPECT_NE(hit, HTCLOSE);
   EXPECT_TRUE(faded);
+}
+
+TEST_F(AutoSkinTest, TheIconOfABoxOpensItsSkinnedSystemMenuWithoutSizeAndRestore) {
+  int items = -1;
+  std::vector<std::wstring> captions;
+  TBoxProbe probe;
+  probe.Action = [&](HWND box) {
+    TMenuLoopProbe menuProbe;
+    menuProbe.Action = [&](HWND menuWindow) {
+      HMENU menu = reinterpret_cast<HMENU>(SendMessageW(menuWindow, MN_GETHMENU, 0, 0));
+      items = menu ? GetMenuItemCount(menu) : -1;
+      return false;
+    };
+    TacDialogWnd* wrapper = DialogWndOf(box);
+    if (wrapper) {
+      for (TMenuItem* item : {wrapper->SystemMenu->ItemRestore, wrapper->SystemMenu->ItemSize,
+                              wrapper->SystemMenu->ItemMove, wrapper->SystemMenu->ItemClose}) {
+        captions.push_back(item->Visible ? item->Caption : L"");
+      }
+      RECT icon{wrapper->FrameWidth(), 0, wrapper->FrameWidth() + 4, wrapper->HeaderHeight()};
+      WithMenuProbe(menuProbe, [&] { SendMessageW(box, WM_NCLBUTTONDOWN, HTSYSMENU, ScreenPoint(box, icon)); });
+    }
+    PostMessageW(box, WM_COMMAND, IDOK, 0);
+  };
+  ShowBox(probe, MB_OK);
+  EXPECT_EQ(captions, (std::vector<std::wstring>{L"", L"", L"Move", L"Close"}));
+  EXPECT_EQ(items, 3) << "Move, a line and Close";
 }
 
 TEST_F(AutoSkinTest, MessageBoxesLeaveNoHandlesAndNoProvidersBehind) {
