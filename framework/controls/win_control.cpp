@@ -70,6 +70,8 @@ TWinControl* TWinControl::FindControl(HWND window) {
   return ControlMap().Find(window);
 }
 
+TWinControl* TWinControl::CreatingControl() { return gCreatingControl; }
+
 LRESULT CALLBACK TWinControl::StdWndProc(HWND window, UINT msg, WPARAM wParam, LPARAM lParam) {
   TWinControl* control = FindControl(window);
   if (!control) {

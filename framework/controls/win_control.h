@@ -34,6 +34,10 @@ class TWinControl : public TControl {
   void DestroyHandle();
   // The framework control of a window, or null for a foreign window.
   static TWinControl* FindControl(HWND window);
+  // The control whose window is being created on this thread and is not yet
+  // bound to it (its window has seen no message yet), or null. Lets a
+  // creation hook find the control before the window's first message.
+  static TWinControl* CreatingControl();
   WNDPROC DefWndProc() const { return FDefWndProc; }
 
   // --- children, in insertion (and painting) order

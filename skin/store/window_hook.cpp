@@ -5,6 +5,8 @@
 #include "skin/core/skinned_windows.h"
 #include "skin/store/manager_seams.h"
 #include "skin/store/skin_manager.h"
+#include "skin/store/try_skin_window.h"
+#include "skin/menus/menu_wnd.h"
 
 namespace {
 
@@ -18,7 +20,7 @@ LRESULT CALLBACK CbtHook(int code, WPARAM wParam, LPARAM lParam) {
     switch (code) {
       case HCBT_CREATEWND: {
         const CREATESTRUCTW* create = reinterpret_cast<CBT_CREATEWNDW*>(lParam)->lpcs;
-        if (create && !create->hwndParent) TrySkinWindow(window);
+        if (create) AutoSkinCreatedWindow(window, *create);
         break;
       }
       case HCBT_ACTIVATE:
@@ -52,6 +54,7 @@ void TsSkinManager::UnInstallHook() {
   std::vector<TacAutoSkinned*>& list = AutoSkinnedWindowList();
   for (size_t i = 0; i < list.size(); ++i) delete std::exchange(list[i], nullptr);
   list.clear();
+  FreeMenuWrappers(true);
 }
 
 bool TsSkinManager::GlobalHookInstalled() const { return gHook != nullptr && gHookOwner == this; }

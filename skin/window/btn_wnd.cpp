@@ -67,8 +67,14 @@ SIZE TacBtnWnd::TextRectSize() {
   TCanvas& canvas = cache->Canvas();
   SelectCaptionFont(canvas);
   RECT r{0, 0, MaxCaptionWidth() + 2, 0};
-  DrawTextW(canvas.Handle(), Caption.c_str(), static_cast<int>(Caption.size()), &r,
+  // Measured in the font it is drawn in: the canvas selects its font only
+  // for its own drawing, and a caption measured narrower breaks its line
+  // (between any two Chinese characters) when drawn.
+  HDC dc = canvas.Handle();
+  HGDIOBJ old = SelectObject(dc, canvas.Font().Handle());
+  DrawTextW(dc, Caption.c_str(), static_cast<int>(Caption.size()), &r,
             DT_CALCRECT | DT_NOPREFIX | (TextFlags() & ~DT_EXPANDTABS));
+  SelectObject(dc, old);
   return SIZE{r.right - r.left, r.bottom - r.top};
 }
 

@@ -18,61 +18,21 @@
 #include "framework/system/flag_scope.h"
 #include "skin/paint/control_paint.h"
 #include "skin/store/skin_manager.h"
+#include "skin/window/frame_paint_helpers.h"
 #include "skin/window/skin_provider.h"
 #include "skin/window/system_menu.h"
 
 using zelvan::paint::TCacheInfo;
 using zelvan::paint::TRect;
 
-namespace {
-
-constexpr int kMissingButton = 21;
-
-const zelvan::store::TsMaskData* Part(const TsSkinManager* manager, int index) {
-  return manager && manager->IsValidImgIndex(index) ? &manager->ma[static_cast<size_t>(index)] : nullptr;
-}
-
-int PartWidth(const TsSkinManager* manager, int index) {
-  const auto* part = Part(manager, index);
-  return part ? zelvan::paint::StateWidth(*part) : kMissingButton;
-}
-
-int PartHeight(const TsSkinManager* manager, int index) {
-  const auto* part = Part(manager, index);
-  return part ? zelvan::paint::StateHeight(*part) : kMissingButton;
-}
-
-RECT ToRect(const TRect& r) { return RECT{r.Left, r.Top, r.Right, r.Bottom}; }
-TRect FromRect(const RECT& r) { return TRect{r.left, r.top, r.right, r.bottom}; }
-
-// The rects as one region; null for none.
-HRGN RectsRegion(const std::vector<TRect>& rects) {
-  if (rects.empty()) return nullptr;
-  std::vector<char> data(sizeof(RGNDATAHEADER) + rects.size() * sizeof(RECT));
-  auto* header = reinterpret_cast<RGNDATAHEADER*>(data.data());
-  header->dwSize = sizeof(RGNDATAHEADER);
-  header->iType = RDH_RECTANGLES;
-  header->nCount = static_cast<DWORD>(rects.size());
-  header->nRgnSize = static_cast<DWORD>(rects.size() * sizeof(RECT));
-  RECT bounds{rects[0].Left, rects[0].Top, rects[0].Right, rects[0].Bottom};
-  auto* out = reinterpret_cast<RECT*>(data.data() + sizeof(RGNDATAHEADER));
-  for (size_t i = 0; i < rects.size(); ++i) {
-    out[i] = ToRect(rects[i]);
-    UnionRect(&bounds, &bounds, &out[i]);
-  }
-  header->rcBound = bounds;
-  return ExtCreateRegion(nullptr, static_cast<DWORD>(data.size()), reinterpret_cast<RGNDATA*>(data.data()));
-}
-
-HICON SmallIcon(HWND window) {
-  auto icon = reinterpret_cast<HICON>(SendMessageW(window, WM_GETICON, ICON_SMALL2, 0));
-  if (!icon) icon = reinterpret_cast<HICON>(GetClassLongPtrW(window, GCLP_HICONSM));
-  if (!icon) icon = reinterpret_cast<HICON>(GetClassLongPtrW(window, GCLP_HICON));
-  if (!icon) icon = LoadIconW(nullptr, IDI_APPLICATION);
-  return icon;
-}
-
-}  // namespace
+using frame_paint::FromRect;
+using frame_paint::Part;
+using frame_paint::PartHeight;
+using frame_paint::PartWidth;
+using frame_paint::RectsRegion;
+using frame_paint::SmallIcon;
+using frame_paint::ToRect;
+using frame_paint::UseCaptionFont;
 
 bool TsSkinProvider::IconVisible() const {
   const TFormBorderStyle style = FForm->BorderStyle();
@@ -87,7 +47,6 @@ void TsSkinProvider::CalcItems() {
   const TsSkinManager* manager = SkinData.SkinManager();
   if (!manager || !manager->SkinData || !FForm->HandleAllocated()) return;
   const zelvan::store::TsSkinData& info = *manager->SkinData;
-  const zelvan::store::TConstantSkinData& c = manager->ConstData;
   const TFactsScope facts(*this);
   const bool maximized = Facts().Zoomed();
   const int frame = FrameWidth();
@@ -110,17 +69,10 @@ void TsSkinProvider::CalcItems() {
   const zelvan::paint::TSysMenuFacts menuFacts = SysMenuFacts(*FForm);
   const bool showMax = sysMenu && zelvan::paint::VisibleMax(menuFacts);
   const bool showMin = sysMenu && zelvan::paint::VisibleMin(menuFacts);
-  bool big = framed;
-  int closePart = big ? (!showMax && !showMin && manager->IsValidImgIndex(c.MaskCloseAloneBtn) ? c.MaskCloseAloneBtn
-                                                                                               : c.MaskCloseBtn)
-                      : c.MaskCloseSmall;
-  if (!manager->IsValidImgIndex(closePart)) {
-    big = true;
-    closePart = c.MaskCloseBtn;
-  }
-  const int maxPart = big ? (maximized ? c.MaskNormBtn : c.MaskMaxBtn) : (maximized ? c.MaskNormSmall : c.MaskMaxSmall);
-  const int minPart = big ? c.MaskMinBtn : c.MaskMinSmall;
-  const int helpPart = !big && manager->IsValidImgIndex(c.MaskHelpSmall) ? c.MaskHelpSmall : c.MaskHelpBtn;
+  const frame_paint::TCaptionParts chosen =
+      frame_paint::CaptionButtonParts(*manager, framed, showMax, showMin, maximized, false);
+  const bool big = chosen.Big;
+  const int closePart = chosen.Close, maxPart = chosen.Max, minPart = chosen.Min, helpPart = chosen.Help;
 
   zelvan::paint::TCaptionButtonRow row;
   row.Right = CaptionWidth() - info.BIRightMargin - frame;
@@ -264,13 +216,9 @@ void TsSkinProvider::PaintTitle(TBitmap& cache, int state) {
   if (!manager->IsValidSkinIndex(title)) return;
   const TRect band{0, 0, cache.Width(), std::min(cache.Height(), FrameHeight() + CaptionHeight())};
   if (band.IsEmpty()) return;
-  auto beneath = zelvan::image::CreateBmp32(band.Width(), band.Height());
-  zelvan::paint::CopyBlock(*beneath, {0, 0}, cache.Image(), band);
+  const auto beneath = frame_paint::PaintTitleBand(manager, title, TitleSkin.empty() ? "FORMTITLE" : TitleSkin, cache,
+                                                  band, state, FormColor());
   TCacheInfo behind{beneath.get(), 0, 0, FormColor(), true};
-  const std::string name = TitleSkin.empty() ? "FORMTITLE" : TitleSkin;
-  zelvan::paint::PaintItemByIndex(title, name, behind, manager->GetTextureIndex(title, name, "HOTPATTERN"),
-                                  manager->GetTextureIndex(title, name, "PATTERN"), manager, cache.Image(), {0, 0},
-                                  band, state);
   // Under the caption buttons, when the form section has a picture for them.
   const int bar = manager->GetMaskIndex(SkinData.SkinIndex, SkinData.SkinSection(), "TITLEBAR");
   if (const auto* part = Part(manager, bar); part && ButtonClose.ImageIndex >= 0) {
@@ -305,17 +253,6 @@ void TsSkinProvider::PaintIcon(TBitmap& cache) {
 }
 
 namespace {
-
-void UseCaptionFont(TFont& font) {
-  NONCLIENTMETRICSW metrics{};
-  metrics.cbSize = sizeof(metrics);
-  if (!SystemParametersInfoW(SPI_GETNONCLIENTMETRICS, sizeof(metrics), &metrics, 0)) return;
-  const LOGFONTW& caption = metrics.lfCaptionFont;
-  font.SetName(caption.lfFaceName);
-  font.SetHeight(caption.lfHeight);
-  font.SetStyle(caption.lfWeight >= FW_BOLD ? TFontStyles{fsBold} : TFontStyles{});
-  font.SetCharset(DEFAULT_CHARSET);
-}
 
 int TextWidth(TCanvas& canvas, const std::wstring& text) {
   if (text.empty()) return 0;
@@ -361,17 +298,7 @@ void TsSkinProvider::PaintCaptionText(TBitmap& cache, int state) {
   const zelvan::paint::TCaptionPlaces places =
       zelvan::paint::PlaceCaptionTexts(FromRect(FTextRect), mainWidth, addedWidth, align, rtl);
 
-  if (const int plate = CaptionSkinIndex(); manager->IsValidSkinIndex(plate)) {
-    const TRect r = FromRect(FTextRect);
-    const TRect under = zelvan::paint::ClipToSize({r.Left - 4, r.Top - 2, r.Right + 4, r.Bottom + 2}, cache.Width(),
-                                                  cache.Height());
-    if (!under.IsEmpty()) {
-      auto beneath = zelvan::image::CreateBmp32(under.Width(), under.Height());
-      zelvan::paint::CopyBlock(*beneath, {0, 0}, cache.Image(), under);
-      TCacheInfo behind{beneath.get(), 0, 0, FormColor(), true};
-      zelvan::paint::PaintItemByIndex(plate, "CAPTION", behind, -1, -1, manager, cache.Image(), {0, 0}, under, state);
-    }
-  }
+  frame_paint::PaintCaptionPlate(manager, CaptionSkinIndex(), cache, FTextRect, state, FormColor());
   if (!places.Main.IsEmpty()) {
     FMainTextPlace = ToRect(places.Main);
     if (manager->IsValidSkinIndex(title)) {

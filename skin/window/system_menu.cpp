@@ -177,18 +177,23 @@ bool TsSystemMenu::EnabledRestore() const { return zelvan::paint::EnabledRestore
 
 void TsSystemMenu::UpdateItems(bool full) {
   if (full && PlatformChanged()) Generate();
-  const zelvan::paint::TSysMenuState s = zelvan::paint::SysMenuState(Facts());
+  ApplySysMenuState(zelvan::paint::SysMenuState(Facts()), ItemRestore, ItemMove, ItemSize, ItemMinimize, ItemMaximize,
+                    ItemClose);
+}
+
+void ApplySysMenuState(const zelvan::paint::TSysMenuState& state, TMenuItem* restore, TMenuItem* move, TMenuItem* size,
+                       TMenuItem* minimize, TMenuItem* maximize, TMenuItem* close) {
   const auto apply = [](TMenuItem* item, const zelvan::paint::TSysMenuEntry& entry) {
     if (!item) return;
     item->Visible = entry.Visible;
     item->Enabled = entry.Enabled;
   };
-  apply(ItemRestore, s.Restore);
-  apply(ItemMove, s.Move);
-  apply(ItemSize, s.Size);
-  apply(ItemMinimize, s.Minimize);
-  apply(ItemMaximize, s.Maximize);
-  apply(ItemClose, s.Close);
+  apply(restore, state.Restore);
+  apply(move, state.Move);
+  apply(size, state.Size);
+  apply(minimize, state.Minimize);
+  apply(maximize, state.Maximize);
+  apply(close, state.Close);
 }
 
 void TsSystemMenu::MakeSkinItems() {

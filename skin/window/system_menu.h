@@ -80,6 +80,11 @@ class TsSystemMenu : public TPopupMenu {
   int FPlatformCount = -1;
 };
 
+// Shows and enables the six window-command items of a system menu by the
+// rules' state (items that are null are passed over).
+void ApplySysMenuState(const zelvan::paint::TSysMenuState& state, TMenuItem* restore, TMenuItem* move, TMenuItem* size,
+                       TMenuItem* minimize, TMenuItem* maximize, TMenuItem* close);
+
 // The skin name a skin-list caption stands for (accelerators and the
 // "(internal)" suffix removed).
 std::wstring SkinNameOfCaption(const std::wstring& caption);

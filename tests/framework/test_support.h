@@ -97,7 +97,8 @@ class TMessageLog {
   void Clear() { Entries.clear(); }
 };
 
-// A shown form, owned by the application, deleted at the end of the test.
+// A shown form, owned by the application, deleted at the end of the test;
+// never skinned automatically (its tag is -98).
 TForm* NewForm(int clientWidth = 300, int clientHeight = 200);
 // Handles the waiting messages (and those they cause) for up to `ms` milliseconds.
 void Pump(int ms = 50);

@@ -24,8 +24,10 @@ void Blank(TBitmap& page) {
   page.Canvas().FillRect(RECT{0, 0, page.Width(), page.Height()});
 }
 
-// The open menu window as the screen shows it (its region's outside white).
-void CopyMenu(HWND window, TBitmap& page, int x, int y) {
+}  // namespace
+
+// A window as the screen shows it (what its region cuts off shows what lies behind).
+void CopyWindowFromScreen(HWND window, TBitmap& page, int x, int y) {
   RECT r{};
   GetWindowRect(window, &r);
   const int w = std::min<int>(r.right - r.left, page.Width() - x), h = std::min<int>(r.bottom - r.top, page.Height() - y);
@@ -34,6 +36,8 @@ void CopyMenu(HWND window, TBitmap& page, int x, int y) {
   ReleaseDC(nullptr, screen);
   GdiFlush();
 }
+
+namespace {
 
 void ShotOfMenu(TBitmap& page, int x, int y, const std::function<void()>& show) {
   TMenuLoopProbe probe;
@@ -46,7 +50,7 @@ void ShotOfMenu(TBitmap& page, int x, int y, const std::function<void()>& show) 
       while (PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE)) DispatchMessageW(&msg);
       Sleep(5);
     }
-    CopyMenu(window, page, x, y);
+    CopyWindowFromScreen(window, page, x, y);
     return false;
   };
   WithMenuProbe(probe, show);

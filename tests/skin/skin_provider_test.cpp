@@ -106,6 +106,7 @@ class SkinProviderTest : public ::testing::Test {
   TForm* Form(TFormBorderStyle style, bool skinned, TsSkinProvider** provider = nullptr) {
     auto* form = new TForm(Application);
     forms.push_back(form);
+    form->SetTag(kPlainFormTag);  // skinned only by the provider a test gives it
     form->SetBorderStyle(style);
     form->SetBounds(100, 100, 400, 300);
     form->SetCaption(L"Frame");

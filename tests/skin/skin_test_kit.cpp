@@ -254,6 +254,7 @@ void TFadingShape::Paint() {
 
 TDataPanel* NewSkinnedPage(int width, int height, const char* section) {
   auto* form = new TForm(Application);
+  form->SetTag(kPlainFormTag);
   form->SetClientWidth(width);
   form->SetClientHeight(height);
   auto* page = new TDataPanel(form, 0);

@@ -171,6 +171,10 @@ class TFadingShape : public TDataShape {
 // A shown form of the given client size covered by a stand-in panel of the
 // section (the form's own background), painted once; the panel comes back
 // (its parent is the form).
+// Test forms are never skinned automatically: the window hook leaves forms
+// with this tag alone.
+inline constexpr intptr_t kPlainFormTag = -98;
+
 TDataPanel* NewSkinnedPage(int width, int height, const char* section = "FORM");
 
 // A skin written by code for the branches Air does not reach: PANEL opaque

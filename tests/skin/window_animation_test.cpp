@@ -32,6 +32,7 @@ class WindowAnimationTest : public KitSkinTest {
   // A form not shown yet, with a provider of the kit manager.
   TAnimatedProvider* HiddenForm() {
     shown = new TForm(Application);
+    shown->SetTag(kPlainFormTag);
     shown->SetBounds(100, 100, 240, 160);
     shown->SetColor(0x00204060);
     shown->Handle();
