@@ -18,6 +18,7 @@
 #include "core/paint/mask_painting.h"
 #include "framework/application/application.h"
 #include "framework/forms/custom_form.h"
+#include "framework/menus/menu.h"
 #include "framework/system/flag_scope.h"
 #include "skin/menus/skinable_menus.h"
 #include "skin/paint/control_paint.h"
@@ -25,6 +26,8 @@
 #include "skin/window/caption_animation.h"
 #include "skin/window/skin_provider.h"
 #include "skin/window/system_menu.h"
+#include "skin/window/title_bar.h"
+#include "skin/window/title_bar_paint.h"
 
 namespace {
 
@@ -36,15 +39,16 @@ bool IsSystemButton(int code) {
 }
 
 // A user button's event with the cursor in the button's own coordinates.
-void UserMouse(HWND form, TsTitleButton* user, const TMouseEvent& event) {
+void UserMouse(HWND form, TObject* sender, const RECT& place, const TMouseEvent& event) {
   if (!event) return;
   POINT cursor{};
   GetCursorPos(&cursor);
   RECT bounds{};
   GetWindowRect(form, &bounds);
-  event(user, mbLeft, KeyboardShiftState(), cursor.x - bounds.left - user->Data.Rect.left,
-        cursor.y - bounds.top - user->Data.Rect.top);
+  event(sender, mbLeft, KeyboardShiftState(), cursor.x - bounds.left - place.left, cursor.y - bounds.top - place.top);
 }
+
+bool IsUserElement(int code) { return IsTitleButtonCode(code) || IsTitleItemCode(code); }
 
 const zelvan::store::TsMaskData* Part(const TsSkinManager* manager, int index) {
   return manager && manager->IsValidImgIndex(index) ? &manager->ma[static_cast<size_t>(index)] : nullptr;
@@ -67,10 +71,17 @@ bool TsSkinProvider::EnabledRestore() const { return FSystemMenu ? FSystemMenu->
 
 TsCaptionButton* TsSkinProvider::ButtonByCode(int code) {
   if (TsTitleButton* user = TitleButtonByCode(code)) return &user->Data;
+  if (TacTitleBarItem* item = TitleItemByCode(code)) return &item->Data;
   for (TsCaptionButton* button : {&ButtonClose, &ButtonMax, &ButtonMin, &ButtonHelp}) {
     if (button->HitCode == code && code != 0) return button;
   }
   return nullptr;
+}
+
+TacTitleBarItem* TsSkinProvider::TitleItemByCode(int code) const {
+  if (!IsTitleItemCode(code)) return nullptr;
+  TsTitleBar* bar = TitleBarOf(FForm);
+  return bar ? bar->Items(code - kTitleItemCodeFirst) : nullptr;
 }
 
 TsTitleButton* TsSkinProvider::TitleButtonByCode(int code) const {
@@ -80,6 +91,9 @@ TsTitleButton* TsSkinProvider::TitleButtonByCode(int code) const {
 std::vector<TsCaptionButton*> TsSkinProvider::Elements() {
   std::vector<TsCaptionButton*> all{&ButtonClose, &ButtonMax, &ButtonMin, &ButtonHelp};
   for (int i = 0; i < TitleButtons.Count(); ++i) all.push_back(&TitleButtons.Items(i)->Data);
+  if (TsTitleBar* bar = TitleBarOf(FForm)) {
+    for (int i = 0; i < bar->Count(); ++i) all.push_back(&bar->Items(i)->Data);
+  }
   return all;
 }
 
@@ -97,6 +111,13 @@ void TsSkinProvider::PaintCaptionButtons(TBitmap& cache) {
 
 void TsSkinProvider::DrawElement(TBitmap& cache, const TsCaptionButton& button) {
   if (IsRectEmpty(&button.Rect)) return;
+  if (TsTitleBar* bar = TitleBarOf(FForm)) {
+    for (int i = 0; i < bar->Count(); ++i) {
+      if (&bar->Items(i)->Data != &button) continue;
+      PaintTitleItem(*this, *bar, *bar->Items(i), cache, FTempBmp.get());
+      return;
+    }
+  }
   const TsTitleButton* user = TitleButtonByCode(button.HitCode);
   const bool enabled = user                                ? user->Enabled()
                        : button.HitCode == HTMAXBUTTON     ? EnabledMax() || (IsZoomed(FForm->Handle()) && EnabledRestore())
@@ -164,15 +185,21 @@ void TsSkinProvider::ShowButtonState(TsCaptionButton& button) {
 void TsSkinProvider::SetHotElement(int code, bool repaint) {
   if (code != CurrentHT) {
     if (TsTitleButton* user = TitleButtonByCode(CurrentHT)) user->HintWnd.Hide();
+    if (TacTitleBarItem* item = TitleItemByCode(CurrentHT)) {
+      item->HintWnd.Hide();
+      if (item->OnMouseLeave) item->OnMouseLeave(item);
+    }
     if (TsCaptionButton* old = ButtonByCode(CurrentHT); old && old->State != 0) {
       old->State = 0;
       if (repaint) ShowButtonState(*old);
     }
   }
+  const bool entered = code != CurrentHT;
   CurrentHT = code;
   if (ButtonPressed || code < 1) return;
   if (TsCaptionButton* button = ButtonByCode(code); button && button->State != 1) {
     button->State = 1;
+    if (TacTitleBarItem* item = TitleItemByCode(code); item && entered && item->OnMouseEnter) item->OnMouseEnter(item);
     ShowButtonState(*button);
     ShowTitleHint(code);
   }
@@ -180,12 +207,69 @@ void TsSkinProvider::SetHotElement(int code, bool repaint) {
 
 // A hot user button shows its hint under itself.
 void TsSkinProvider::ShowTitleHint(int code) {
-  TsTitleButton* user = TitleButtonByCode(code);
-  if (!user || user->Hint.empty() || !Application || !Application->ShowHint) return;
+  if (!Application || !Application->ShowHint) return;
+  TacTitleHint* hint = nullptr;
+  const std::wstring* text = nullptr;
+  const RECT* place = nullptr;
+  if (TsTitleButton* user = TitleButtonByCode(code)) {
+    hint = &user->HintWnd;
+    text = &user->Hint;
+    place = &user->Data.Rect;
+  } else if (TacTitleBarItem* item = TitleItemByCode(code); item && item->ShowHint) {
+    hint = &item->HintWnd;
+    text = &item->Hint;
+    place = &item->Data.Rect;
+  }
+  if (!hint || text->empty()) return;
   RECT bounds{};
   GetWindowRect(FForm->Handle(), &bounds);
-  user->HintWnd.Show(user->Hint, POINT{bounds.left + user->Data.Rect.left, bounds.top + user->Data.Rect.bottom + 2},
-                     FForm->Handle());
+  hint->Show(*text, POINT{bounds.left + place->left, bounds.top + place->bottom + 2}, FForm->Handle());
+}
+
+// A press on an item of the title bar: tabs are chosen at once and drop-down
+// items show their menu; the others are pressed like a button.
+void TsSkinProvider::PressTitleItem(int code) {
+  TacTitleBarItem* item = TitleItemByCode(code);
+  if (!item || !item->Enabled || item->FPressed || !item->Clickable()) return;
+  item->HintWnd.Hide();
+  HWND window = FForm->Handle();
+  item->FPressed = true;
+  UserMouse(window, item, item->Data.Rect, item->OnMouseDown);
+  if (item->Style == bsTab) {
+    item->FPressed = false;
+    CurrentHT = -1;
+    if (item->Down) return;
+    if (item->OnClick) item->OnClick(item);
+    if (TsTitleBar* bar = TitleBarOf(FForm)) {
+      for (int i = 0; i < bar->Count(); ++i) {
+        TacTitleBarItem* other = bar->Items(i);
+        if (other != item && other->Style == bsTab && other->Visible && other->GroupIndex == item->GroupIndex)
+          other->Down = false;
+      }
+    }
+    item->Down = true;
+    TitleChanged();
+    return;
+  }
+  if (TPopupMenu* menu = item->DropdownMenu(); menu && (item->Style == bsButton || item->Style == bsMenu)) {
+    item->Data.State = 2;
+    RepaintButton(item->Data);
+    RECT bounds{};
+    GetWindowRect(window, &bounds);
+    menu->Popup(bounds.left + item->Data.Rect.left, bounds.top + item->Data.Rect.bottom);
+    // The item may have gone with the menu's command.
+    if (TacTitleBarItem* still = TitleItemByCode(code); still == item) {
+      item->FPressed = false;
+      item->Data.State = 0;
+      CurrentHT = 0;
+      RepaintButton(item->Data);
+      if (item->OnClick) item->OnClick(item);
+    }
+    return;
+  }
+  PressElement(code);
+  if (ButtonPressed) SetCapture(window);
+  else item->FPressed = false;
 }
 
 void TsSkinProvider::PressElement(int code) {
@@ -244,10 +328,17 @@ void TsSkinProvider::ButtonReleased(int code) {
         PostMessageW(window, WM_SYSCOMMAND, SC_CONTEXTHELP, 0);
         break;
       default:
-        if (TsTitleButton* user = TitleButtonByCode(code)) UserMouse(window, user, user->OnMouseUp);
+        if (TsTitleButton* user = TitleButtonByCode(code)) UserMouse(window, user, user->Data.Rect, user->OnMouseUp);
+        if (TacTitleBarItem* item = TitleItemByCode(code)) {
+          UserMouse(window, item, item->Data.Rect, item->OnMouseUp);
+          const bool click = item->FPressed && item->Style != bsTab;
+          item->FPressed = false;
+          if (click && item->OnClick) item->OnClick(item);
+        }
         break;
     }
   }
+  if (TacTitleBarItem* item = TitleItemByCode(pressed)) item->FPressed = false;
   ButtonPressed = false;
   SetHotElement(0, true);
   if (TsCaptionButton* button = ButtonByCode(pressed); button && button->State != 0) {
@@ -269,7 +360,7 @@ bool TsSkinProvider::CaptionMouse(TMessage& m, const TWndMethod& next) {
       const RECT& bounds = Facts().Bounds;
       const int code = FrameHitTest(POINT{GET_X_LPARAM(m.LParam) - bounds.left, GET_Y_LPARAM(m.LParam) - bounds.top});
       m.WParam = static_cast<WPARAM>(code);
-      if (IsSystemButton(code) || IsTitleButtonCode(code)) {
+      if (IsSystemButton(code) || IsUserElement(code)) {
         SetHotElement(code, true);
         m.Result = 0;
         return true;
@@ -308,13 +399,18 @@ bool TsSkinProvider::CaptionMouse(TMessage& m, const TWndMethod& next) {
         m.Result = 0;
         return true;
       }
-      if (!IsSystemButton(code) && !IsTitleButtonCode(code)) {
+      if (!IsSystemButton(code) && !IsUserElement(code)) {
         SetHotElement(0, true);
         return false;
       }
+      if (IsTitleItemCode(code)) {
+        PressTitleItem(code);
+        m.Result = 0;
+        return true;
+      }
       PressElement(code);
       if (ButtonPressed) SetCapture(window);
-      if (TsTitleButton* user = TitleButtonByCode(code); user && ButtonPressed) UserMouse(window, user, user->OnMouseDown);
+      if (TsTitleButton* user = TitleButtonByCode(code); user && ButtonPressed) UserMouse(window, user, user->Data.Rect, user->OnMouseDown);
       m.Result = 0;
       return true;
     }
@@ -337,7 +433,7 @@ bool TsSkinProvider::CaptionMouse(TMessage& m, const TWndMethod& next) {
     case WM_NCLBUTTONDBLCLK: {
       const int code = static_cast<int>(m.WParam);
       // A quick second click on a user button is a press like the first.
-      if (IsTitleButtonCode(code)) {
+      if (IsUserElement(code)) {
         m.Msg = WM_NCLBUTTONDOWN;
         const bool handled = CaptionMouse(m, next);
         m.Msg = WM_NCLBUTTONDBLCLK;

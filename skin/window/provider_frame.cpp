@@ -20,6 +20,7 @@
 #include "skin/store/skin_manager.h"
 #include "skin/window/frame_paint_helpers.h"
 #include "skin/window/skin_provider.h"
+#include "skin/window/title_bar.h"
 #include "skin/window/system_menu.h"
 
 using zelvan::paint::TCacheInfo;
@@ -130,7 +131,26 @@ void TsSkinProvider::CalcItems() {
 
   int textLeft = frame + (IconVisible() ? iconWidth : 0) + info.BILeftMargin + 4;
   if (manager->IsValidSkinIndex(CaptionSkinIndex())) textLeft += 2;
-  FTextRect = RECT{textLeft, FVCenter - caption / 2, std::max(textLeft, left - 12), FVCenter - caption / 2 + caption};
+  int textRight = std::max(textLeft, left - 12);
+
+  // A title bar takes the rest of the band, after a further gap; the caption
+  // keeps the room between its left and right items.
+  if (TsTitleBar* bar = TitleBarOf(FForm); bar && HasCaption()) {
+    zelvan::paint::TTitleBarArea area;
+    const int barLeft = FIconRect.right + (IconVisible() ? 6 : 0);
+    area.Bar = {barLeft, FVCenter - caption / 2, std::max(barLeft, left - 6), HeaderHeight()};
+    area.VCenter = FVCenter;
+    area.FullRight = CaptionWidth() - frame;
+    bar->CalcSizes(area);
+    if (!bar->ShowCaption) {
+      textRight = textLeft;
+    } else {
+      if (bar->FLeftWidth > 0) textLeft = std::max(textLeft, area.Bar.Left + bar->FLeftWidth + 6);
+      if (bar->FRightWidth > 0) textRight = std::min(textRight, area.Bar.Right - bar->FRightWidth - 6);
+      textRight = std::max(textLeft, textRight);
+    }
+  }
+  FTextRect = RECT{textLeft, FVCenter - caption / 2, textRight, FVCenter - caption / 2 + caption};
 }
 
 // ---------------------------------------------------------------- rendering
@@ -457,6 +477,14 @@ zelvan::paint::TFrameGeometry TsSkinProvider::FrameGeometry() {
   for (const TsCaptionButton* button : {&ButtonClose, &ButtonMax, &ButtonMin, &ButtonHelp}) {
     if (button->ImageIndex < 0 && IsRectEmpty(&button->Rect)) continue;
     f.Elements.push_back({button->HitCode, FromRect(button->Rect), button->Enabled});
+  }
+  // Items of a title bar that take clicks; the others are caption.
+  if (TsTitleBar* bar = TitleBarOf(FForm)) {
+    for (int i = 0; i < bar->Count(); ++i) {
+      const TacTitleBarItem& item = *bar->Items(i);
+      if (item.Visible && item.Enabled && item.Clickable() && !IsRectEmpty(&item.Data.Rect))
+        f.Elements.push_back({item.Data.HitCode, FromRect(item.Data.Rect), true});
+    }
   }
   // A disabled user button is caption, so the form is dragged there.
   for (int i = 0; i < TitleButtons.Count(); ++i) {

@@ -171,6 +171,7 @@ class TsSkinProvider : public TComponent, public TacProviderLink {
   // The system button or user title button of a hit code, or null.
   TsCaptionButton* ButtonByCode(int code);
   TsTitleButton* TitleButtonByCode(int code) const;
+  class TacTitleBarItem* TitleItemByCode(int code) const;
   // Repaints one element from the cache's band into the window.
   void RepaintButton(TsCaptionButton& button);
   // Shows the skinned system menu (the platform's without skinned popups) at a screen point.
@@ -254,6 +255,7 @@ class TsSkinProvider : public TComponent, public TacProviderLink {
   // Every element of the band that has a state.
   std::vector<TsCaptionButton*> Elements();
   void ShowTitleHint(int code);
+  void PressTitleItem(int code);
   void ButtonReleased(int code);
   bool AnimatedButtons() const;
   // The button's state on the screen: through its animation, or painted at once.
