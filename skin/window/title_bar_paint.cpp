@@ -63,7 +63,8 @@ void PaintTitleItem(TsSkinProvider& provider, TsTitleBar& bar, TacTitleBarItem& 
   if (section >= 0) {
     zelvan::paint::TCacheInfo behind;
     if (band && !band->Empty()) behind = zelvan::paint::TCacheInfo{&band->Image(), 0, 0, zelvan::paint::kKeyColor, true};
-    zelvan::paint::PaintItemByIndex(section, name, behind, -1, -1, manager, cache.Image(), {0, 0},
+    // The band has the cache's coordinates: the item's corner lies at its own place in it.
+    zelvan::paint::PaintItemByIndex(section, name, behind, -1, -1, manager, cache.Image(), {r.left, r.top},
                                     {r.left, r.top, r.right, r.bottom}, state);
   }
 

@@ -14,6 +14,7 @@
 #include "framework/graphics/canvas.h"
 #include "skin/store/skin_manager.h"
 #include "skin/window/skin_provider.h"
+#include "skin/window/title_bar.h"
 #include "skin/window/system_menu.h"
 #include "tests/framework/menu_loop.h"
 
@@ -103,7 +104,7 @@ bool WriteCaptionButtonPage(TsSkinManager& manager, const std::wstring& path,
       {L"Inactive 非活动", {biSystemMenu, biMinimize, biMaximize}, 0, false},
       {L"Close only 仅关闭", {biSystemMenu}, 0, true},
   };
-  TBitmap page(420, 50 * static_cast<int>(rows.size()) + 10, pf32bit);
+  TBitmap page(420, 50 * static_cast<int>(rows.size() + 1) + 10, pf32bit);
   Blank(page);
   int y = 10;
   for (const Row& row : rows) {
@@ -138,6 +139,40 @@ bool WriteCaptionButtonPage(TsSkinManager& manager, const std::wstring& path,
     GdiFlush();
     delete form;
     y += 50;
+  }
+  // A title bar: a button, a menu button with its arrow, two tabs (the first chosen), a label.
+  {
+    auto* form = new TForm(Application);
+    form->SetBorderStyle(bsSizeable);
+    form->SetBounds(400, 300, 400, 120);
+    form->SetCaption(L"标题栏");
+    auto* provider = new TsSkinProvider(form);
+    auto* bar = new TsTitleBar(form);
+    TPopupMenu menu(nullptr);
+    menu.Items().Add(L"Open");
+    TacTitleBarItem* open = bar->Add();
+    open->Caption = L"打开";
+    TacTitleBarItem* file = bar->Add();
+    file->Style = bsMenu;
+    file->Caption = L"File";
+    file->SetDropdownMenu(&menu);
+    for (const wchar_t* caption : {L"One", L"Two"}) {
+      TacTitleBarItem* tab = bar->Add();
+      tab->Style = bsTab;
+      tab->Align = tbaRight;
+      tab->Caption = caption;
+      tab->Down = caption[1] == L'n';
+    }
+    form->Show();
+    Application->ProcessMessages();
+    provider->RenderFrame();
+    open->Data.State = 1;
+    provider->RepaintButton(open->Data);
+    HDC dc = GetWindowDC(form->Handle());
+    BitBlt(page.Canvas().Handle(), 10, y, 400, 40, dc, 0, 0, SRCCOPY);
+    ReleaseDC(form->Handle(), dc);
+    GdiFlush();
+    delete form;
   }
   manager.Effects.SetAllowGlowing(true);
   return writePng(page, path);

@@ -10,7 +10,9 @@
 #include <string>
 #include <vector>
 
+#include "../framework/menu_loop.h"
 #include "../framework/test_support.h"
+#include "framework/menus/menu.h"
 #include "framework/forms/form.h"
 #include "kit_skin_fixture.h"
 #include "skin/window/skin_provider.h"
@@ -125,6 +127,54 @@ TEST(TitleBarTest, ItemsTakeTheFreeBandAnswerTheMouseAndChooseOneTab) {
   bar->ShowCaption = false;
   provider->CalcItems();
   EXPECT_LE(provider->CaptionTextRect().right, provider->CaptionTextRect().left);
+}
+
+TEST(TitleBarTest, AMenuButtonShowsItsMenuUnderItselfThenClicks) {
+  auto manager = std::make_unique<TsSkinManager>(nullptr);
+  ASSERT_TRUE(LoadSkin(*manager, SkinsFolder(), L"Air"));
+  std::unique_ptr<TForm> form(new TForm(Application));
+  form->SetBorderStyle(bsSizeable);
+  form->SetBounds(200, 200, 500, 200);
+  auto* provider = new TsSkinProvider(form.get());
+  auto* bar = new TsTitleBar(form.get());
+  auto menu = std::make_unique<TPopupMenu>(nullptr);
+  menu->Items().Add(L"First");
+  menu->Items().Add(L"Second");
+  TacTitleBarItem* item = bar->Add();
+  item->Style = bsMenu;
+  item->Caption = L"File";
+  item->SetDropdownMenu(menu.get());
+  int clicks = 0;
+  item->OnClick = [&](TObject*) { ++clicks; };
+  form->Show();
+  provider->SetSkinManager(manager.get());
+  Pump(30);
+  provider->CalcItems();
+  EXPECT_EQ(item->Data.Rect.top, provider->CaptionTextRect().top) << "a menu button hangs from the band's top";
+  HWND window = form->Handle();
+  RECT bounds{};
+  GetWindowRect(window, &bounds);
+  const POINT at{bounds.left + Middle(item->Data.Rect).x, bounds.top + Middle(item->Data.Rect).y};
+  TMenuLoopProbe probe;
+  RECT shown{};
+  int stateWhileOpen = -1;
+  probe.Action = [&](HWND menuWindow) {
+    GetWindowRect(menuWindow, &shown);
+    stateWhileOpen = item->Data.State;
+    return false;
+  };
+  WithMenuProbe(probe, [&] { SendMessageW(window, WM_NCLBUTTONDOWN, 2000, MAKELPARAM(at.x, at.y)); });
+  ASSERT_TRUE(probe.Ran);
+  EXPECT_EQ(shown.left, bounds.left + item->Data.Rect.left);
+  EXPECT_EQ(shown.top, bounds.top + item->Data.Rect.bottom);
+  EXPECT_EQ(stateWhileOpen, 2);
+  EXPECT_EQ(item->Data.State, 0);
+  EXPECT_EQ(clicks, 1);
+  EXPECT_NE(GetCapture(), window);
+
+  // A freed menu is forgotten: the item is a plain one after it.
+  menu.reset();
+  EXPECT_EQ(item->DropdownMenu(), nullptr);
 }
 
 TEST(TitleBarTest, OnlyFormsTakeATitleBar) {
