@@ -13,8 +13,8 @@ struct TLZ77Decoder::State {
   z_stream stream{};
 };
 
-TLZ77Decoder::TLZ77Decoder(int flushMode, bool autoReset)
-    : state_(std::make_unique<State>()), flushMode_(flushMode), autoReset_(autoReset) {}
+TLZ77Decoder::TLZ77Decoder(int flushMode, bool autoReset, bool checkAdler)
+    : state_(std::make_unique<State>()), flushMode_(flushMode), autoReset_(autoReset), checkAdler_(checkAdler) {}
 
 TLZ77Decoder::~TLZ77Decoder() {
   if (initialised_) inflateEnd(&state_->stream);
@@ -26,6 +26,7 @@ void TLZ77Decoder::DecodeInit() {
   zlibResult_ = inflateInit(&state_->stream);
   if (zlibResult_ < 0) throw EInvalidGraphic(messages::kLZ77Error);
   initialised_ = true;
+  if (!checkAdler_) inflateValidate(&state_->stream, 0);
 }
 
 void TLZ77Decoder::DecodeEnd() {

@@ -9,8 +9,10 @@ namespace zelvan::image {
 
 class TLZ77Decoder {
  public:
-  // flushMode is zlib's flush argument (1: partial flush).
-  TLZ77Decoder(int flushMode, bool autoReset);
+  // flushMode is zlib's flush argument (1: partial flush). checkAdler false
+  // leaves out the stream's own checksum, for data whose chunks carry a CRC
+  // of their own already (PNG): checking both costs time and finds nothing more.
+  TLZ77Decoder(int flushMode, bool autoReset, bool checkAdler = true);
   ~TLZ77Decoder();
   TLZ77Decoder(const TLZ77Decoder&) = delete;
   TLZ77Decoder& operator=(const TLZ77Decoder&) = delete;
@@ -35,6 +37,7 @@ class TLZ77Decoder {
   std::unique_ptr<State> state_;
   int flushMode_;
   bool autoReset_;
+  bool checkAdler_;
   bool initialised_ = false;
   int zlibResult_ = 0;
 };

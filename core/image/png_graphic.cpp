@@ -178,7 +178,8 @@ void TPNGGraphic::LoadFromStream(io::TStream& stream) {
   ReadChunkData();
   ApplyHeader();
   if (properties_.Compression != TCompressionType::ctLZ77) Fail(messages::kCompressionNotSupported);
-  decoder_ = std::make_unique<TLZ77Decoder>(Z_PARTIAL_FLUSH, false);
+  // Every IDAT chunk's CRC is checked as it is read.
+  decoder_ = std::make_unique<TLZ77Decoder>(Z_PARTIAL_FLUSH, false, false);
   decoder_->DecodeInit();
 
   for (;;) {

@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <cstring>
+
 #include <filesystem>
 #include <fstream>
 #include <iterator>
@@ -269,6 +271,27 @@ TEST(PngErrors, DamagedZlibDataIsACompressionError) {
   const auto chunk = png::Chunk("IDAT", data);
   std::copy(chunk.begin(), chunk.end(), file.begin() + idat);
   EXPECT_EQ(LoadError(file), messages::kCompressionError);
+}
+
+// The chunks' CRCs guard the image data; the zlib stream's own checksum is
+// not checked again (a wrong one with sound chunks still gives the image).
+TEST(PngErrors, TheZlibChecksumIsLeftToTheChunkCrcs) {
+  const auto valid = WritePng(SmallRgb());
+  auto file = valid;
+  const size_t idat = 33;
+  const uint32_t length = (uint32_t{file[idat]} << 24) | (file[idat + 1] << 16) | (file[idat + 2] << 8) | file[idat + 3];
+  std::vector<uint8_t> data(file.begin() + idat + 8, file.begin() + idat + 8 + length);
+  data.back() ^= 0xFF;  // the last byte of the Adler-32 sum
+  const auto chunk = png::Chunk("IDAT", data);
+  std::copy(chunk.begin(), chunk.end(), file.begin() + idat);
+  const auto damaged = Load(file);
+  const auto sound = Load(valid);
+  ASSERT_EQ(damaged->Bitmap()->Height(), sound->Bitmap()->Height());
+  for (int y = 0; y < sound->Bitmap()->Height(); ++y) {
+    EXPECT_EQ(std::memcmp(damaged->Bitmap()->ScanLine(y), sound->Bitmap()->ScanLine(y), sound->Bitmap()->Stride()), 0);
+  }
+  // A damaged sum in a chunk whose CRC no longer matches is still refused.
+  EXPECT_EQ(LoadError(WithChunkCrcBroken(file, idat + 8 + length)), messages::kCrcError);
 }
 
 TEST(PngChunks, AncillaryDataIsReadOrSkipped) {
