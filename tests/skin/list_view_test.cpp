@@ -232,6 +232,9 @@ TEST_F(ListViewTest, TheHotRowFollowsTheMouseAndNothingRepaintsWhileItRests) {
     EXPECT_EQ(list->HotItem, row);
     const COLORREF hot = PixelAt(list->Handle(), at.x, at.y);
     EXPECT_NE(hot, ColorToRGB(list->Color())) << "a half-strength mark";
+    // Painted again while hot (as any repaint does): that must not call for another.
+    InvalidateRect(list->Handle(), &r, FALSE);
+    Pump(50);
     const int paints = list->ItemPaints;
     Pump(300);
     EXPECT_EQ(list->ItemPaints, paints) << "a resting mouse repaints nothing";

@@ -60,6 +60,11 @@ TEST_F(ScrollBoxTest, AChildAsksForItsBackgroundInsideTheBorder) {
     EXPECT_EQ(info.Y, 2 + p.top);
     EXPECT_EQ(info.Bmp->Width(), box->Width()) << "the cache holds the border too";
   }
+  RedrawWindow(box->Handle(), nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN | RDW_UPDATENOW);
+  Pump(20);
+  HDC dc = GetDC(child->Handle());
+  EXPECT_EQ(GetPixel(dc, 25, 20), CachedPixel(child->SkinData, 25, 20)) << "the child shows its picture";
+  ReleaseDC(child->Handle(), dc);
   delete box;
 }
 
