@@ -95,7 +95,11 @@ void TsListView::DrawRow(HDC dc, int index, const RECT& clip) {
   const bool focusedItem = (state & LVIS_FOCUSED) != 0;
   const TColor listColor = ColorToRGB(Color());
 
-  TBitmap row(width, height, pf32bit);
+  // Rows of a report list share one size: one picture serves them all.
+  if (!FRowBmp || FRowBmp->Width() != width || FRowBmp->Height() != height) {
+    FRowBmp = std::make_unique<TBitmap>(width, height, pf32bit);
+  }
+  TBitmap& row = *FRowBmp;
   zelvan::paint::FillRect32(row.Image(), {0, 0, width, height}, listColor, 255);
   RECT icon{LVIR_ICON, 0, 0, 0};
   SendMessageW(window, LVM_GETITEMRECT, static_cast<WPARAM>(index), reinterpret_cast<LPARAM>(&icon));

@@ -112,5 +112,6 @@ class TsListView : public TListView {
   TLVAdvancedCustomDrawEvent FOldAdvancedCustomDraw;
   TLVAdvancedCustomDrawItemEvent FOldAdvancedCustomDrawItem;
   std::unique_ptr<TacScrollWnd> ListSW;
+  std::unique_ptr<TBitmap> FRowBmp;  // the picture rows are composed in
   TsBoundLabel FBoundLabel;
 };
