@@ -15,19 +15,9 @@
 #include "framework/stdctrls/list_view.h"
 #include "framework/stdctrls/tree_view.h"
 #include "kit_skin_fixture.h"
+#include "window_pictures.h"
 
 namespace {
-
-std::unique_ptr<TBitmap> GrabClient(HWND window) {
-  RECT client{};
-  GetClientRect(window, &client);
-  auto picture = std::make_unique<TBitmap>(client.right, client.bottom, pf32bit);
-  HDC dc = GetDC(window);
-  BitBlt(picture->Canvas().Handle(), 0, 0, client.right, client.bottom, dc, 0, 0, SRCCOPY);
-  ReleaseDC(window, dc);
-  GdiFlush();
-  return picture;
-}
 
 void RepaintAll(HWND window) {
   RedrawWindow(window, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_FRAME | RDW_ALLCHILDREN | RDW_UPDATENOW);
@@ -85,22 +75,7 @@ TEST_F(ListTreeProbe, ATreeItemSkippedAtPrePaintLosesItsIconAndButton) {
   auto* tree = new TTreeView(form);
   tree->SetParent(form);
   tree->SetBounds(10, 10, 250, 200);
-  HIMAGELIST images = ImageList_Create(16, 16, ILC_COLOR32, 1, 1);
-  {
-    HDC screen = GetDC(nullptr);
-    HDC memory = CreateCompatibleDC(screen);
-    HBITMAP icon = CreateCompatibleBitmap(screen, 16, 16);
-    HGDIOBJ old = SelectObject(memory, icon);
-    HBRUSH red = CreateSolidBrush(RGB(200, 0, 0));
-    RECT r{0, 0, 16, 16};
-    FillRect(memory, &r, red);
-    SelectObject(memory, old);
-    DeleteObject(red);
-    DeleteDC(memory);
-    ReleaseDC(nullptr, screen);
-    ImageList_Add(images, icon, nullptr);
-    DeleteObject(icon);
-  }
+  HIMAGELIST images = OneIconImages(RGB(200, 0, 0));
   HWND window = tree->Handle();
   SendMessageW(window, TVM_SETIMAGELIST, TVSIL_NORMAL, reinterpret_cast<LPARAM>(images));
   TTreeNode& root = tree->Items().Add(L"根目录");

@@ -13,24 +13,10 @@
 #include "core/controls/header_layout.h"
 #include "core/paint/image_part.h"
 #include "kit_skin_fixture.h"
+#include "window_pictures.h"
 #include "skin/paint/skinned_text.h"
 
 namespace {
-
-std::unique_ptr<TBitmap> Grab(HWND window, const RECT& r) {
-  auto picture = std::make_unique<TBitmap>(r.right - r.left, r.bottom - r.top, pf32bit);
-  HDC dc = GetDC(window);
-  BitBlt(picture->Canvas().Handle(), 0, 0, r.right - r.left, r.bottom - r.top, dc, r.left, r.top, SRCCOPY);
-  ReleaseDC(window, dc);
-  GdiFlush();
-  return picture;
-}
-
-std::unique_ptr<TBitmap> GrabClient(HWND window) {
-  RECT client{};
-  GetClientRect(window, &client);
-  return Grab(window, client);
-}
 
 COLORREF PixelAt(HWND window, int x, int y) {
   HDC dc = GetDC(window);
@@ -111,7 +97,7 @@ TEST_F(ListViewTest, OnlyTheHoveredColumnLightsAPressedOneShowsPressedADividerPr
   RECT whole{};
   GetClientRect(header, &whole);
   RepaintHeader(*list);
-  auto plain = Grab(header, whole);
+  auto plain = GrabRect(header, whole);
   const auto inside = [&](int column) {
     const RECT r = SectionRect(*list, column);
     return POINT{(r.left + r.right) / 2, (r.top + r.bottom) / 2};
@@ -144,7 +130,7 @@ TEST_F(ListViewTest, OnlyTheHoveredColumnLightsAPressedOneShowsPressedADividerPr
       EXPECT_EQ(list->PressedColumn(), c.lit);
     }
     RepaintHeader(*list);
-    auto now = Grab(header, whole);
+    auto now = GrabRect(header, whole);
     for (int column = 0; column < 3; ++column) {
       const int differing = DifferingIn(*plain, *now, SectionRect(*list, column));
       if (column == c.lit) {
@@ -168,10 +154,10 @@ TEST_F(ListViewTest, ASortArrowSitsRightOfTheCaption) {
   TakeFocusAway(*form, 500, 400);
   const RECT section = SectionRect(*list, 1);
   RepaintHeader(*list);
-  auto before = Grab(header, section);
+  auto before = GrabRect(header, section);
   list->SetSortArrow(1, saDescending);
   RepaintHeader(*list);
-  auto after = Grab(header, section);
+  auto after = GrabRect(header, section);
   // Where the layout puts the arrow for this caption.
   const int mask = manager->GetMaskIndex("SCROLLBTNBOTTOM", "GLYPHMASK");
   ASSERT_TRUE(manager->IsValidImgIndex(mask));

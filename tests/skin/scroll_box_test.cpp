@@ -9,19 +9,9 @@
 #include <memory>
 
 #include "kit_skin_fixture.h"
+#include "window_pictures.h"
 
 namespace {
-
-std::unique_ptr<TBitmap> GrabClient(HWND window) {
-  RECT r{};
-  GetClientRect(window, &r);
-  auto picture = std::make_unique<TBitmap>(r.right, r.bottom, pf32bit);
-  HDC dc = GetDC(window);
-  BitBlt(picture->Canvas().Handle(), 0, 0, r.right, r.bottom, dc, 0, 0, SRCCOPY);
-  ReleaseDC(window, dc);
-  GdiFlush();
-  return picture;
-}
 
 class ScrollBoxTest : public KitSkinTest {
  protected:

@@ -10,37 +10,16 @@
 #include <memory>
 
 #include "kit_skin_fixture.h"
+#include "window_pictures.h"
 
 namespace {
-
-std::unique_ptr<TBitmap> GrabRect(HWND window, const RECT& r) {
-  auto picture = std::make_unique<TBitmap>(r.right - r.left, r.bottom - r.top, pf32bit);
-  HDC dc = GetDC(window);
-  BitBlt(picture->Canvas().Handle(), 0, 0, r.right - r.left, r.bottom - r.top, dc, r.left, r.top, SRCCOPY);
-  ReleaseDC(window, dc);
-  GdiFlush();
-  return picture;
-}
 
 class TreeViewTest : public KitSkinTest {
  protected:
   void SetUp() override {
     KitSkinTest::SetUp();
     form->SetBounds(0, 0, 500, 400);
-    images = ImageList_Create(16, 16, ILC_COLOR32, 1, 1);
-    HDC screen = GetDC(nullptr);
-    HDC memory = CreateCompatibleDC(screen);
-    HBITMAP icon = CreateCompatibleBitmap(screen, 16, 16);
-    HGDIOBJ old = SelectObject(memory, icon);
-    HBRUSH red = CreateSolidBrush(RGB(200, 0, 0));
-    RECT r{0, 0, 16, 16};
-    FillRect(memory, &r, red);
-    SelectObject(memory, old);
-    DeleteObject(red);
-    DeleteDC(memory);
-    ReleaseDC(nullptr, screen);
-    ImageList_Add(images, icon, nullptr);
-    DeleteObject(icon);
+    images = OneIconImages(RGB(200, 0, 0));
   }
   void TearDown() override {
     KitSkinTest::TearDown();
