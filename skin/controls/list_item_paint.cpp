@@ -107,7 +107,10 @@ void TsListView::DrawRow(HDC dc, int index, const RECT& clip) {
   const int column0 = static_cast<int>(SendMessageW(window, LVM_GETCOLUMNWIDTH, 0, 0));
   const std::wstring caption = ItemText(window, index, 0);
   TCanvas& canvas = row.Canvas();
+  // The cells change only the colour: the font handle is made once, not per row.
+  canvas.Font().SetColor(Font().Color());
   canvas.Font().Assign(Font());
+  canvas.Brush().SetStyle(bsClear);
   RECT captionRect{icon.right + 2, 0, std::min<LONG>(column0, width), height};
 
   // The mark: the whole row with row select, else the caption's label.

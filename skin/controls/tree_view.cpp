@@ -94,6 +94,7 @@ void TsTreeView::DrawSelection(NMTVCUSTOMDRAW& draw) {
   info.cchTextMax = 260;
   SendMessageW(window, TVM_GETITEMW, 0, reinterpret_cast<LPARAM>(&info));
   canvas.Font().Assign(Font());
+  canvas.Brush().SetStyle(bsClear);
   const UINT flags = DT_SINGLELINE | DT_VCENTER | DT_NOPREFIX | DT_NOCLIP | DT_EXPANDTABS;
   RECT textRect{2, 0, width - 1, height};
   if (withSection) {
