@@ -110,9 +110,51 @@ TListItem* TListView::Selected() {
   return index >= 0 && index < FItems.Count() ? &FItems[index] : nullptr;
 }
 
+LRESULT TListView::CustomDraw(NMLVCUSTOMDRAW& draw) {
+  const DWORD stage = draw.nmcd.dwDrawStage;
+  const bool subItems = OnAdvancedCustomDrawSubItem || OnCustomDrawSubItem;
+  const bool items = OnAdvancedCustomDrawItem || subItems;
+  bool defaultDraw = true;
+  switch (stage) {
+    case CDDS_PREPAINT: {
+      if (OnAdvancedCustomDraw) OnAdvancedCustomDraw(this, draw, cdPrePaint, defaultDraw);
+      if (!defaultDraw) return CDRF_SKIPDEFAULT;
+      LRESULT result = items ? CDRF_NOTIFYITEMDRAW : CDRF_DODEFAULT;
+      if (OnAdvancedCustomDraw) result |= CDRF_NOTIFYPOSTPAINT;
+      return result;
+    }
+    case CDDS_POSTPAINT:
+      if (OnAdvancedCustomDraw) OnAdvancedCustomDraw(this, draw, cdPostPaint, defaultDraw);
+      return CDRF_DODEFAULT;
+    case CDDS_ITEMPREPAINT: {
+      if (OnAdvancedCustomDrawItem) OnAdvancedCustomDrawItem(this, draw, cdPrePaint, defaultDraw);
+      if (!defaultDraw) return CDRF_SKIPDEFAULT;
+      LRESULT result = subItems ? CDRF_NOTIFYSUBITEMDRAW : CDRF_DODEFAULT;
+      if (OnAdvancedCustomDrawItem) result |= CDRF_NOTIFYPOSTPAINT;
+      return result;
+    }
+    case CDDS_ITEMPOSTPAINT:
+      if (OnAdvancedCustomDrawItem) OnAdvancedCustomDrawItem(this, draw, cdPostPaint, defaultDraw);
+      return CDRF_DODEFAULT;
+    case CDDS_SUBITEM | CDDS_ITEMPREPAINT:
+      if (OnCustomDrawSubItem) OnCustomDrawSubItem(this, draw, defaultDraw);
+      if (defaultDraw && OnAdvancedCustomDrawSubItem) OnAdvancedCustomDrawSubItem(this, draw, cdPrePaint, defaultDraw);
+      if (!defaultDraw) return CDRF_SKIPDEFAULT;
+      return OnAdvancedCustomDrawSubItem ? CDRF_NOTIFYPOSTPAINT : CDRF_DODEFAULT;
+    case CDDS_SUBITEM | CDDS_ITEMPOSTPAINT:
+      if (OnAdvancedCustomDrawSubItem) OnAdvancedCustomDrawSubItem(this, draw, cdPostPaint, defaultDraw);
+      return CDRF_DODEFAULT;
+    default:
+      return CDRF_DODEFAULT;
+  }
+}
+
 void TListView::ReflectedNotify(TMessage& message) {
   const auto* header = reinterpret_cast<const NMHDR*>(message.LParam);
   switch (header->code) {
+    case NM_CUSTOMDRAW:
+      message.Result = CustomDraw(*reinterpret_cast<NMLVCUSTOMDRAW*>(message.LParam));
+      return;
     case LVN_GETDISPINFOW: {
       auto* info = reinterpret_cast<NMLVDISPINFOW*>(message.LParam);
       LVITEMW& item = info->item;

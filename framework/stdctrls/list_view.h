@@ -17,6 +17,20 @@ using TLVSelectItemEvent = std::function<void(TObject* sender, TListItem* item, 
 // The text of one cell of a row the program keeps itself (column 0: the caption).
 using TLVDataEvent = std::function<void(int row, int column, std::wstring& text)>;
 
+// The stage of a custom-draw notification a handler is called for.
+enum TCustomDrawStage { cdPrePaint, cdPostPaint, cdPreErase, cdPostErase };
+
+class TListView;
+// The whole list (draw.nmcd.rc: the area painted). Clearing defaultDraw
+// skips the platform's drawing of that stage.
+using TLVAdvancedCustomDrawEvent =
+    std::function<void(TListView* sender, NMLVCUSTOMDRAW& draw, TCustomDrawStage stage, bool& defaultDraw)>;
+// One item (draw.nmcd.dwItemSpec: its index) or one cell of it (draw.iSubItem).
+using TLVAdvancedCustomDrawItemEvent =
+    std::function<void(TListView* sender, NMLVCUSTOMDRAW& draw, TCustomDrawStage stage, bool& defaultDraw)>;
+// One cell, before it is painted only.
+using TLVCustomDrawSubItemEvent = std::function<void(TListView* sender, NMLVCUSTOMDRAW& draw, bool& defaultDraw)>;
+
 class TListView : public TWinControl {
  public:
   explicit TListView(TComponent* owner);
@@ -58,6 +72,12 @@ class TListView : public TWinControl {
   void UpdateRows(int first, int last);
 
   TLVSelectItemEvent OnSelectItem;
+  // Custom drawing: each is asked only when set, so an unset list costs the
+  // platform no extra notifications.
+  TLVAdvancedCustomDrawEvent OnAdvancedCustomDraw;
+  TLVAdvancedCustomDrawItemEvent OnAdvancedCustomDrawItem;
+  TLVAdvancedCustomDrawItemEvent OnAdvancedCustomDrawSubItem;
+  TLVCustomDrawSubItemEvent OnCustomDrawSubItem;
 
   void WndProc(TMessage& message) override;
 
@@ -69,6 +89,7 @@ class TListView : public TWinControl {
   bool ExStyle(DWORD flag) const { return (FExStyle & flag) != 0; }
   void SetExStyle(DWORD flag, bool on);
   void ReflectedNotify(TMessage& message);
+  LRESULT CustomDraw(NMLVCUSTOMDRAW& draw);
   void ChangeStyle();
 
   TListColumns FColumns;

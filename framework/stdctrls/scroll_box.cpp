@@ -91,9 +91,10 @@ void TScrollBox::Scroll(int bar, int code) {
   GetScrollInfo(Handle(), bar, &info);
   const int page = static_cast<int>(info.nPage);
   int position = info.nPos;
+  const int line = (bar == SB_HORZ ? FHorzScrollBar : FVertScrollBar).Increment;
   switch (code) {
-    case SB_LINEUP: position -= kLineStep; break;
-    case SB_LINEDOWN: position += kLineStep; break;
+    case SB_LINEUP: position -= line; break;
+    case SB_LINEDOWN: position += line; break;
     case SB_PAGEUP: position -= page; break;
     case SB_PAGEDOWN: position += page; break;
     case SB_THUMBTRACK:

@@ -5,6 +5,13 @@
 
 #include "framework/controls/win_control.h"
 
+// One of a scroll box's bars: how far a line step goes, and whether the
+// children follow the thumb while it is dragged.
+struct TControlScrollBar {
+  int Increment = 8;
+  bool Tracking = false;
+};
+
 class TScrollBox : public TWinControl {
  public:
   static constexpr int kLineStep = 8;
@@ -16,6 +23,8 @@ class TScrollBox : public TWinControl {
   void SetAutoScroll(bool value);
   bool BorderSingle() const { return FBorderSingle; }
   void SetBorderSingle(bool value);
+  TControlScrollBar& HorzScrollBar() { return FHorzScrollBar; }
+  TControlScrollBar& VertScrollBar() { return FVertScrollBar; }
   // Scroll positions: how far the children are moved up and left.
   int HorzPosition() const { return FPosition.x; }
   int VertPosition() const { return FPosition.y; }
@@ -32,6 +41,7 @@ class TScrollBox : public TWinControl {
   void Scroll(int bar, int code);
   SIZE ChildExtent() const;
 
+  TControlScrollBar FHorzScrollBar, FVertScrollBar;
   bool FAutoScroll = true;
   bool FBorderSingle = true;
   bool FUpdating = false;

@@ -170,6 +170,7 @@ void RegisterLists(TClassRegistry& registry) {
       .Property(L"ShowRoot", BoolProperty(&TTreeView::SetShowRoot))
       .Property(L"ShowButtons", BoolProperty(&TTreeView::SetShowButtons))
       .Property(L"ReadOnly", BoolProperty(&TTreeView::SetReadOnly))
+      .Property(L"HideSelection", BoolProperty(&TTreeView::SetHideSelection))
       .Property(L"Images", ComponentProperty<TTreeView, TImageList>(&TTreeView::SetImages))
       .Property(L"OnExpanding", EventProperty(&TTreeView::OnExpanding))
       .Property(L"Indent", IntegerProperty(&TTreeView::SetIndent))

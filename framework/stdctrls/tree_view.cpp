@@ -1,5 +1,7 @@
 #include "framework/stdctrls/tree_view.h"
 
+#include <cstring>
+
 #include "framework/graphics/image_list.h"
 #include "framework/stdctrls/common_controls.h"
 
@@ -23,7 +25,7 @@ void TTreeView::CreateParams(TCreateParams& params) {
   if (FShowRoot) params.Style |= TVS_LINESATROOT;
   if (FShowButtons) params.Style |= TVS_HASBUTTONS;
   if (!FReadOnly) params.Style |= TVS_EDITLABELS;
-  params.Style |= TVS_SHOWSELALWAYS;
+  if (!FHideSelection) params.Style |= TVS_SHOWSELALWAYS;
   params.ExStyle |= WS_EX_CLIENTEDGE;
 }
 
@@ -33,6 +35,7 @@ void TTreeView::CreateWnd() {
   if (FImages) {
     SendMessageW(window, TVM_SETIMAGELIST, TVSIL_NORMAL, reinterpret_cast<LPARAM>(FImages->Handle()));
   }
+  ApplyColors();
   if (FIndent > 0) SendMessageW(window, TVM_SETINDENT, static_cast<WPARAM>(FIndent), 0);
   FItems.InsertAll(window);
   if (TTreeNode* wanted = FSelectionWanted) {
@@ -41,9 +44,27 @@ void TTreeView::CreateWnd() {
   }
 }
 
+void TTreeView::ApplyColors() {
+  if (!HandleAllocated()) return;
+  // The window and window-text colours stay the platform's own (-1), so they follow the system.
+  const TColor back = Color(), text = Font().Color();
+  SendMessageW(Handle(), TVM_SETBKCOLOR, 0, back == clWindow ? -1 : static_cast<LPARAM>(ColorToRGB(back)));
+  SendMessageW(Handle(), TVM_SETTEXTCOLOR, 0, text == clWindowText ? -1 : static_cast<LPARAM>(ColorToRGB(text)));
+  Invalidate();
+}
+
 void TTreeView::SetIndent(int indent) {
   FIndent = indent;
   if (HandleAllocated() && indent > 0) SendMessageW(Handle(), TVM_SETINDENT, static_cast<WPARAM>(indent), 0);
+}
+
+RECT TTreeView::ItemRect(HTREEITEM item, bool textOnly) {
+  RECT r{};
+  if (!HandleAllocated() || !item) return r;
+  // The request carries the item in the rectangle's first bytes.
+  std::memcpy(&r, &item, sizeof(item));
+  if (!SendMessageW(Handle(), TVM_GETITEMRECT, textOnly ? TRUE : FALSE, reinterpret_cast<LPARAM>(&r))) r = RECT{};
+  return r;
 }
 
 bool TTreeView::IsEditing() {
@@ -79,6 +100,12 @@ void TTreeView::SetShowButtons(bool value) {
 void TTreeView::SetReadOnly(bool value) {
   if (value == FReadOnly) return;
   FReadOnly = value;
+  ChangeStyle();
+}
+
+void TTreeView::SetHideSelection(bool value) {
+  if (value == FHideSelection) return;
+  FHideSelection = value;
   ChangeStyle();
 }
 
@@ -137,10 +164,30 @@ void TTreeView::ExpandItem(HTREEITEM item) {
   FExpandingByCode = false;
 }
 
+LRESULT TTreeView::CustomDraw(NMTVCUSTOMDRAW& draw) {
+  if (!OnAdvancedCustomDrawItem) return CDRF_DODEFAULT;
+  bool defaultDraw = true;
+  switch (draw.nmcd.dwDrawStage) {
+    case CDDS_PREPAINT:
+      return CDRF_NOTIFYITEMDRAW;
+    case CDDS_ITEMPREPAINT:
+      OnAdvancedCustomDrawItem(this, draw, true, defaultDraw);
+      return defaultDraw ? CDRF_NOTIFYPOSTPAINT : CDRF_SKIPDEFAULT;
+    case CDDS_ITEMPOSTPAINT:
+      OnAdvancedCustomDrawItem(this, draw, false, defaultDraw);
+      return CDRF_DODEFAULT;
+    default:
+      return CDRF_DODEFAULT;
+  }
+}
+
 void TTreeView::ReflectedNotify(TMessage& message) {
   const auto* header = reinterpret_cast<const NMHDR*>(message.LParam);
   const auto* tree = reinterpret_cast<const NMTREEVIEWW*>(message.LParam);
   switch (header->code) {
+    case NM_CUSTOMDRAW:
+      message.Result = CustomDraw(*reinterpret_cast<NMTVCUSTOMDRAW*>(message.LParam));
+      return;
     case TVN_ITEMEXPANDINGW:
       if (tree->action == TVE_EXPAND && NodeOf(tree->itemNew) && !FExpandingByCode) {
         message.Result = CanExpand(*NodeOf(tree->itemNew)) ? FALSE : TRUE;
@@ -180,6 +227,11 @@ void TTreeView::WndProc(TMessage& message) {
   switch (message.Msg) {
     case CN_NOTIFY:
       return ReflectedNotify(message);
+    case CM_COLORCHANGED:
+    case CM_FONTCHANGED:
+      TWinControl::WndProc(message);
+      ApplyColors();
+      return;
     case WM_DESTROY:
       // The selection goes over to the next window.
       if (!ComponentState().Contains(csDestroying)) FSelectionWanted = Selected();

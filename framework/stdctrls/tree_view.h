@@ -17,6 +17,11 @@ using TTVExpandingEvent = std::function<void(TObject* sender, TTreeNode* node, b
 using TTVChangedEvent = std::function<void(TObject* sender, TTreeNode* node)>;
 using TTVEditingEvent = std::function<void(TObject* sender, TTreeNode* node, bool& allowEdit)>;
 using TTVEditedEvent = std::function<void(TObject* sender, TTreeNode* node, std::wstring& text)>;
+class TTreeView;
+// One item before (prePaint) or after it is painted; draw.nmcd.dwItemSpec is
+// its HTREEITEM. Clearing defaultDraw at pre-paint skips the platform's drawing.
+using TTVAdvancedCustomDrawItemEvent =
+    std::function<void(TTreeView* sender, NMTVCUSTOMDRAW& draw, bool prePaint, bool& defaultDraw)>;
 
 class TTreeView : public TWinControl {
  public:
@@ -36,11 +41,19 @@ class TTreeView : public TWinControl {
   void SetShowButtons(bool value);
   bool ReadOnly() const { return FReadOnly; }
   void SetReadOnly(bool value);
+  // The selection shows only while the tree has the focus; off by default,
+  // as the folder picker has always shown its chosen folder.
+  bool HideSelection() const { return FHideSelection; }
+  void SetHideSelection(bool value);
   TImageList* Images() const { return FImages; }
   void SetImages(TImageList* images);
   // Pixels each level is indented by; 0 keeps the platform's.
   int Indent() const { return FIndent; }
   void SetIndent(int indent);
+
+  // The item's rectangle in client coordinates (textOnly: its caption's);
+  // empty when the item is not shown.
+  RECT ItemRect(HTREEITEM item, bool textOnly);
 
   // A caption is being edited in place now.
   bool IsEditing();
@@ -51,6 +64,8 @@ class TTreeView : public TWinControl {
   TTVChangedEvent OnChange;
   TTVEditingEvent OnEditing;
   TTVEditedEvent OnEdited;
+  // Asked only when set: an unset tree costs the platform no notifications.
+  TTVAdvancedCustomDrawItemEvent OnAdvancedCustomDrawItem;
 
   // Asks OnExpanding whether the node may open (it may add the children first).
   virtual bool CanExpand(TTreeNode& node);
@@ -71,6 +86,8 @@ class TTreeView : public TWinControl {
  private:
   static TTreeNode* NodeOf(const TVITEMW& item) { return reinterpret_cast<TTreeNode*>(item.lParam); }
   void ReflectedNotify(TMessage& message);
+  LRESULT CustomDraw(NMTVCUSTOMDRAW& draw);
+  void ApplyColors();
   void ChangeStyle();
 
   TTreeNodes FItems;
@@ -78,6 +95,7 @@ class TTreeView : public TWinControl {
   bool FShowRoot = true;
   bool FShowButtons = true;
   bool FReadOnly = false;
+  bool FHideSelection = false;
   TImageList* FImages = nullptr;
   int FIndent = 0;
   friend class TTreeNode;

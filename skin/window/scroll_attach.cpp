@@ -5,6 +5,7 @@
 #include "skin/core/skin_messages.h"
 #include "skin/core/skinned_windows.h"
 #include "skin/window/edit_wnd.h"
+#include "skin/window/owner_commands_wnd.h"
 
 namespace {
 
@@ -21,7 +22,21 @@ void SetFlatScrollBars(HWND window, bool on) {
 }
 
 std::unique_ptr<TacScrollWnd> Made(HWND window, TsCommonData* data, TsSkinManager* manager, const std::string& section,
-                                   TScrollWndKind kind) {
+                                   TScrollWndKind kind, bool ownerCommands = false) {
+  if (ownerCommands) {
+    switch (kind) {
+      case TScrollWndKind::Edit:
+        return std::unique_ptr<TacScrollWnd>(
+            Wrap<TacOwnerCommandsWnd<TacListViewWnd>>(window, data, manager, section, true));
+      case TScrollWndKind::Tree:
+        return std::unique_ptr<TacScrollWnd>(
+            Wrap<TacOwnerCommandsWnd<TacTreeViewWnd>>(window, data, manager, section, true));
+      case TScrollWndKind::Plain:
+      default:
+        return std::unique_ptr<TacScrollWnd>(
+            Wrap<TacOwnerCommandsWnd<TacScrollWnd>>(window, data, manager, section, true));
+    }
+  }
   switch (kind) {
     case TScrollWndKind::Edit:
       return std::unique_ptr<TacScrollWnd>(Wrap<TacEditWnd>(window, data, manager, section, true));
@@ -35,7 +50,8 @@ std::unique_ptr<TacScrollWnd> Made(HWND window, TsCommonData* data, TsSkinManage
 
 }  // namespace
 
-void AttachScrollBars(TsCommonData& data, std::unique_ptr<TacScrollWnd>& slot, TScrollWndKind kind) {
+void AttachScrollBars(TsCommonData& data, std::unique_ptr<TacScrollWnd>& slot, TScrollWndKind kind,
+                      bool ownerCommands) {
   auto* control = dynamic_cast<TWinControl*>(data.OwnerControl());
   if (kind == TScrollWndKind::Plain && control &&
       (control->ComponentState().Contains(csLoading) || control->ComponentState().Contains(csDestroying))) {
@@ -50,7 +66,7 @@ void AttachScrollBars(TsCommonData& data, std::unique_ptr<TacScrollWnd>& slot, T
   if (slot && slot->Destroyed) slot.reset();
   if (slot || !control || !control->HandleAllocated()) return;
   if (kind == TScrollWndKind::Plain) SetFlatScrollBars(control->Handle(), false);
-  slot = Made(control->Handle(), &data, data.SkinManager(), data.SkinSection(), kind);
+  slot = Made(control->Handle(), &data, data.SkinManager(), data.SkinSection(), kind, ownerCommands);
 }
 
 std::unique_ptr<TacScrollWnd> AttachScrollBars(HWND window, TsSkinManager* manager, const std::string& section,

@@ -32,8 +32,10 @@ enum class TScrollWndKind {
 // must have its window). With the skin off: the wrapper is freed and the
 // platform's bars come back. The plain kind turns flat scroll bars off while
 // wrapped and does nothing while its control is loading or being destroyed.
+// ownerCommands: the control answers every skin command itself (the skinned
+// list, tree and scroll box); the wrapper passes them on.
 void AttachScrollBars(TsCommonData& data, std::unique_ptr<TacScrollWnd>& slot,
-                      TScrollWndKind kind = TScrollWndKind::Plain);
+                      TScrollWndKind kind = TScrollWndKind::Plain, bool ownerCommands = false);
 inline void AttachEditScrollBars(TsCommonData& data, std::unique_ptr<TacScrollWnd>& slot) {
   AttachScrollBars(data, slot, TScrollWndKind::Edit);
 }

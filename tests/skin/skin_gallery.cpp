@@ -35,6 +35,7 @@
 #include "skin/window/scroll_attach.h"
 #include "skin/window/skin_provider.h"
 #include "gallery_dialogs.h"
+#include "gallery_lists.h"
 #include "gallery_menus.h"
 #include "skin_test_kit.h"
 #include "tools/common/png_writer.h"
@@ -779,6 +780,7 @@ int wmain(int argc, wchar_t** argv) {
   written = WriteMenuPage(manager, out + L"\\air-menus.png", &WritePng) && written;
   written = WriteCaptionButtonPage(manager, out + L"\\air-caption-buttons.png", &WritePng) && written;
   written = WriteAutoSkinPage(manager, out + L"\\air-auto-skin.png", &WritePng) && written;
+  written = WriteListPage(manager, out + L"\\air-lists.png", &WritePng) && written;
   if (!written) return 1;
   std::printf("gallery written to %ls\n", out.c_str());
   return 0;

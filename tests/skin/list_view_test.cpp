@@ -1,0 +1,308 @@
+// TsListView under Wine, in Air and in the kit skin (no SELECTION, no
+// COLHEADER): header states and sort arrows, selection pixels by focus, the
+// hot row and idleness, thumb drags, skin off and on, cell texts.
+#include "skin/controls/list_view.h"
+
+#include <windows.h>
+#include <commctrl.h>
+#include <gtest/gtest.h>
+
+#include <memory>
+#include <string>
+
+#include "core/controls/header_layout.h"
+#include "core/paint/image_part.h"
+#include "kit_skin_fixture.h"
+#include "window_pictures.h"
+#include "skin/paint/skinned_text.h"
+
+namespace {
+
+COLORREF PixelAt(HWND window, int x, int y) {
+  HDC dc = GetDC(window);
+  const COLORREF c = GetPixel(dc, x, y);
+  ReleaseDC(window, dc);
+  return c;
+}
+
+// Pixels of a rect that differ between two pictures of one window.
+int DifferingIn(TBitmap& a, TBitmap& b, const RECT& r) {
+  int n = 0;
+  for (int y = r.top; y < r.bottom; ++y) {
+    for (int x = r.left; x < r.right; ++x) {
+      n += (a.Image().Row32(y)[x] & 0xFFFFFF) != (b.Image().Row32(y)[x] & 0xFFFFFF);
+    }
+  }
+  return n;
+}
+
+void RepaintAll(HWND window) {
+  RedrawWindow(window, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_FRAME | RDW_ALLCHILDREN | RDW_UPDATENOW);
+}
+
+class ListViewTest : public KitSkinTest {
+ protected:
+  void SetUp() override {
+    KitSkinTest::SetUp();
+    form->SetBounds(0, 0, 700, 560);
+    Pump(20);
+  }
+  void UseAir() { ASSERT_TRUE(LoadSkin(*manager, SkinsFolder(), L"Air")); }
+  // A report list of `rows` rows the program keeps (as the plan list does).
+  TsListView* NewList(int rows, bool rowSelect = true) {
+    auto* list = Make<TsListView>(form, L"List");
+    list->SkinData.SetSkinManager(manager.get());
+    list->SkinData.SetSkinSection("EDIT");
+    list->SetViewStyle(vsReport);
+    list->SetRowSelect(rowSelect);
+    list->SetBounds(10, 10, 420, 300);
+    const wchar_t* captions[] = {L"No.", L"原文件名", L"改名后"};
+    const int widths[] = {60, 150, 150};
+    for (int i = 0; i < 3; ++i) {
+      TListColumn& column = list->Columns().Add();
+      column.SetCaption(captions[i]);
+      column.SetWidth(widths[i]);
+    }
+    list->SetOwnerData(true);
+    list->OnData = [](int row, int column, std::wstring& text) {
+      text = column == 0 ? std::to_wstring(row + 1) : column == 1 ? L"文件" + std::to_wstring(row) : L"新" + std::to_wstring(row);
+    };
+    list->SetDataCount(rows);
+    list->Perform(SKM_COMMAND, SkinCommandWParam(SKC_REFRESH), reinterpret_cast<LPARAM>(manager.get()));
+    Pump(30);
+    RepaintAll(list->Handle());
+    return list;
+  }
+  static RECT RowRect(TsListView& list, int index) {
+    RECT r{LVIR_BOUNDS, 0, 0, 0};
+    SendMessageW(list.Handle(), LVM_GETITEMRECT, static_cast<WPARAM>(index), reinterpret_cast<LPARAM>(&r));
+    return r;
+  }
+  static RECT SectionRect(TsListView& list, int column) {
+    RECT r{};
+    SendMessageW(list.HeaderHandle(), HDM_GETITEMRECT, static_cast<WPARAM>(column), reinterpret_cast<LPARAM>(&r));
+    return r;
+  }
+  static void RepaintHeader(TsListView& list) {
+    RedrawWindow(list.HeaderHandle(), nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW);
+  }
+};
+
+TEST_F(ListViewTest, OnlyTheHoveredColumnLightsAPressedOneShowsPressedADividerPressNone) {
+  UseAir();
+  TsListView* list = NewList(20);
+  HWND header = list->HeaderHandle();
+  ASSERT_NE(header, nullptr);
+  TakeFocusAway(*form, 500, 400);
+  RECT whole{};
+  GetClientRect(header, &whole);
+  RepaintHeader(*list);
+  auto plain = GrabRect(header, whole);
+  const auto inside = [&](int column) {
+    const RECT r = SectionRect(*list, column);
+    return POINT{(r.left + r.right) / 2, (r.top + r.bottom) / 2};
+  };
+  const auto screen = [&](POINT p) {
+    ::ClientToScreen(header, &p);
+    return MAKELPARAM(p.x, p.y);
+  };
+  enum Action { Hover, Press, PressDivider };
+  const struct {
+    const char* what;
+    Action action;
+    int column;
+    int lit;  // the one section that differs from the plain header, -1 none
+  } cases[] = {
+      {"hovering column 1", Hover, 1, 1},
+      {"hovering column 2", Hover, 2, 2},
+      {"pressing column 0", Press, 0, 0},
+      {"pressing the divider after column 0", PressDivider, 0, -1},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.what);
+    POINT at = inside(c.column);
+    if (c.action == PressDivider) at.x = SectionRect(*list, c.column).right - 1;
+    if (c.action == Hover) {
+      SendMessageW(header, WM_NCHITTEST, 0, screen(at));
+      EXPECT_EQ(list->HoverColIndex, c.column);
+    } else {
+      SendMessageW(header, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(at.x, at.y));
+      EXPECT_EQ(list->PressedColumn(), c.lit);
+    }
+    RepaintHeader(*list);
+    auto now = GrabRect(header, whole);
+    for (int column = 0; column < 3; ++column) {
+      const int differing = DifferingIn(*plain, *now, SectionRect(*list, column));
+      if (column == c.lit) {
+        EXPECT_GT(differing, 0) << "column " << column << " lights";
+      } else {
+        EXPECT_EQ(differing, 0) << "column " << column << " stays plain";
+      }
+    }
+    if (c.action != Hover) SendMessageW(header, WM_LBUTTONUP, 0, MAKELPARAM(at.x, at.y));
+    SendMessageW(header, WM_MOUSELEAVE, 0, 0);
+    EXPECT_EQ(list->PressedColumn(), -1);
+    EXPECT_EQ(list->HoverColIndex, -2);
+  }
+  delete list;
+}
+
+TEST_F(ListViewTest, ASortArrowSitsRightOfTheCaption) {
+  UseAir();
+  TsListView* list = NewList(5);
+  HWND header = list->HeaderHandle();
+  TakeFocusAway(*form, 500, 400);
+  const RECT section = SectionRect(*list, 1);
+  RepaintHeader(*list);
+  auto before = GrabRect(header, section);
+  list->SetSortArrow(1, saDescending);
+  RepaintHeader(*list);
+  auto after = GrabRect(header, section);
+  // Where the layout puts the arrow for this caption.
+  const int mask = manager->GetMaskIndex("SCROLLBTNBOTTOM", "GLYPHMASK");
+  ASSERT_TRUE(manager->IsValidImgIndex(mask));
+  const auto& glyph = manager->ma[static_cast<size_t>(mask)];
+  TBitmap measure(1, 1, pf32bit);
+  measure.Canvas().Font().Assign(list->Font());
+  zelvan::controls::THeaderSectionInput in;
+  in.Width = section.right - section.left;
+  in.Height = section.bottom - section.top;
+  in.TextWidth = TextSizeOnDC(measure.Canvas().Handle(), L"原文件名").cx;
+  in.ArrowWidth = zelvan::paint::StateWidth(glyph);
+  in.ArrowHeight = zelvan::paint::StateHeight(glyph);
+  const auto layout = zelvan::controls::LayoutHeaderSection(in);
+  const RECT arrow{layout.Arrow.X, layout.Arrow.Y, layout.Arrow.X + in.ArrowWidth, layout.Arrow.Y + in.ArrowHeight};
+  RECT all{0, 0, in.Width, in.Height};
+  const int changed = DifferingIn(*before, *after, all);
+  EXPECT_GT(changed, 0) << "the arrow shows";
+  EXPECT_EQ(DifferingIn(*before, *after, arrow), changed) << "and only where the layout puts it";
+  EXPECT_GT(arrow.left, 4 + in.TextWidth) << "right of the caption";
+  delete list;
+}
+
+TEST_F(ListViewTest, SelectionShowsInTheHighlightColourOnlyWhileFocused) {
+  // The kit skin has no SELECTION: the manager's highlight colours fill the row.
+  TsListView* list = NewList(10);
+  HWND other = TakeFocusAway(*form, 500, 400);
+  list->SelectItem(2);
+  ::SetFocus(list->Handle());
+  Pump(20);
+  RepaintAll(list->Handle());
+  const RECT row = RowRect(*list, 2);
+  const int x = row.right - 20, y = (row.top + row.bottom) / 2;
+  EXPECT_EQ(PixelAt(list->Handle(), x, y), ColorToRGB(manager->GetHighLightColor(true)));
+  EXPECT_EQ(PixelAt(list->Handle(), x, (RowRect(*list, 4).top + RowRect(*list, 4).bottom) / 2),
+            ColorToRGB(list->Color()))
+      << "another row stays plain";
+  ::SetFocus(other);
+  Pump(20);
+  RepaintAll(list->Handle());
+  EXPECT_EQ(PixelAt(list->Handle(), x, y), ColorToRGB(list->Color())) << "hidden while unfocused";
+  delete list;
+}
+
+TEST_F(ListViewTest, TheHotRowFollowsTheMouseAndNothingRepaintsWhileItRests) {
+  UseAir();
+  TsListView* list = NewList(30);
+  list->NewStyleItems = true;  // the newer list behaviour, whatever library the test runs with
+  TakeFocusAway(*form, 500, 400);
+  for (int row : {3, 5}) {
+    SCOPED_TRACE(row);
+    const RECT r = RowRect(*list, row);
+    POINT at{r.right - 30, (r.top + r.bottom) / 2};
+    POINT s = at;
+    ::ClientToScreen(list->Handle(), &s);
+    SetCursorPos(s.x, s.y);
+    SendMessageW(list->Handle(), WM_MOUSEMOVE, 0, MAKELPARAM(at.x, at.y));
+    Pump(50);
+    EXPECT_EQ(list->HotItem, row);
+    const COLORREF hot = PixelAt(list->Handle(), at.x, at.y);
+    EXPECT_NE(hot, ColorToRGB(list->Color())) << "a half-strength mark";
+    // Painted again while hot (as any repaint does): that must not call for another.
+    InvalidateRect(list->Handle(), &r, FALSE);
+    Pump(50);
+    const int paints = list->ItemPaints;
+    Pump(300);
+    EXPECT_EQ(list->ItemPaints, paints) << "a resting mouse repaints nothing";
+  }
+  const RECT r3 = RowRect(*list, 3);
+  EXPECT_EQ(PixelAt(list->Handle(), r3.right - 30, (r3.top + r3.bottom) / 2), ColorToRGB(list->Color()))
+      << "the old hot row is plain again";
+  delete list;
+}
+
+TEST_F(ListViewTest, AfterAThumbDragThePictureEqualsAFreshRepaint) {
+  UseAir();
+  TsListView* list = NewList(10000);
+  TakeFocusAway(*form, 500, 400);
+  TacScrollWnd* wrapper = list->ScrollWnd();
+  ASSERT_NE(wrapper, nullptr);
+  HWND window = list->Handle();
+  RECT bar = wrapper->BarRect(wrapper->sBarVert);
+  RECT w{};
+  GetWindowRect(window, &w);
+  const zelvan::paint::TThumb thumb = wrapper->ThumbOf(wrapper->sBarVert);
+  POINT at{w.left + (bar.left + bar.right) / 2, w.top + bar.top + thumb.Start + thumb.Length / 2};
+  SetCursorPos(at.x, at.y);
+  SendMessageW(window, WM_NCLBUTTONDOWN, HTVSCROLL, MAKELPARAM(at.x, at.y));
+  for (int step = 0; step < 5; ++step) {
+    at.y += 17;
+    POINT client = at;
+    ::ScreenToClient(window, &client);
+    SendMessageW(window, WM_MOUSEMOVE, MK_LBUTTON, MAKELPARAM(client.x, client.y));
+  }
+  POINT client = at;
+  ::ScreenToClient(window, &client);
+  SendMessageW(window, WM_LBUTTONUP, 0, MAKELPARAM(client.x, client.y));
+  Pump(30);
+  const int top = static_cast<int>(SendMessageW(window, LVM_GETTOPINDEX, 0, 0));
+  EXPECT_GT(top, 100) << "the drag moved the list";
+  auto dragged = GrabClient(window);
+  RepaintAll(window);
+  auto fresh = GrabClient(window);
+  EXPECT_EQ(DifferingPixels(*dragged, *fresh), 0);
+  EXPECT_EQ(SendMessageW(window, LVM_GETTOPINDEX, 0, 0), top);
+  delete list;
+}
+
+TEST_F(ListViewTest, SkinOffAndOnRestoresTheColoursAndKeepsTheCellTexts) {
+  UseAir();
+  TsListView* list = NewList(50);
+  const TColor skinColor = list->Color();
+  const auto texts = [&] {
+    std::wstring all;
+    for (int row = 0; row < 50; ++row) {
+      for (int column = 0; column < 3; ++column) {
+        wchar_t buffer[64]{};
+        LVITEMW item{};
+        item.iSubItem = column;
+        item.pszText = buffer;
+        item.cchTextMax = 64;
+        SendMessageW(list->Handle(), LVM_GETITEMTEXTW, static_cast<WPARAM>(row), reinterpret_cast<LPARAM>(&item));
+        all += buffer;
+        all += L'|';
+      }
+    }
+    return all;
+  };
+  const std::wstring skinned = texts();
+  EXPECT_EQ(skinColor, list->SkinData.BackgroundColor(0));
+  EXPECT_NE(list->ScrollWnd(), nullptr);
+  ExpectHandlesSteady(
+      [&] {
+        manager->SetActive(false);
+        EXPECT_EQ(list->Color(), clWindow);
+        EXPECT_EQ(list->Font().Color(), clWindowText);
+        EXPECT_EQ(list->ScrollWnd(), nullptr);
+        EXPECT_EQ(texts(), skinned);
+        manager->SetActive(true);
+        EXPECT_EQ(list->Color(), skinColor);
+        EXPECT_NE(list->ScrollWnd(), nullptr);
+        EXPECT_EQ(texts(), skinned);
+        RepaintAll(list->Handle());
+      },
+      3, 2);
+  delete list;
+}
+
+}  // namespace
