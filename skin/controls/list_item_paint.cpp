@@ -43,7 +43,18 @@ UINT AlignFlags(HWND header, int column) {
 }  // namespace
 
 void TsListView::ListCustomDraw(NMLVCUSTOMDRAW& draw, TCustomDrawStage stage, bool& defaultDraw) {
+  if (stage == cdPrePaint) ReadColumns();
   if (FOldAdvancedCustomDraw) FOldAdvancedCustomDraw(this, draw, stage, defaultDraw);
+}
+
+void TsListView::ReadColumns() {
+  FColumns.clear();
+  const int count = FhWndHeader ? static_cast<int>(SendMessageW(FhWndHeader, HDM_GETITEMCOUNT, 0, 0)) : 0;
+  for (int column = 0; column < count; ++column) {
+    FColumns.push_back({ColumnLeft(column),
+                        static_cast<int>(SendMessageW(Handle(), LVM_GETCOLUMNWIDTH, static_cast<WPARAM>(column), 0)),
+                        AlignFlags(FhWndHeader, column)});
+  }
 }
 
 void TsListView::ItemCustomDraw(NMLVCUSTOMDRAW& draw, TCustomDrawStage stage, bool& defaultDraw) {
@@ -104,7 +115,9 @@ void TsListView::DrawRow(HDC dc, int index, const RECT& clip) {
   RECT icon{LVIR_ICON, 0, 0, 0};
   SendMessageW(window, LVM_GETITEMRECT, static_cast<WPARAM>(index), reinterpret_cast<LPARAM>(&icon));
   OffsetRect(&icon, -bounds.left, -bounds.top);
-  const int column0 = static_cast<int>(SendMessageW(window, LVM_GETCOLUMNWIDTH, 0, 0));
+  if (FColumns.empty()) ReadColumns();  // drawn outside a paint of the list
+  const int column0 = FColumns.empty() ? static_cast<int>(SendMessageW(window, LVM_GETCOLUMNWIDTH, 0, 0))
+                                       : FColumns.front().Width;
   const std::wstring caption = ItemText(window, index, 0);
   TCanvas& canvas = row.Canvas();
   // The cells change only the colour: the font handle is made once, not per row.
@@ -184,7 +197,7 @@ void TsListView::DrawRow(HDC dc, int index, const RECT& clip) {
 void TsListView::DrawCells(TBitmap& row, int index, const RECT& bounds, bool marked, bool selected, bool) {
   HWND window = Handle();
   TsSkinManager* manager = SkinData.SkinManager();
-  const int columns = FhWndHeader ? static_cast<int>(SendMessageW(FhWndHeader, HDM_GETITEMCOUNT, 0, 0)) : 0;
+  const int columns = static_cast<int>(FColumns.size());
   const int height = bounds.bottom - bounds.top;
   const bool focused = GetFocus() == window;
   const bool withSection = manager && manager->IsValidSkinIndex(iSelectIndex);
@@ -193,12 +206,12 @@ void TsListView::DrawCells(TBitmap& row, int index, const RECT& bounds, bool mar
   TColor plainText = ColorToRGB(Font().Color());
   if (!Enabled()) plainText = zelvan::paint::MixColors(plainText, listColor, 0.5);
   for (int column = 1; column < columns; ++column) {
-    const int left = ColumnLeft(column);
-    const int width = static_cast<int>(SendMessageW(window, LVM_GETCOLUMNWIDTH, static_cast<WPARAM>(column), 0));
+    const int left = FColumns[static_cast<size_t>(column)].Left;
+    const int width = FColumns[static_cast<size_t>(column)].Width;
     RECT cell{left + 3, 0, left + width - 2, height};
     if (cell.right <= cell.left) continue;
     const std::wstring text = ItemText(window, index, column);
-    const UINT flags = AlignFlags(FhWndHeader, column) | DT_SINGLELINE | DT_VCENTER | DT_EXPANDTABS | DT_NOPREFIX |
+    const UINT flags = FColumns[static_cast<size_t>(column)].Align | DT_SINGLELINE | DT_VCENTER | DT_EXPANDTABS | DT_NOPREFIX |
                        DT_END_ELLIPSIS;
     SetBkMode(canvas.Handle(), TRANSPARENT);
     if (marked && withSection && !SkinData.CustomFont()) {
@@ -218,8 +231,7 @@ void TsListView::DrawCells(TBitmap& row, int index, const RECT& bounds, bool mar
     const int width = bounds.right - bounds.left;
     zelvan::paint::FillRect32(row.Image(), {0, height - 1, width, height}, grid, 255);
     for (int column = 0; column < columns; ++column) {
-      const int right = ColumnLeft(column) +
-                        static_cast<int>(SendMessageW(window, LVM_GETCOLUMNWIDTH, static_cast<WPARAM>(column), 0));
+      const int right = FColumns[static_cast<size_t>(column)].Left + FColumns[static_cast<size_t>(column)].Width;
       if (right - 1 >= 0 && right - 1 < width) {
         zelvan::paint::FillRect32(row.Image(), {right - 1, 0, right, height}, grid, 255);
       }

@@ -16,6 +16,7 @@
 
 #include <functional>
 #include <memory>
+#include <vector>
 
 #include "framework/stdctrls/list_view.h"
 #include "skin/controls/label.h"
@@ -113,5 +114,14 @@ class TsListView : public TListView {
   TLVAdvancedCustomDrawItemEvent FOldAdvancedCustomDrawItem;
   std::unique_ptr<TacScrollWnd> ListSW;
   std::unique_ptr<TBitmap> FRowBmp;  // the picture rows are composed in
+  // The columns as the header has them, read once per paint of the list:
+  // asking the header for every cell of every row cost more than drawing it.
+  struct TColumnPlace {
+    int Left = 0;
+    int Width = 0;
+    UINT Align = DT_LEFT;
+  };
+  std::vector<TColumnPlace> FColumns;
+  void ReadColumns();
   TsBoundLabel FBoundLabel;
 };
