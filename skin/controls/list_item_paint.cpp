@@ -43,7 +43,11 @@ UINT AlignFlags(HWND header, int column) {
 }  // namespace
 
 void TsListView::ListCustomDraw(NMLVCUSTOMDRAW& draw, TCustomDrawStage stage, bool& defaultDraw) {
-  if (stage == cdPrePaint) ReadColumns();
+  if (stage == cdPrePaint) {
+    ReadColumns();
+    FPaintFocused = GetFocus() == Handle();
+    FPaintCaptured = GetCapture() != nullptr;
+  }
   if (FOldAdvancedCustomDraw) FOldAdvancedCustomDraw(this, draw, stage, defaultDraw);
 }
 
@@ -70,7 +74,7 @@ void TsListView::ItemCustomDraw(NMLVCUSTOMDRAW& draw, TCustomDrawStage stage, bo
 }
 
 bool TsListView::RowIsHot(int index, const RECT& bounds, const RECT& clip) {
-  if (!NewStyleItems || GetCapture()) return false;
+  if (!NewStyleItems || FPaintCaptured) return false;
   POINT at{};
   GetCursorPos(&at);
   ::ScreenToClient(Handle(), &at);
@@ -97,7 +101,7 @@ void TsListView::DrawRow(HDC dc, int index, const RECT& clip) {
   if (width <= 0 || height <= 0) return;
   ++ItemPaints;
   TsSkinManager* manager = SkinData.SkinManager();
-  const bool focused = GetFocus() == window;
+  const bool focused = FPaintFocused;
   const UINT state = static_cast<UINT>(SendMessageW(window, LVM_GETITEMSTATE, static_cast<WPARAM>(index),
                                                     LVIS_SELECTED | LVIS_FOCUSED | LVIS_STATEIMAGEMASK));
   const bool selected = (state & LVIS_SELECTED) && (focused || !HideSelection());
@@ -115,7 +119,11 @@ void TsListView::DrawRow(HDC dc, int index, const RECT& clip) {
   RECT icon{LVIR_ICON, 0, 0, 0};
   SendMessageW(window, LVM_GETITEMRECT, static_cast<WPARAM>(index), reinterpret_cast<LPARAM>(&icon));
   OffsetRect(&icon, -bounds.left, -bounds.top);
-  if (FColumns.empty()) ReadColumns();  // drawn outside a paint of the list
+  if (FColumns.empty()) {  // drawn outside a paint of the list
+    ReadColumns();
+    FPaintFocused = GetFocus() == window;
+    FPaintCaptured = GetCapture() != nullptr;
+  }
   const int column0 = FColumns.empty() ? static_cast<int>(SendMessageW(window, LVM_GETCOLUMNWIDTH, 0, 0))
                                        : FColumns.front().Width;
   const std::wstring caption = ItemText(window, index, 0);
@@ -199,7 +207,7 @@ void TsListView::DrawCells(TBitmap& row, int index, const RECT& bounds, bool mar
   TsSkinManager* manager = SkinData.SkinManager();
   const int columns = static_cast<int>(FColumns.size());
   const int height = bounds.bottom - bounds.top;
-  const bool focused = GetFocus() == window;
+  const bool focused = FPaintFocused;
   const bool withSection = manager && manager->IsValidSkinIndex(iSelectIndex);
   const TColor listColor = ColorToRGB(Color());
   TCanvas& canvas = row.Canvas();
@@ -226,7 +234,7 @@ void TsListView::DrawCells(TBitmap& row, int index, const RECT& bounds, bool mar
     canvas.TextRect(cell, text, flags);
   }
   GdiFlush();
-  if (GridLines() && !GetCapture()) {
+  if (GridLines() && !FPaintCaptured) {
     const TColor grid = ColorToRGB(GridColor);
     const int width = bounds.right - bounds.left;
     zelvan::paint::FillRect32(row.Image(), {0, height - 1, width, height}, grid, 255);

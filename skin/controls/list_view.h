@@ -123,5 +123,9 @@ class TsListView : public TListView {
   };
   std::vector<TColumnPlace> FColumns;
   void ReadColumns();
+  // Focus and capture as they are at the start of the paint (each costs the
+  // platform a round trip to its server).
+  bool FPaintFocused = false;
+  bool FPaintCaptured = false;
   TsBoundLabel FBoundLabel;
 };
