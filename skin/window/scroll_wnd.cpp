@@ -3,6 +3,8 @@
 // interaction in scroll_tracking.cpp.
 #include "skin/window/scroll_wnd.h"
 
+#include <commctrl.h>
+
 #include <algorithm>
 
 #include "core/paint/image_part.h"
@@ -263,6 +265,29 @@ bool TacScrollWnd::RefreshesAfter(const TMessage& message) const {
   }
 }
 
+namespace {
+
+// Questions to a list, tree or edit that leave it as it was: nothing of its
+// bars can have changed.
+bool OnlyReads(UINT msg) {
+  switch (msg) {
+    case LVM_GETITEMRECT: case LVM_GETSUBITEMRECT: case LVM_GETITEMSTATE: case LVM_GETITEMTEXTW:
+    case LVM_GETITEMTEXTA: case LVM_GETITEMW: case LVM_GETITEMA: case LVM_GETCOLUMNWIDTH: case LVM_GETCOLUMNW:
+    case LVM_GETCOLUMNA: case LVM_GETIMAGELIST: case LVM_GETITEMCOUNT: case LVM_GETTOPINDEX:
+    case LVM_GETCOUNTPERPAGE: case LVM_GETNEXTITEM: case LVM_HITTEST: case LVM_SUBITEMHITTEST: case LVM_GETHEADER:
+    case LVM_GETEXTENDEDLISTVIEWSTYLE: case LVM_GETSELECTEDCOUNT: case LVM_GETORIGIN: case LVM_GETVIEWRECT:
+    case TVM_GETITEMRECT: case TVM_GETNEXTITEM: case TVM_GETITEMW: case TVM_GETITEMA: case TVM_HITTEST:
+    case TVM_GETCOUNT: case TVM_GETITEMSTATE: case TVM_GETIMAGELIST:
+    case EM_GETSEL: case EM_GETLINECOUNT: case EM_GETFIRSTVISIBLELINE: case EM_LINEFROMCHAR: case EM_LINEINDEX:
+    case EM_GETRECT:
+      return true;
+    default:
+      return false;
+  }
+}
+
+}  // namespace
+
 void TacScrollWnd::WrapperWndProc(TMessage& message) {
   if ((message.Msg == WM_STYLECHANGING || message.Msg == WM_STYLECHANGED) && bPreventStyleChange) {
     message.Result = 0;
@@ -350,6 +375,9 @@ void TacScrollWnd::WrapperWndProc(TMessage& message) {
     default:
       break;
   }
+  // A skinned list asks its control many questions for every row it draws;
+  // reading the bars back after each one cost more than the row.
+  if (OnlyReads(message.Msg)) return;
   if (RefreshesAfter(message)) {
     Refresh(true);
   } else if (IsWindowVisible(CtrlHandle) && InfoChanged()) {
