@@ -205,7 +205,7 @@ void TsSkinProvider::SetHotElement(int code, bool repaint) {
   }
 }
 
-// A hot user button shows its hint under itself.
+// A hot user button or title bar item shows its hint under itself.
 void TsSkinProvider::ShowTitleHint(int code) {
   if (!Application || !Application->ShowHint) return;
   TacTitleHint* hint = nullptr;
