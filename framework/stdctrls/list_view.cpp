@@ -1,5 +1,7 @@
 #include "framework/stdctrls/list_view.h"
 
+#include <algorithm>
+
 #include "framework/stdctrls/common_controls.h"
 
 namespace {
@@ -53,6 +55,16 @@ void TListView::SetDataCount(int count) {
 
 void TListView::UpdateRows(int first, int last) {
   if (!HandleAllocated()) return;
+  // Only the rows on screen are redrawn: the others are asked for when they
+  // come into view, and invalidating each of thousands of rows costs the
+  // platform a round trip apiece.
+  if (FViewStyle == vsReport) {
+    const int top = static_cast<int>(SendMessageW(Handle(), LVM_GETTOPINDEX, 0, 0));
+    const int page = static_cast<int>(SendMessageW(Handle(), LVM_GETCOUNTPERPAGE, 0, 0));
+    first = std::max(first, top);
+    last = std::min(last, top + page);  // the partly shown row below the page too
+    if (first > last) return;
+  }
   SendMessageW(Handle(), LVM_REDRAWITEMS, static_cast<WPARAM>(first), static_cast<LPARAM>(last));
 }
 

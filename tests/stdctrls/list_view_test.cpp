@@ -148,6 +148,37 @@ TEST(ListView, RowsKeptByTheProgramAreAskedForCellByCell) {
   EXPECT_EQ(CellText(*f.View, 5, 0), L"") << "past the count: nothing asked";
 }
 
+// Rows changed by the program are shown again where they are on screen; rows
+// out of view are left to be asked for when they come into it.
+TEST(ListView, UpdatedRowsRepaintOnlyWhereTheyAreShown) {
+  TListFixture f;
+  f.View->SetBounds(0, 0, 480, 200);
+  f.View->SetOwnerData(true);
+  f.View->OnData = [](int row, int, std::wstring& text) { text = std::to_wstring(row); };
+  f.View->SetDataCount(1000);
+  f.Form->Show();
+  HWND list = f.View->Handle();
+  SendMessageW(list, LVM_ENSUREVISIBLE, 600, FALSE);
+  UpdateWindow(list);
+  const int top = static_cast<int>(SendMessageW(list, LVM_GETTOPINDEX, 0, 0));
+  ASSERT_GT(top, 500);
+  RECT first{LVIR_BOUNDS, 0, 0, 0}, client{}, dirty{};
+  SendMessageW(list, LVM_GETITEMRECT, static_cast<WPARAM>(top), reinterpret_cast<LPARAM>(&first));
+  GetClientRect(list, &client);
+
+  f.View->UpdateRows(0, 999);
+  ASSERT_TRUE(GetUpdateRect(list, &dirty, FALSE)) << "the rows on screen are drawn again";
+  EXPECT_LE(dirty.top, first.top);
+  EXPECT_GE(dirty.bottom, client.bottom - (first.bottom - first.top));
+  UpdateWindow(list);
+
+  f.View->UpdateRows(0, 10);
+  EXPECT_FALSE(GetUpdateRect(list, &dirty, FALSE)) << "rows above the page have nothing to draw";
+  f.View->UpdateRows(top + 1, top + 1);
+  ASSERT_TRUE(GetUpdateRect(list, &dirty, FALSE));
+  EXPECT_EQ(dirty.top, first.bottom) << "just the row changed";
+}
+
 TEST(ListView, SelectionChecksAndDataBelongToTheRows) {
   TListFixture f;
   f.View->SetCheckboxes(true);
