@@ -177,6 +177,9 @@ bool TsSkinProvider::RenderCache() {
   if (cache->Width() != width || cache->Height() != height) cache->SetSize(width, height);
   if (fresh) SkinData.UpdatePlainState(true);
   GdiFlush();
+  // Title bar items are measured again for a new picture (fonts or captions
+  // may have changed), not for each hit test.
+  if (TsTitleBar* bar = TitleBarOf(FForm)) bar->InvalidateSizes();
   CalcItems();
   RgnChanged = true;
   const int state = FormActive ? 1 : 0;

@@ -126,13 +126,14 @@ int TsTitleBar::IndexOf(const TacTitleBarItem* item) const {
 }
 
 void TsTitleBar::Invalidate() {
+  FSizesValid = false;
   if (ComponentState().Contains(csDestroying)) return;
   if (TsSkinProvider* provider = SkinProviderOf(FForm)) provider->TitleChanged();
 }
 
-void TsTitleBar::CalcSizes(const zelvan::paint::TTitleBarArea& area) {
-  Area = area;
-  std::vector<zelvan::paint::TTitleItemSlot> slots;
+// Each item's size from its content; AutoSize items (and spacers) take it.
+void TsTitleBar::Measure() {
+  FSizesValid = true;
   for (int i = 0; i < Count(); ++i) {
     TacTitleBarItem& item = *Items(i);
     zelvan::paint::TTitleItemContent content;
@@ -154,8 +155,17 @@ void TsTitleBar::CalcSizes(const zelvan::paint::TTitleBarArea& area) {
       item.Width = size.X;
       item.Height = size.Y;
     }
-    slots.push_back({content.Style, static_cast<zelvan::paint::TTitleItemAlign>(item.Align), {item.Width, item.Height},
-                     item.Visible});
+  }
+}
+
+void TsTitleBar::CalcSizes(const zelvan::paint::TTitleBarArea& area) {
+  Area = area;
+  if (!FSizesValid) Measure();
+  std::vector<zelvan::paint::TTitleItemSlot> slots;
+  for (int i = 0; i < Count(); ++i) {
+    const TacTitleBarItem& item = *Items(i);
+    slots.push_back({CoreStyle(item.Style), static_cast<zelvan::paint::TTitleItemAlign>(item.Align),
+                     {item.Width, item.Height}, item.Visible});
   }
   FLeftWidth = zelvan::paint::TitleItemsWidth(slots, zelvan::paint::TTitleItemAlign::Left);
   FRightWidth = zelvan::paint::TitleItemsWidth(slots, zelvan::paint::TTitleItemAlign::Right);

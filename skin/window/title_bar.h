@@ -4,7 +4,8 @@
 // gives the bar the free part of the band, lays the items out, hit-tests
 // them (codes 2000 + index), turns them hot and pressed, and paints them
 // into its frame picture. Fields of an item take effect at the next paint of
-// the band; Changed() asks for one.
+// the frame; Changed() asks for one. Items are measured at those paints
+// only: hit tests on every mouse move reuse the sizes.
 
 #include <functional>
 #include <memory>
@@ -124,14 +125,18 @@ class TsTitleBar : public TComponent {
   void Invalidate();
 
   // --- what the provider works out
-  // Sizes of the visible items and their places in the area given.
+  // Sizes of the visible items (measured again after InvalidateSizes) and
+  // their places in the area given.
   void CalcSizes(const zelvan::paint::TTitleBarArea& area);
+  void InvalidateSizes() { FSizesValid = false; }
   zelvan::paint::TTitleBarArea Area;
   int FLeftWidth = 0, FRightWidth = 0;
 
  private:
   TCustomForm* FForm;
   TImageList* FImages = nullptr;
+  bool FSizesValid = false;
+  void Measure();
   std::vector<std::unique_ptr<TacTitleBarItem>> FItems;
 };
 
