@@ -343,6 +343,12 @@ TEST_F(CaptionButtonsTest, UserTitleButtonsLieLeftOfTheBoxesAndReportTheirClicks
   EXPECT_EQ(wide->Data.State, 0);
   EXPECT_EQ(wide->HintWnd.Window(), nullptr);
   EXPECT_FALSE(IsWindow(hint));
+  ExpectHandlesSteady(
+      [&] {
+        SendMessageW(window, WM_NCMOUSEMOVE, 1000, MAKELPARAM(screen.x, screen.y));
+        SendMessageW(window, WM_NCMOUSELEAVE, 0, 0);
+      },
+      5, 1);
 
   // Pressed: the glyph moves one pixel right and down; released on it: down, then up.
   SetCursorPos(screen.x, screen.y);
