@@ -4,7 +4,10 @@
 
 #include <shellapi.h>
 
-#include "app/folder_picker/directory_edit.h"
+#include "framework/folder_picker/directory_edit.h"
+#include "skin/controls/skinned_classes.h"
+#include "skin/store/manager_options.h"
+#include "skin/store/skin_manager.h"
 #include "framework/application/application.h"
 #include "core/rename/naming.h"
 #include "core/rename/rename_engine.h"
@@ -41,7 +44,7 @@ TPropertyList FontWithColor(const TPropertyValue& color) {
 
 TComponentRecord Label(const std::wstring& name, const std::wstring& parent, int left, int top, int width,
                        const std::wstring& caption) {
-  return {L"TLabel", name, parent,
+  return {L"TsLabel", name, parent,
           Join(Join(Bounds(left, top, width, 13), {{L"Caption", caption}}), FontWithColor(kLabelColor))};
 }
 
@@ -51,7 +54,27 @@ TPropertyList WhiteOnBlack() {
 }
 
 TPropertyList Tab(int order) { return {{L"TabOrder", int64_t{order}}}; }
+TPropertyList Section(const wchar_t* name) { return {{L"SkinData.SkinSection", std::wstring(name)}}; }
 TPropertyList Event(const std::wstring& event, const std::wstring& handler) { return {{event, TIdent{handler}}}; }
+
+// The window's skin manager: the skin Air from the folder the window was laid
+// out with. Without that folder (users' machines) the manager turns itself
+// off and every control keeps the ordinary look.
+TComponentRecord SkinManager() {
+  TPropertyList p{{L"InternalSkins", TItemsValue{}},
+                  {L"SkinDirectory", std::wstring(kDesignSkinDirectory)},
+                  {L"SkinName", std::wstring(L"Air")},
+                  {L"SkinInfo", std::wstring(L"8")},
+                  {L"MenuSupport.IcoLineSkin", std::wstring(L"ICOLINE")},
+                  {L"MenuSupport.ExtraLineFont.Name", std::wstring(L"Tahoma")},
+                  {L"MenuSupport.ExtraLineFont.Height", int64_t{-11}},
+                  {L"MenuSupport.ExtraLineFont.Color", TIdent{L"clWindowText"}}};
+  for (const wchar_t* list : ThirdPartyList::Names()) {
+    const std::wstring name = list;
+    p.push_back({L"ThirdParty." + name, std::wstring(name == L"ThirdButtons" ? L"TButton" : L" ")});
+  }
+  return {L"TsSkinManager", L"sSkinManager1", L"", std::move(p)};
+}
 
 template <typename T>
 T* Find(TComponent& owner, const wchar_t* name) {
@@ -75,63 +98,65 @@ TLayout TForm1::Layout() {
                   {L"Font.Height", int64_t{-11}}},
                  {}};
   auto& c = layout.Components;
+  c.push_back(SkinManager());
   c.push_back(Label(L"sLabel1", L"", 24, 19, 60, L"选择目录："));
-  c.push_back({L"TDirectoryEdit", L"ED_dir", L"",
-               Join(Join(Join(Bounds(98, 16, 407, 21), WhiteOnBlack()), Tab(0)),
+  c.push_back({L"TsDirectoryEdit", L"ED_dir", L"",
+               Join(Join(Join(Join(Bounds(98, 16, 407, 21), WhiteOnBlack()), Tab(0)), Section(L"EDIT")),
                     {{L"MaxLength", int64_t{255}},
                      {L"Root", std::wstring(L"rfMyComputer")},
                      {L"ShowRootBtns", true},
                      {L"OnChange", TIdent{L"ED_dirChange"}}})});
   c.push_back(Label(L"sLabel5", L"", 24, 57, 60, L"任务选择："));
-  c.push_back({L"TRadioButton", L"rb_file", L"",
-               Join(Join(Bounds(128, 55, 111, 19), Tab(6)),
+  c.push_back({L"TsRadioButton", L"rb_file", L"",
+               Join(Join(Join(Section(L"CHECKBOX"), Bounds(128, 55, 111, 19)), Tab(6)),
                     Join({{L"Caption", std::wstring(L"批量修改文件名")}, {L"Checked", true}},
                          Event(L"OnClick", L"rb_fileClick")))});
-  c.push_back({L"TRadioButton", L"rb_dir", L"",
-               Join(Join(Bounds(340, 55, 111, 19), Tab(7)),
+  c.push_back({L"TsRadioButton", L"rb_dir", L"",
+               Join(Join(Join(Section(L"CHECKBOX"), Bounds(340, 55, 111, 19)), Tab(7)),
                     Join({{L"Caption", std::wstring(L"批量修改目录名")}}, Event(L"OnClick", L"rb_fileClick")))});
-  c.push_back({L"TListView", L"lv_Files", L"",
-               Join(Join(Join(Bounds(24, 80, 481, 201), WhiteOnBlack()), Tab(1)),
+  c.push_back({L"TsListView", L"lv_Files", L"",
+               Join(Join(Join(Join(Bounds(24, 80, 481, 201), WhiteOnBlack()), Tab(1)), Section(L"EDIT")),
                     {{L"ViewStyle", TIdent{L"vsReport"}},
                      {L"FlatScrollBars", true},
                      {L"Columns", TItemsValue{{{{L"Caption", std::wstring(L"No.")}, {L"Width", int64_t{32}}},
                                                {{L"Caption", std::wstring(L"原文件 名")}, {L"Width", int64_t{190}}},
                                                {{L"Caption", std::wstring(L"改名后")}, {L"Width", int64_t{196}}},
                                                {{L"Caption", std::wstring(L"结果")}, {L"Width", int64_t{40}}}}}}})});
-  c.push_back({L"TGroupBox", L"sGroupBox1", L"",
-               Join(Join(Bounds(24, 295, 481, 106), Tab(2)), {{L"Caption", std::wstring(L"改名设置：")}})});
+  c.push_back({L"TsGroupBox", L"sGroupBox1", L"",
+               Join(Join(Join(Bounds(24, 295, 481, 106), Tab(2)), Section(L"GROUPBOX")),
+                    {{L"Caption", std::wstring(L"改名设置：")}})});
   c.push_back(Label(L"sLabel2", L"sGroupBox1", 16, 24, 36, L"前缀："));
-  c.push_back({L"TEdit", L"ED_fn", L"sGroupBox1",
-               Join(Join(Join(Bounds(50, 21, 87, 21), WhiteOnBlack()), Tab(0)), Event(L"OnChange", L"ED_fnChange"))});
+  c.push_back({L"TsEdit", L"ED_fn", L"sGroupBox1",
+               Join(Join(Join(Join(Section(L"EDIT"), Bounds(50, 21, 87, 21)), WhiteOnBlack()), Tab(0)), Event(L"OnChange", L"ED_fnChange"))});
   c.push_back(Label(L"sLabel4", L"sGroupBox1", 175, 24, 60, L"序号起始："));
-  c.push_back({L"TSpinEdit", L"ED_numstart", L"sGroupBox1",
-               Join(Join(Join(Bounds(241, 21, 87, 21), WhiteOnBlack()), Tab(2)),
+  c.push_back({L"TsSpinEdit", L"ED_numstart", L"sGroupBox1",
+               Join(Join(Join(Join(Section(L"EDIT"), Bounds(241, 21, 87, 21)), WhiteOnBlack()), Tab(2)),
                     Join({{L"MinValue", int64_t{0}}, {L"MaxValue", int64_t{0}}, {L"Value", int64_t{1}}},
                          Event(L"OnChange", L"ED_fnChange")))});
   c.push_back(Label(L"sLabel3", L"sGroupBox1", 334, 24, 60, L"序号位数："));
-  c.push_back({L"TSpinEdit", L"ed_numlen", L"sGroupBox1",
-               Join(Join(Join(Bounds(400, 21, 51, 21), WhiteOnBlack()), Tab(1)),
+  c.push_back({L"TsSpinEdit", L"ed_numlen", L"sGroupBox1",
+               Join(Join(Join(Join(Section(L"EDIT"), Bounds(400, 21, 51, 21)), WhiteOnBlack()), Tab(1)),
                     Join({{L"MinValue", int64_t{0}}, {L"MaxValue", int64_t{0}}, {L"Value", int64_t{0}}},
                          Event(L"OnChange", L"ED_fnChange")))});
-  c.push_back({L"TRadioButton", L"rb_ext", L"sGroupBox1",
-               Join(Join(Bounds(50, 64, 87, 19), Tab(3)),
+  c.push_back({L"TsRadioButton", L"rb_ext", L"sGroupBox1",
+               Join(Join(Join(Section(L"CHECKBOX"), Bounds(50, 64, 87, 19)), Tab(3)),
                     Join({{L"Caption", std::wstring(L"扩展名不变")}, {L"Checked", true}}, Event(L"OnClick", L"ED_fnChange")))});
-  c.push_back({L"TRadioButton", L"rb_extchg", L"sGroupBox1",
-               Join(Join(Bounds(241, 64, 111, 19), Tab(4)),
+  c.push_back({L"TsRadioButton", L"rb_extchg", L"sGroupBox1",
+               Join(Join(Join(Section(L"CHECKBOX"), Bounds(241, 64, 111, 19)), Tab(4)),
                     Join({{L"Caption", std::wstring(L"扩展名都改为：")}}, Event(L"OnClick", L"ED_fnChange")))});
-  c.push_back({L"TEdit", L"ed_ext", L"sGroupBox1",
-               Join(Join(Join(Bounds(368, 62, 83, 21), WhiteOnBlack()), Tab(5)), Event(L"OnChange", L"ED_fnChange"))});
-  c.push_back({L"TButton", L"btn_rename", L"",
-               Join(Join(Bounds(48, 424, 75, 25), Tab(3)),
+  c.push_back({L"TsEdit", L"ed_ext", L"sGroupBox1",
+               Join(Join(Join(Join(Section(L"EDIT"), Bounds(368, 62, 83, 21)), WhiteOnBlack()), Tab(5)), Event(L"OnChange", L"ED_fnChange"))});
+  c.push_back({L"TsButton", L"btn_rename", L"",
+               Join(Join(Join(Section(L"BUTTON"), Bounds(48, 424, 75, 25)), Tab(3)),
                     Join({{L"Caption", std::wstring(L"开始改名")}}, Event(L"OnClick", L"btn_renameClick")))});
-  c.push_back({L"TButton", L"btn_restore", L"",
-               Join(Join(Bounds(176, 424, 75, 25), Tab(4)),
+  c.push_back({L"TsButton", L"btn_restore", L"",
+               Join(Join(Join(Section(L"BUTTON"), Bounds(176, 424, 75, 25)), Tab(4)),
                     Join({{L"Caption", std::wstring(L"还原")}}, Event(L"OnClick", L"btn_restoreClick")))});
-  c.push_back({L"TButton", L"sButton1", L"",
-               Join(Join(Bounds(293, 424, 75, 25), Tab(8)),
+  c.push_back({L"TsButton", L"sButton1", L"",
+               Join(Join(Join(Section(L"BUTTON"), Bounds(293, 424, 75, 25)), Tab(8)),
                     Join({{L"Caption", std::wstring(L"官方网站")}}, Event(L"OnClick", L"sButton1Click")))});
-  c.push_back({L"TButton", L"btn_close", L"",
-               Join(Join(Bounds(416, 424, 75, 25), Tab(5)),
+  c.push_back({L"TsButton", L"btn_close", L"",
+               Join(Join(Join(Section(L"BUTTON"), Bounds(416, 424, 75, 25)), Tab(5)),
                     Join({{L"Caption", std::wstring(L"关闭")}}, Event(L"OnClick", L"btn_closeClick")))});
   return layout;
 }
@@ -145,7 +170,7 @@ std::function<void(const std::wstring&)>& TForm1::OpenAddress() {
 }
 
 TForm1::TForm1(TComponent* owner) : TForm(owner, L"TForm1") {
-  RegisterFolderPickerClasses();
+  RegisterSkinnedControlClasses();
   PublishMethod(L"ED_dirChange", TNotifyEvent([this](TObject*) { ED_dirChange(); }));
   PublishMethod(L"rb_fileClick", TNotifyEvent([this](TObject*) { rb_fileClick(); }));
   PublishMethod(L"ED_fnChange", TNotifyEvent([this](TObject*) { ED_fnChange(); }));
@@ -168,6 +193,7 @@ TForm1::TForm1(TComponent* owner) : TForm(owner, L"TForm1") {
   btn_restore = Find<TButton>(*this, L"btn_restore");
   sButton1 = Find<TButton>(*this, L"sButton1");
   btn_close = Find<TButton>(*this, L"btn_close");
+  sSkinManager1 = Find<TsSkinManager>(*this, L"sSkinManager1");
   // A folder of a hundred thousand entries is one count for the window, not
   // a message per row.
   lv_Files->SetOwnerData(true);

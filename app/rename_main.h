@@ -19,6 +19,11 @@ class TDirectoryEdit;
 class TListView;
 class TRadioButton;
 class TSpinEdit;
+class TsSkinManager;
+
+// Where the window's skin manager looks for the skin Air: the folder of the
+// machine the window was laid out on, absent on users' machines.
+inline constexpr wchar_t kDesignSkinDirectory[] = L"F:\\Zelvan\\Skins";
 
 // The home page the web-site button opens.
 inline constexpr wchar_t kHomePageAddress[] = L"https://zelvan.example.org/";
@@ -58,6 +63,7 @@ class TForm1 : public TForm {
   TButton* btn_restore = nullptr;
   TButton* sButton1 = nullptr;
   TButton* btn_close = nullptr;
+  TsSkinManager* sSkinManager1 = nullptr;
 
   // A close during a pass waits for the row being moved, then closes.
   bool CloseQuery() override;

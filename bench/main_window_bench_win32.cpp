@@ -29,7 +29,7 @@
 #include "framework/stdctrls/button.h"
 #include "framework/stdctrls/custom_edit.h"
 #include "framework/stdctrls/list_view.h"
-#include "app/folder_picker/directory_edit.h"
+#include "framework/folder_picker/directory_edit.h"
 #include "skin/controls/edit.h"
 #include "skin/store/skin_manager.h"
 

@@ -21,8 +21,7 @@ void TEditButton::Click() {
 TCustomComboEdit::TCustomComboEdit(TComponent* owner)
     : TCustomComboEdit(owner, [](TCustomComboEdit* edit) { return new TEditButton(edit); }) {}
 
-TCustomComboEdit::TCustomComboEdit(TComponent* owner,
-                                   const std::function<TSpeedButton*(TCustomComboEdit*)>& makeButton)
+TCustomComboEdit::TCustomComboEdit(TComponent* owner, const TComboButtonFactory& makeButton)
     : TCustomMaskEdit(owner) {
   FButton = makeButton(this);
   SetHeight(21);

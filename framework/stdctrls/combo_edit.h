@@ -30,6 +30,10 @@ constexpr int scCtrl = 0x4000;
 constexpr int scAlt = 0x8000;
 int ShortCutOf(WORD key, TShiftState shift);
 
+class TCustomComboEdit;
+// Makes a combo edit's button, with the edit (not complete yet) as its owner.
+using TComboButtonFactory = std::function<TSpeedButton*(TCustomComboEdit*)>;
+
 class TCustomComboEdit : public TCustomMaskEdit {
  public:
   static constexpr int kDefaultClickKey = scAlt | VK_DOWN;  // 32808
@@ -62,7 +66,7 @@ class TCustomComboEdit : public TCustomMaskEdit {
   // For descendants with a button of their own: makeButton gives it, made
   // with this edit as its owner (the edit is not complete yet); its click
   // calls DoClick.
-  TCustomComboEdit(TComponent* owner, const std::function<TSpeedButton*(TCustomComboEdit*)>& makeButton);
+  TCustomComboEdit(TComponent* owner, const TComboButtonFactory& makeButton);
   void CreateParams(TCreateParams& params) override;
   void CreateWnd() override;
   void UpdateEditRect();

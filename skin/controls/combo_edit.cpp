@@ -1,5 +1,7 @@
 #include "skin/controls/combo_edit.h"
 
+#include "framework/folder_picker/directory_edit.h"
+
 #include "core/controls/popup_place.h"
 #include "framework/forms/custom_form.h"
 #include "skin/controls/mask_edit.h"
@@ -7,7 +9,8 @@
 
 // ---------------------------------------------------------------- TsEditButton
 
-TsEditButton::TsEditButton(TsCustomComboEdit* owner) : TsSpeedButton(owner), FOwner(*owner) {
+TsEditButton::TsEditButton(TCustomComboEdit* edit, TsComboEditParts& parts)
+    : TsSpeedButton(edit), FEdit(*edit), FParts(parts) {
   SkinData.SetSkinSection("SPEEDBUTTON_SMALL");
   SetDisabledGlyphKind(dgBlended);
   SetFlat(true);
@@ -18,11 +21,11 @@ TsEditButton::TsEditButton(TsCustomComboEdit* owner) : TsSpeedButton(owner), FOw
 
 void TsEditButton::Click() {
   TsSpeedButton::Click();
-  FOwner.DoClick();
+  FEdit.DoClick();
 }
 
 void TsEditButton::TakeGlyph(int state) {
-  TsGlyphMode& mode = FOwner.GlyphMode();
+  TsGlyphMode& mode = FParts.GlyphMode();
   TImageList* own = mode.Images();
   if (own && mode.ImageIndex() >= 0 && mode.ImageIndex() < own->Count()) {
     const int wanted = state == 2 ? mode.ImageIndexPressed() : state == 1 ? mode.ImageIndexHot() : -1;
@@ -31,8 +34,8 @@ void TsEditButton::TakeGlyph(int state) {
     if (NumGlyphs() != 1) TsSpeedButton::SetNumGlyphs(1);  // a repaint each time otherwise
     return;
   }
-  SetImages(FOwner.DefBmpID() >= 0 ? &StdGlyphList() : nullptr);
-  SetImageIndex(FOwner.DefBmpID());
+  SetImages(FParts.DefBmpID() >= 0 ? &StdGlyphList() : nullptr);
+  SetImageIndex(FParts.DefBmpID());
   if (NumGlyphs() != 3) TsSpeedButton::SetNumGlyphs(3);
 }
 
@@ -49,76 +52,87 @@ void TsEditButton::WndProc(TMessage& message) {
 
 // ---------------------------------------------------------------- TsCustomComboEdit
 
-TsCustomComboEdit::TsCustomComboEdit(TComponent* owner)
-    : TCustomComboEdit(owner,
-                       [](TCustomComboEdit* edit) {
-                         return new TsEditButton(static_cast<TsCustomComboEdit*>(edit));
-                       }),
+template <class ComboEdit>
+TsComboEditOf<ComboEdit>::TsComboEditOf(TComponent* owner)
+    : ComboEdit(owner,
+                [](TCustomComboEdit* edit) {
+                  return new TsEditButton(edit, *static_cast<TsComboEditOf*>(edit));
+                }),
       SkinData(this, true),
       FBoundLabel(this, &SkinData),
       FSkin(*this, SkinData, *this, &FBoundLabel),
       FGlyphMode(this, nullptr) {
   SkinData.COC = 138;
   SkinData.SetSkinSection("EDIT");
-  ControlStyle().Exclude(csSetCaption);
-  FEditButton = &static_cast<TsEditButton&>(Button());
+  this->ControlStyle().Exclude(csSetCaption);
+  FEditButton = &static_cast<TsEditButton&>(this->Button());
   FGlyphMode.Btn = FEditButton;
-  SetHeight(21);
+  this->SetHeight(21);
 }
 
-TsCustomComboEdit::~TsCustomComboEdit() { FGlyphMode.Btn = nullptr; }
+template <class ComboEdit>
+TsComboEditOf<ComboEdit>::~TsComboEditOf() { FGlyphMode.Btn = nullptr; }
 
-void TsCustomComboEdit::SetDisabledKind(zelvan::paint::TsDisabledKind value) {
+template <class ComboEdit>
+void TsComboEditOf<ComboEdit>::SetDisabledKind(zelvan::paint::TsDisabledKind value) {
   if (value == FSkin.DisabledKind) return;
   FSkin.DisabledKind = value;
   FEditButton->SetDisabledKind(value);
   FSkin.Repaint();
 }
 
-void TsCustomComboEdit::SetDefBmpID(int value) {
+template <class ComboEdit>
+void TsComboEditOf<ComboEdit>::SetDefBmpID(int value) {
   if (value == FDefBmpID) return;
   FDefBmpID = value;
   FEditButton->Invalidate();
 }
 
-void TsCustomComboEdit::Loaded() {
-  TCustomComboEdit::Loaded();
+template <class ComboEdit>
+void TsComboEditOf<ComboEdit>::Loaded() {
+  ComboEdit::Loaded();
   SkinData.Loaded();
-  UpdateEditRect();
+  this->UpdateEditRect();
 }
 
-int TsCustomComboEdit::ShownButtonWidth() const { return ShowButton() ? FEditButton->Width() : 0; }
+template <class ComboEdit>
+int TsComboEditOf<ComboEdit>::ShownButtonWidth() const { return this->ShowButton() ? FEditButton->Width() : 0; }
 
-RECT TsCustomComboEdit::SkinTextRect() {
+template <class ComboEdit>
+RECT TsComboEditOf<ComboEdit>::SkinTextRect() {
   const int o = MaskEditTextOffset(*this);
-  return RECT{o, o, Width() - o - ShownButtonWidth(), Height() - o};
+  return RECT{o, o, this->Width() - o - ShownButtonWidth(), this->Height() - o};
 }
 
-UINT TsCustomComboEdit::SkinTextFlags() { return MaskEditTextFlags(*this); }
+template <class ComboEdit>
+UINT TsComboEditOf<ComboEdit>::SkinTextFlags() { return MaskEditTextFlags(*this); }
 
-bool TsCustomComboEdit::IsHot() const {
+template <class ComboEdit>
+bool TsComboEditOf<ComboEdit>::IsHot() const {
   return SkinData.IsHot() || FEditButton->SkinData.MouseAbove() || FEditButton->CurrentState() > 0;
 }
 
 // ---------------------------------------------------------------- popup
 
-bool TsCustomComboEdit::PopupShowing() const {
+template <class ComboEdit>
+bool TsComboEditOf<ComboEdit>::PopupShowing() const {
   return FPopupWindow && FPopupWindow->HandleAllocated() && IsWindowVisible(FPopupWindow->Handle());
 }
 
-void TsCustomComboEdit::ShowPopup() {
-  if (!FPopupWindow || ReadOnly() || PopupShowing()) return;
+template <class ComboEdit>
+void TsComboEditOf<ComboEdit>::ShowPopup() {
+  if (!FPopupWindow || this->ReadOnly() || PopupShowing()) return;
   FPopupWindow->SetVisible(false);
   FPopupWindow->SetBounds(FPopupWindow->Left(), FPopupWindow->Top(), FPopupWidth, FPopupHeight);
   RECT edit{};
-  GetWindowRect(Handle(), &edit);
+  GetWindowRect(this->Handle(), &edit);
   RECT desktop{};
   SystemParametersInfoW(SPI_GETWORKAREA, 0, &desktop, 0);
   const zelvan::paint::TPoint at = zelvan::controls::PopupOrigin(
       {edit.left, edit.top, edit.right, edit.bottom}, FPopupWidth, FPopupHeight,
       {desktop.left, desktop.top, desktop.right, desktop.bottom},
       FPopupWindowAlign == pwaRight ? zelvan::controls::TPopupAlign::Right : zelvan::controls::TPopupAlign::Left);
-  if (CanFocus()) SetFocus();
+  if (this->CanFocus()) this->SetFocus();
   HWND popup = FPopupWindow->Handle();
   TCustomForm* form = GetParentForm(this);
   const bool stayOnTop = form && form->HandleAllocated() && (GetWindowLongPtrW(form->Handle(), GWL_EXSTYLE) & WS_EX_TOPMOST);
@@ -127,12 +141,14 @@ void TsCustomComboEdit::ShowPopup() {
   FPopupWindow->SetVisible(true);
 }
 
-void TsCustomComboEdit::ClosePopup() {
+template <class ComboEdit>
+void TsComboEditOf<ComboEdit>::ClosePopup() {
   if (PopupShowing()) FPopupWindow->SetVisible(false);
 }
 
-void TsCustomComboEdit::ButtonClick() {
-  TCustomComboEdit::ButtonClick();
+template <class ComboEdit>
+void TsComboEditOf<ComboEdit>::ButtonClick() {
+  ComboEdit::ButtonClick();
   if (PopupShowing()) {
     ClosePopup();
   } else {
@@ -140,13 +156,15 @@ void TsCustomComboEdit::ButtonClick() {
   }
 }
 
-void TsCustomComboEdit::Change() {
-  if (!PopupShowing()) TCustomComboEdit::Change();
+template <class ComboEdit>
+void TsComboEditOf<ComboEdit>::Change() {
+  if (!PopupShowing()) ComboEdit::Change();
 }
 
 // ---------------------------------------------------------------- messages
 
-void TsCustomComboEdit::WndProc(TMessage& message) {
+template <class ComboEdit>
+void TsComboEditOf<ComboEdit>::WndProc(TMessage& message) {
   switch (message.Msg) {
     case SKM_COMMAND:
       if (SkinCommandCode(message.WParam) == SKC_GET_BG_INFO) {
@@ -164,7 +182,7 @@ void TsCustomComboEdit::WndProc(TMessage& message) {
       if (SkinCommandCode(message.WParam) <= SKC_REFRESH) {
         FEditButton->SkinData.SetSkinManager(SkinData.ManagerStored() ? SkinData.SkinManager() : nullptr);
         FSkin.Dispatch(message);
-        UpdateEditRect();
+        this->UpdateEditRect();
         return;
       }
       break;
@@ -177,7 +195,7 @@ void TsCustomComboEdit::WndProc(TMessage& message) {
       break;
     case WM_CANCELMODE: {
       HWND from = reinterpret_cast<HWND>(message.LParam);
-      const bool ours = !from || from == Handle() ||
+      const bool ours = !from || from == this->Handle() ||
                         (FPopupWindow && FPopupWindow->HandleAllocated() &&
                          (from == FPopupWindow->Handle() || IsChild(FPopupWindow->Handle(), from)));
       if (!ours) ClosePopup();
@@ -187,13 +205,16 @@ void TsCustomComboEdit::WndProc(TMessage& message) {
       break;
   }
   if (FSkin.Dispatch(message)) return;
-  TCustomComboEdit::WndProc(message);
+  ComboEdit::WndProc(message);
   FSkin.AfterFramework(message);
   switch (message.Msg) {
     case CM_ENABLEDCHANGED:
-      FEditButton->SetEnabled(Enabled());
+      FEditButton->SetEnabled(this->Enabled());
       break;
     default:
       break;
   }
 }
+
+template class TsComboEditOf<TCustomComboEdit>;
+template class TsComboEditOf<TDirectoryEdit>;

@@ -3,7 +3,7 @@
 // right edge) drawn by the skin as TsMaskEdit is, its button a skinned speed
 // button (TsEditButton) showing the glyph its TsGlyphMode chooses, and an
 // optional popup window that the button opens below or above the edit.
-// The directory edit builds on it.
+// The skinned directory edit is the same mix-in over the ordinary one.
 
 #include "core/paint/disabled_look.h"
 #include "framework/stdctrls/combo_edit.h"
@@ -13,12 +13,19 @@
 #include "skin/core/common_data.h"
 #include "skin/image/glyph_mode.h"
 
-class TsCustomComboEdit;
+// What the button asks of its skinned edit.
+class TsComboEditParts {
+ public:
+  virtual ~TsComboEditParts() = default;
+  virtual TsGlyphMode& GlyphMode() = 0;
+  // The engine's built-in glyph shown when the glyph mode has none (-1: none).
+  virtual int DefBmpID() const = 0;
+};
 
 // The combo edit's button.
 class TsEditButton : public TsSpeedButton, public TacGlyphModeButton {
  public:
-  explicit TsEditButton(TsCustomComboEdit* owner);
+  TsEditButton(TCustomComboEdit* edit, TsComboEditParts& parts);
   std::wstring ClassName() const override { return L"TsEditButton"; }
   void Click() override;
 
@@ -38,25 +45,29 @@ class TsEditButton : public TsSpeedButton, public TacGlyphModeButton {
   // The glyph mode's list and index for the state about to be shown.
   void TakeGlyph(int state);
 
-  TsCustomComboEdit& FOwner;
+  TCustomComboEdit& FEdit;
+  TsComboEditParts& FParts;
   std::wstring FHint;
 };
 
 enum TPopupWindowAlign { pwaRight, pwaLeft };
 
-class TsCustomComboEdit : public TCustomComboEdit, protected TsEditOwner {
+// The skin's look over any combo edit of the framework (the plain one, the
+// directory edit): one mix-in, so the skinned classes keep the behaviour of
+// the ordinary ones they stand for.
+template <class ComboEdit>
+class TsComboEditOf : public ComboEdit, public TsComboEditParts, protected TsEditOwner {
  public:
   static constexpr int kDefaultPopupWidth = 197;
   static constexpr int kDefaultPopupHeight = 166;
 
-  explicit TsCustomComboEdit(TComponent* owner);
-  ~TsCustomComboEdit() override;
-  std::wstring ClassName() const override { return L"TsCustomComboEdit"; }
+  explicit TsComboEditOf(TComponent* owner);
+  ~TsComboEditOf() override;
 
   TsCtrlSkinData SkinData;
   TsBoundLabel& BoundLabel() { return FBoundLabel; }
   TsEditButton& EditButton() { return *FEditButton; }
-  TsGlyphMode& GlyphMode() { return FGlyphMode; }
+  TsGlyphMode& GlyphMode() override { return FGlyphMode; }
   TsEditSkin& Skin() { return FSkin; }
   zelvan::paint::TsDisabledKind DisabledKind() const { return FSkin.DisabledKind; }
   void SetDisabledKind(zelvan::paint::TsDisabledKind value);
@@ -70,7 +81,7 @@ class TsCustomComboEdit : public TCustomComboEdit, protected TsEditOwner {
   TWinControl* PopupWindow() const { return FPopupWindow; }
   void SetPopupWindow(TWinControl* popup) { FPopupWindow = popup; }
   // The engine's built-in glyph shown when the glyph mode has none (-1: none).
-  int DefBmpID() const { return FDefBmpID; }
+  int DefBmpID() const override { return FDefBmpID; }
   void SetDefBmpID(int value);
 
   bool PopupShowing() const;
@@ -89,9 +100,9 @@ class TsCustomComboEdit : public TCustomComboEdit, protected TsEditOwner {
   void Change() override;
   RECT SkinTextRect() override;
   UINT SkinTextFlags() override;
-  std::wstring SkinText() override { return PasswordText(EditText(), PasswordChar()); }
-  bool PlatformPaints() override { return Focused(); }
-  void InheritedMessage(TMessage& message) override { TCustomComboEdit::WndProc(message); }
+  std::wstring SkinText() override { return PasswordText(this->EditText(), this->PasswordChar()); }
+  bool PlatformPaints() override { return this->Focused(); }
+  void InheritedMessage(TMessage& message) override { ComboEdit::WndProc(message); }
 
  private:
   int ShownButtonWidth() const;
@@ -105,4 +116,10 @@ class TsCustomComboEdit : public TCustomComboEdit, protected TsEditOwner {
   int FPopupHeight = kDefaultPopupHeight;
   TWinControl* FPopupWindow = nullptr;
   int FDefBmpID = -1;
+};
+
+class TsCustomComboEdit : public TsComboEditOf<TCustomComboEdit> {
+ public:
+  using TsComboEditOf::TsComboEditOf;
+  std::wstring ClassName() const override { return L"TsCustomComboEdit"; }
 };

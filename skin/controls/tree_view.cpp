@@ -1,5 +1,7 @@
 #include "skin/controls/tree_view.h"
 
+#include "framework/folder_picker/shell_tree_view.h"
+
 #include <algorithm>
 
 #include "core/paint/fill.h"
@@ -11,66 +13,75 @@
 #include "skin/store/skin_manager.h"
 #include "skin/window/scroll_attach.h"
 
-TsTreeView::TsTreeView(TComponent* owner) : TTreeView(owner), SkinData(this, true), FBoundLabel(this, &SkinData) {
+template <class Tree>
+TsTreeViewOf<Tree>::TsTreeViewOf(TComponent* owner) : Tree(owner), SkinData(this, true), FBoundLabel(this, &SkinData) {
   SkinData.COC = 96;
   if (SkinData.SkinSection().empty()) SkinData.SetSkinSection("EDIT");
 }
 
-TsTreeView::~TsTreeView() { ListSW.reset(); }
+template <class Tree>
+TsTreeViewOf<Tree>::~TsTreeViewOf() { ListSW.reset(); }
 
-void TsTreeView::Loaded() {
-  TTreeView::Loaded();
+template <class Tree>
+void TsTreeViewOf<Tree>::Loaded() {
+  Tree::Loaded();
   SkinData.Loaded();
   AttachWrapper();
   TakeOverItemDrawing();
 }
 
-bool TsTreeView::SkinActive() const {
+template <class Tree>
+bool TsTreeViewOf<Tree>::SkinActive() const {
   TsSkinManager* manager = SkinData.SkinManager();
   return manager && manager->Active() && SkinData.Skinned();
 }
 
-void TsTreeView::CreateWnd() {
-  TTreeView::CreateWnd();
+template <class Tree>
+void TsTreeViewOf<Tree>::CreateWnd() {
+  Tree::CreateWnd();
   TakeOverItemDrawing();
   if (SkinActive()) ApplySkinColors();
 }
 
-void TsTreeView::TakeOverItemDrawing() {
+template <class Tree>
+void TsTreeViewOf<Tree>::TakeOverItemDrawing() {
   if (FDrawingTaken) return;
   FDrawingTaken = true;
   // A handler assigned before is kept and still called first.
-  FKeptCustomDrawItem = std::move(OnAdvancedCustomDrawItem);
-  OnAdvancedCustomDrawItem = [this](TTreeView* sender, NMTVCUSTOMDRAW& draw, bool prePaint, bool& defaultDraw) {
+  FKeptCustomDrawItem = std::move(this->OnAdvancedCustomDrawItem);
+  this->OnAdvancedCustomDrawItem = [this](TTreeView* sender, NMTVCUSTOMDRAW& draw, bool prePaint, bool& defaultDraw) {
     if (FKeptCustomDrawItem) FKeptCustomDrawItem(sender, draw, prePaint, defaultDraw);
     if (!defaultDraw || prePaint || !SkinActive()) return;
     DrawSelection(draw);
   };
 }
 
-void TsTreeView::ApplySkinColors() {
+template <class Tree>
+void TsTreeViewOf<Tree>::ApplySkinColors() {
   const auto* section = SkinData.Section();
   if (!section) return;
-  if (!SkinData.CustomColor()) SetColor(SkinData.BackgroundColor(0));
-  if (!SkinData.CustomFont()) Font().SetColor(section->Props[0].FontColor.Color);
+  if (!SkinData.CustomColor()) this->SetColor(SkinData.BackgroundColor(0));
+  if (!SkinData.CustomFont()) this->Font().SetColor(section->Props[0].FontColor.Color);
 }
 
-void TsTreeView::AttachWrapper() {
-  if (HandleAllocated()) AttachScrollBars(SkinData, ListSW, TScrollWndKind::Tree, true);
+template <class Tree>
+void TsTreeViewOf<Tree>::AttachWrapper() {
+  if (this->HandleAllocated()) AttachScrollBars(SkinData, ListSW, TScrollWndKind::Tree, true);
 }
 
-void TsTreeView::DrawSelection(NMTVCUSTOMDRAW& draw) {
-  HWND window = Handle();
+template <class Tree>
+void TsTreeViewOf<Tree>::DrawSelection(NMTVCUSTOMDRAW& draw) {
+  HWND window = this->Handle();
   const auto item = reinterpret_cast<HTREEITEM>(draw.nmcd.dwItemSpec);
   if (reinterpret_cast<HTREEITEM>(SendMessageW(window, TVM_GETNEXTITEM, TVGN_CARET, 0)) != item) return;
   const bool focused = GetFocus() == window;
-  if (!focused && HideSelection()) return;
-  const RECT r = ItemRect(item, true);
+  if (!focused && this->HideSelection()) return;
+  const RECT r = this->ItemRect(item, true);
   const int width = r.right - r.left, height = r.bottom - r.top;
   if (width <= 0 || height <= 0) return;
   ++SelectionPaints;
   TsSkinManager* manager = SkinData.SkinManager();
-  const TColor treeColor = ColorToRGB(Color());
+  const TColor treeColor = ColorToRGB(this->Color());
   TBitmap picture(width, height, pf32bit);
   zelvan::paint::FillRect32(picture.Image(), {0, 0, width, height}, treeColor, 255);
   const int selection = manager->GetSkinIndex("SELECTION");
@@ -93,12 +104,12 @@ void TsTreeView::DrawSelection(NMTVCUSTOMDRAW& draw) {
   info.pszText = text;
   info.cchTextMax = 260;
   SendMessageW(window, TVM_GETITEMW, 0, reinterpret_cast<LPARAM>(&info));
-  canvas.Font().Assign(Font());
+  canvas.Font().Assign(this->Font());
   canvas.Brush().SetStyle(bsClear);
   const UINT flags = DT_SINGLELINE | DT_VCENTER | DT_NOPREFIX | DT_NOCLIP | DT_EXPANDTABS;
   RECT textRect{2, 0, width - 1, height};
   if (withSection) {
-    WriteSectionText(canvas, text, Enabled(), manager, focused ? 1 : 0, selection, flags, textRect);
+    WriteSectionText(canvas, text, this->Enabled(), manager, focused ? 1 : 0, selection, flags, textRect);
   } else {
     canvas.Font().SetColor(ColorToRGB(manager->GetHighLightFontColor(focused)));
     SetBkMode(canvas.Handle(), TRANSPARENT);
@@ -109,7 +120,7 @@ void TsTreeView::DrawSelection(NMTVCUSTOMDRAW& draw) {
     }
   }
   GdiFlush();
-  if (!Enabled()) {
+  if (!this->Enabled()) {
     TBitmap plain(width, height, pf32bit);
     zelvan::paint::FillRect32(plain.Image(), {0, 0, width, height}, treeColor, 255);
     zelvan::paint::BlendBitmaps(picture.Image(), plain.Image(), 128);
@@ -117,20 +128,21 @@ void TsTreeView::DrawSelection(NMTVCUSTOMDRAW& draw) {
   CopyBitmapToDC(picture, draw.nmcd.hdc, r, POINT{0, 0});
 }
 
-bool TsTreeView::SkinCommand(TMessage& message) {
+template <class Tree>
+bool TsTreeViewOf<Tree>::SkinCommand(TMessage& message) {
   const uint16_t code = SkinCommandCode(message.WParam);
   const bool own = message.LParam == reinterpret_cast<LPARAM>(SkinData.SkinManager());
   switch (code) {
     case SKC_SKIN_REMOVED:
       if (!own) return SkinData.CommandHandler(message);
       ListSW.reset();
-      if (HandleAllocated()) {
-        SetWindowPos(Handle(), nullptr, 0, 0, 0, 0,
+      if (this->HandleAllocated()) {
+        SetWindowPos(this->Handle(), nullptr, 0, 0, 0, 0,
                      SWP_FRAMECHANGED | SWP_NOMOVE | SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
       }
       SkinData.CommandHandler(message);
-      if (!SkinData.CustomColor()) SetColor(clWindow);
-      if (!SkinData.CustomFont()) Font().SetColor(clWindowText);
+      if (!SkinData.CustomColor()) this->SetColor(clWindow);
+      if (!SkinData.CustomFont()) this->Font().SetColor(clWindowText);
       return true;
     case SKC_REFRESH:
       SkinData.CommandHandler(message);
@@ -142,7 +154,7 @@ bool TsTreeView::SkinCommand(TMessage& message) {
     case SKC_PARENT_UPDATED:
       if (SkinData.Updating()) {
         SkinData.SetUpdating(false);
-        if (HandleAllocated()) SendMessageW(Handle(), WM_NCPAINT, 1, 0);
+        if (this->HandleAllocated()) SendMessageW(this->Handle(), WM_NCPAINT, 1, 0);
       }
       return true;
     case SKC_IS_SKINNED:
@@ -156,9 +168,10 @@ bool TsTreeView::SkinCommand(TMessage& message) {
   }
 }
 
-void TsTreeView::WndProc(TMessage& message) {
+template <class Tree>
+void TsTreeViewOf<Tree>::WndProc(TMessage& message) {
   if (message.Msg == SKM_COMMAND) {
-    if (!SkinCommand(message)) TTreeView::WndProc(message);
+    if (!SkinCommand(message)) Tree::WndProc(message);
     return;
   }
   if (SkinActive()) {
@@ -175,7 +188,7 @@ void TsTreeView::WndProc(TMessage& message) {
         break;
     }
   }
-  TTreeView::WndProc(message);
+  Tree::WndProc(message);
   SkinData.CommonMessage(message);
   switch (message.Msg) {
     case CM_SHOWINGCHANGED:
@@ -187,7 +200,7 @@ void TsTreeView::WndProc(TMessage& message) {
       break;
     case CM_VISIBLECHANGED:
       if (FBoundLabel.TheLabel()) {
-        FBoundLabel.TheLabel()->SetVisible(Visible());
+        FBoundLabel.TheLabel()->SetVisible(this->Visible());
         FBoundLabel.AlignLabel();
       }
       break;
@@ -195,3 +208,6 @@ void TsTreeView::WndProc(TMessage& message) {
       break;
   }
 }
+
+template class TsTreeViewOf<TTreeView>;
+template class TsTreeViewOf<TShellTreeView>;

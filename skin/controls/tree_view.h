@@ -13,11 +13,13 @@
 #include "skin/core/common_data.h"
 #include "skin/window/scroll_wnd.h"
 
-class TsTreeView : public TTreeView {
+// The skin's look over any tree of the framework (the plain one, the shell's
+// folder tree), so the skinned classes keep the ordinary ones' behaviour.
+template <class Tree>
+class TsTreeViewOf : public Tree {
  public:
-  explicit TsTreeView(TComponent* owner);
-  ~TsTreeView() override;
-  std::wstring ClassName() const override { return L"TsTreeView"; }
+  explicit TsTreeViewOf(TComponent* owner);
+  ~TsTreeViewOf() override;
 
   TsCtrlSkinData SkinData;
   TsBoundLabel& BoundLabel() { return FBoundLabel; }
@@ -43,4 +45,10 @@ class TsTreeView : public TTreeView {
   bool FDrawingTaken = false;
   std::unique_ptr<TacScrollWnd> ListSW;
   TsBoundLabel FBoundLabel;
+};
+
+class TsTreeView : public TsTreeViewOf<TTreeView> {
+ public:
+  using TsTreeViewOf::TsTreeViewOf;
+  std::wstring ClassName() const override { return L"TsTreeView"; }
 };

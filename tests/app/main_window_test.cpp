@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <memory>
 
-#include "app/folder_picker/directory_edit.h"
+#include "framework/folder_picker/directory_edit.h"
 #include "app/rename_main.h"
 #include "framework/stdctrls/button.h"
 #include "framework/stdctrls/custom_edit.h"

@@ -5,7 +5,7 @@
 
 #include <string>
 
-#include "app/folder_picker/directory_edit.h"
+#include "framework/folder_picker/directory_edit.h"
 #include "framework/application/application.h"
 #include "framework/forms/form.h"
 #include "framework/utils/timer.h"

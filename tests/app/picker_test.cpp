@@ -3,8 +3,8 @@
 
 #include <memory>
 
-#include "app/folder_picker/directory_edit.h"
-#include "app/folder_picker/shell_tree_view.h"
+#include "framework/folder_picker/directory_edit.h"
+#include "framework/folder_picker/shell_tree_view.h"
 #include "framework/stdctrls/bit_btn.h"
 #include "framework/stdctrls/scroll_box.h"
 #include "framework/stdctrls/speed_button.h"

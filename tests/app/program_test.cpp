@@ -89,9 +89,9 @@ TEST(Program, RenamesAFolderDrivenFromOutsideThroughWindowMessages) {
       [&] {
         main = FindWindowW(L"TForm1", L"Zelvan批量改名");
         if (!main || !IsWindowVisible(main)) return false;
-        folderBox = Child(main, L"TDirectoryEdit");
-        list = Child(main, L"TListView");
-        rename = Child(main, L"TButton", L"开始改名");
+        folderBox = Child(main, L"TsDirectoryEdit");
+        list = Child(main, L"TsListView");
+        rename = Child(main, L"TsButton", L"开始改名");
         return folderBox && list && rename;
       },
       20000);

@@ -1,9 +1,9 @@
-#include "app/folder_picker/path_dialog.h"
+#include "framework/folder_picker/path_dialog.h"
 
-#include "app/folder_picker/directory_edit.h"
-#include "app/folder_picker/picker_strings.h"
-#include "app/folder_picker/shell_item.h"
-#include "app/folder_picker/shell_tree_view.h"
+#include "framework/folder_picker/directory_edit.h"
+#include "framework/folder_picker/picker_strings.h"
+#include "framework/folder_picker/shell_item.h"
+#include "framework/folder_picker/shell_tree_view.h"
 #include "framework/application/application.h"
 #include "framework/forms/class_registry.h"
 #include "framework/graphics/bitmap.h"
@@ -81,7 +81,9 @@ TPathDialogForm::TPathDialogForm(TComponent* owner, const TPathDialogClasses& cl
   PublishMethod(L"sBitBtn2Click", TNotifyEvent([this](TObject*) { CancelClick(); }));
   PublishMethod(L"sBitBtn3Click", TNotifyEvent([this](TObject*) { CreateClick(); }));
   PublishMethod(L"sShellTreeView1Change", TTVChangedEvent([this](TObject*, TTreeNode*) { SelectionChanged(); }));
-  ReadLayout(Layout(classes));
+  TLayout layout = Layout(classes);
+  if (classes.Dress) classes.Dress(layout);
+  ReadLayout(layout);
   FTree = Child<TShellTreeView>(*this, L"sShellTreeView1");
   FOk = Child<TBitBtn>(*this, L"sBitBtn1");
   FCancel = Child<TBitBtn>(*this, L"sBitBtn2");
@@ -137,6 +139,7 @@ void TPathDialogForm::GenerateButtons() {
     button->SetFlat(true);
     button->SetLayout(blGlyphTop);
     button->SetTag(RootFolderCsidl(root));
+    if (FClasses.DressRootButton) FClasses.DressRootButton(*button);
     try {
       const TShellItem item = TShellItem::SpecialFolder(RootFolderCsidl(root));
       button->SetCaption(item.DisplayName());

@@ -11,8 +11,8 @@
 #include <string>
 #include <vector>
 
-#include "app/folder_picker/path_dialog.h"
-#include "app/folder_picker/root_folders.h"
+#include "framework/folder_picker/path_dialog.h"
+#include "framework/folder_picker/root_folders.h"
 #include "framework/stdctrls/combo_edit.h"
 #include "framework/system/set.h"
 
@@ -24,6 +24,8 @@ class TFileDirEdit : public TCustomComboEdit {
   static constexpr int kMaxPathLength = 255;
 
   explicit TFileDirEdit(TComponent* owner);
+  // With a button of the descendant's own (a skinned one).
+  TFileDirEdit(TComponent* owner, const TComboButtonFactory& makeButton);
   std::wstring ClassName() const override { return L"TFileDirEdit"; }
 
   bool AcceptFiles() const { return FAcceptFiles; }
@@ -51,6 +53,7 @@ using TsDialogOptions = TSet<TsDialogOption>;
 class TDirectoryEdit : public TFileDirEdit {
  public:
   explicit TDirectoryEdit(TComponent* owner);
+  TDirectoryEdit(TComponent* owner, const TComboButtonFactory& makeButton);
   std::wstring ClassName() const override { return L"TDirectoryEdit"; }
 
   const std::wstring& InitialDir() const { return FInitialDir; }
@@ -68,8 +71,10 @@ class TDirectoryEdit : public TFileDirEdit {
   bool ShowRootBtns() const { return FShowRootBtns; }
   void SetShowRootBtns(bool value) { FShowRootBtns = value; }
 
-  // The classes the picker is built of (ordinary or skinned ones).
+  // The classes the picker is built of: the ordinary ones; a skinned edit
+  // answers its own set.
   static TPathDialogClasses& PickerClasses();
+  virtual const TPathDialogClasses& DialogClasses() const { return PickerClasses(); }
   // Called with the picker before it runs (tests drive it from here).
   static std::function<void(TPathDialogForm& picker)>& OnPickerShowing();
 

@@ -1,10 +1,10 @@
-#include "app/folder_picker/directory_edit.h"
+#include "framework/folder_picker/directory_edit.h"
 
 #include <shellapi.h>
 
 #include <memory>
 
-#include "app/folder_picker/shell_tree_view.h"
+#include "framework/folder_picker/shell_tree_view.h"
 #include "framework/application/application.h"
 #include "framework/graphics/bitmap.h"
 #include "framework/graphics/canvas.h"
@@ -30,6 +30,11 @@ void DrawFolderGlyph(TBitmap& glyph) {
 // ---------------------------------------------------------------- TFileDirEdit
 
 TFileDirEdit::TFileDirEdit(TComponent* owner) : TCustomComboEdit(owner) { SetMaxLength(kMaxPathLength); }
+
+TFileDirEdit::TFileDirEdit(TComponent* owner, const TComboButtonFactory& makeButton)
+    : TCustomComboEdit(owner, makeButton) {
+  SetMaxLength(kMaxPathLength);
+}
 
 void TFileDirEdit::CreateWnd() {
   TCustomComboEdit::CreateWnd();
@@ -73,6 +78,9 @@ void TFileDirEdit::WndProc(TMessage& message) {
 
 TDirectoryEdit::TDirectoryEdit(TComponent* owner) : TFileDirEdit(owner) { DrawFolderGlyph(Button().Glyph()); }
 
+TDirectoryEdit::TDirectoryEdit(TComponent* owner, const TComboButtonFactory& makeButton)
+    : TFileDirEdit(owner, makeButton) {}
+
 TPathDialogClasses& TDirectoryEdit::PickerClasses() {
   static TPathDialogClasses classes;
   return classes;
@@ -96,7 +104,7 @@ void TDirectoryEdit::ButtonClick() {
     SetCurrentDirectoryW(path.c_str());
   }
   {
-    std::unique_ptr<TPathDialogForm> picker(new TPathDialogForm(Application, PickerClasses()));
+    std::unique_ptr<TPathDialogForm> picker(new TPathDialogForm(Application, DialogClasses()));
     picker->SetCreateAllowed(FDialogOptions.Contains(sdAllowCreate));
     if (FShowRootBtns) {
       picker->ShowRootButtons();

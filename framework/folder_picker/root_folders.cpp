@@ -1,4 +1,4 @@
-#include "app/folder_picker/root_folders.h"
+#include "framework/folder_picker/root_folders.h"
 
 #include <iterator>
 

@@ -1,4 +1,4 @@
-#include "app/folder_picker/shell_item.h"
+#include "framework/folder_picker/shell_item.h"
 
 #include <shellapi.h>
 #include <shlwapi.h>

@@ -8,15 +8,18 @@
 // The layout names its control classes through TPathDialogClasses, so a
 // skinned set of classes takes the place of the ordinary one in one spot.
 
+#include <functional>
 #include <string>
 
-#include "app/folder_picker/root_folders.h"
+#include "framework/folder_picker/root_folders.h"
 #include "framework/forms/form.h"
+#include "framework/forms/layout.h"
 
 class TBitBtn;
 class TLabel;
 class TScrollBox;
 class TShellTreeView;
+class TSpeedButton;
 
 struct TPathDialogClasses {
   std::wstring Label = L"TLabel";
@@ -24,6 +27,10 @@ struct TPathDialogClasses {
   std::wstring ScrollBox = L"TScrollBox";
   std::wstring Button = L"TBitBtn";
   std::wstring RootButton = L"TSpeedButton";
+  // A skinned set adds its settings (sections, a frame component) to the
+  // layout before it is read, and to each root button as it is made.
+  std::function<void(TLayout& layout)> Dress;
+  std::function<void(TSpeedButton& button)> DressRootButton;
 };
 
 class TPathDialogForm : public TForm {

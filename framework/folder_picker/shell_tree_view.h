@@ -8,8 +8,8 @@
 #include <map>
 #include <memory>
 
-#include "app/folder_picker/root_folders.h"
-#include "app/folder_picker/shell_item.h"
+#include "framework/folder_picker/root_folders.h"
+#include "framework/folder_picker/shell_item.h"
 #include "framework/graphics/image_list.h"
 #include "framework/stdctrls/tree_view.h"
 

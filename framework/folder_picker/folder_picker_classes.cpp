@@ -1,6 +1,6 @@
 // The folder picker's classes and published properties, as layouts name them.
-#include "app/folder_picker/directory_edit.h"
-#include "app/folder_picker/shell_tree_view.h"
+#include "framework/folder_picker/directory_edit.h"
+#include "framework/folder_picker/shell_tree_view.h"
 #include "framework/forms/class_registry.h"
 #include "framework/forms/property_binding.h"
 

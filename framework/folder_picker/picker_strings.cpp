@@ -1,4 +1,4 @@
-#include "app/folder_picker/picker_strings.h"
+#include "framework/folder_picker/picker_strings.h"
 
 const std::wstring& PickerText(TPickerString id) {
   static const std::wstring kTexts[] = {

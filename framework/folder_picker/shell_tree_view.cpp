@@ -1,4 +1,4 @@
-#include "app/folder_picker/shell_tree_view.h"
+#include "framework/folder_picker/shell_tree_view.h"
 
 #include "framework/system/exception.h"
 #include "framework/system/file_names.h"
