@@ -89,8 +89,8 @@ TPathDialogForm::TPathDialogForm(TComponent* owner, const TPathDialogClasses& cl
   FCancel = Child<TBitBtn>(*this, L"sBitBtn2");
   FCreate = Child<TBitBtn>(*this, L"sBitBtn3");
   FRootBox = Child<TScrollBox>(*this, L"sScrollBox1");
-  FRootLabel = Child<TLabel>(*this, L"sLabel1");
-  FDialogText = Child<TLabel>(*this, L"sTreeLabel");
+  FRootLabel = Child<TCustomLabel>(*this, L"sLabel1");
+  FDialogText = Child<TCustomLabel>(*this, L"sTreeLabel");
   if (!FTree || !FOk || !FCancel || !FCreate || !FRootBox || !FRootLabel || !FDialogText) {
     throw Exception(L"The folder picker's layout names a class of another kind");
   }

@@ -16,7 +16,7 @@
 #include "framework/forms/layout.h"
 
 class TBitBtn;
-class TLabel;
+class TCustomLabel;
 class TScrollBox;
 class TShellTreeView;
 class TSpeedButton;
@@ -57,7 +57,7 @@ class TPathDialogForm : public TForm {
   TBitBtn& CancelButton() { return *FCancel; }
   TBitBtn& CreateButton() { return *FCreate; }
   TScrollBox& RootBox() { return *FRootBox; }
-  TLabel& RootLabel() { return *FRootLabel; }
+  TCustomLabel& RootLabel() { return *FRootLabel; }
 
   // The button handlers, as the layout wires them.
   void OkClick();
@@ -77,6 +77,6 @@ class TPathDialogForm : public TForm {
   TBitBtn* FCancel = nullptr;
   TBitBtn* FCreate = nullptr;
   TScrollBox* FRootBox = nullptr;
-  TLabel* FRootLabel = nullptr;
-  TLabel* FDialogText = nullptr;
+  TCustomLabel* FRootLabel = nullptr;
+  TCustomLabel* FDialogText = nullptr;
 };

@@ -5,6 +5,8 @@
 
 #include "framework/folder_picker/directory_edit.h"
 #include "app/rename_main.h"
+#include "design_skin_folder.h"
+#include "skin/store/skin_manager.h"
 #include "framework/stdctrls/button.h"
 #include "framework/stdctrls/custom_edit.h"
 #include "framework/stdctrls/list_view.h"
@@ -34,13 +36,16 @@ void WriteFileText(const std::wstring& path, const std::string& text) {
   CloseHandle(file);
 }
 
-// The main window, shown, with a temporary folder to work in.
+// The main window, shown, with a temporary folder to work in; its skin
+// folder holds Air or nothing.
 struct TMainFixture {
+  TDesignSkinFolder Skin;
   TTempFolder Temp;
   std::unique_ptr<TForm1> Form{new TForm1(Application)};
   std::vector<std::wstring> Opened;
 
-  TMainFixture() {
+  explicit TMainFixture(TSkinOnDriveF skin) : Skin(skin) {
+    EXPECT_EQ(Form->sSkinManager1->Active(), Skin.Skinned());
     TForm1::OpenAddress() = [this](const std::wstring& address) { Opened.push_back(address); };
     Form->Show();
     Pump();
@@ -97,10 +102,15 @@ struct TMainFixture {
   }
 };
 
+// Every case runs with the skin Air and without any: the same behaviour.
+class MainWindow : public testing::TestWithParam<TSkinOnDriveF> {};
+INSTANTIATE_TEST_SUITE_P(, MainWindow, testing::Values(TSkinOnDriveF::None, TSkinOnDriveF::Folder),
+                         [](const testing::TestParamInfo<TSkinOnDriveF>& param) { return SkinCaseName(param.param); });
+
 }  // namespace
 
-TEST(MainWindow, TypingAPathListsAFolderOnlyWhenTheTextNamesOne) {
-  TMainFixture f;
+TEST_P(MainWindow, TypingAPathListsAFolderOnlyWhenTheTextNamesOne) {
+  TMainFixture f(GetParam());
   WriteFileText(f.Temp.Path() + L"\\t.txt", "t");
   f.Folder(L"ab", {L"x1.txt", L"x2.txt"});
   f.Folder(L"abc", {L"y.txt"});
@@ -125,8 +135,8 @@ TEST(MainWindow, TypingAPathListsAFolderOnlyWhenTheTextNamesOne) {
   EXPECT_EQ(f.Form->ED_dir->Text(), f.Temp.Path() + L"\\abc");
 }
 
-TEST(MainWindow, RenameAndRestoreMoveTheFilesAndTheButtonsFollow) {
-  TMainFixture f;
+TEST_P(MainWindow, RenameAndRestoreMoveTheFilesAndTheButtonsFollow) {
+  TMainFixture f(GetParam());
   // At start both pass buttons are enabled.
   EXPECT_TRUE(f.Enabled(*f.Form->btn_rename));
   EXPECT_TRUE(f.Enabled(*f.Form->btn_restore));
@@ -157,8 +167,8 @@ TEST(MainWindow, RenameAndRestoreMoveTheFilesAndTheButtonsFollow) {
   for (const std::wstring& name : originals) EXPECT_EQ(ReadFileText(folder + L"\\" + name), name);
 }
 
-TEST(MainWindow, ATakenTargetLeavesItsRowUnmarkedAndAVanishedFolderDoesNothing) {
-  TMainFixture f;
+TEST_P(MainWindow, ATakenTargetLeavesItsRowUnmarkedAndAVanishedFolderDoesNothing) {
+  TMainFixture f(GetParam());
   const std::wstring folder = f.Folder(L"p", {L"only.txt"});
   f.Temp.Make(L"p\\p1.txt");  // a folder already holds the new name
   f.SetFolder(folder);
@@ -178,8 +188,8 @@ TEST(MainWindow, ATakenTargetLeavesItsRowUnmarkedAndAVanishedFolderDoesNothing) 
   EXPECT_FALSE(f.Enabled(*f.Form->btn_restore));
 }
 
-TEST(MainWindow, SwitchingTheKindListsTheSameFolderAgainAndResetsTheButtons) {
-  TMainFixture f;
+TEST_P(MainWindow, SwitchingTheKindListsTheSameFolderAgainAndResetsTheButtons) {
+  TMainFixture f(GetParam());
   const std::wstring folder = f.Folder(L"mixed", {L"a.txt"});
   f.Temp.Make(L"mixed\\d1");
   f.Temp.Make(L"mixed\\d2");
@@ -204,8 +214,8 @@ TEST(MainWindow, SwitchingTheKindListsTheSameFolderAgainAndResetsTheButtons) {
   EXPECT_TRUE(f.Enabled(*f.Form->btn_rename));
 }
 
-TEST(MainWindow, TheFirstRowSuggestsTheExtensionAndAnEmptyListKeepsIt) {
-  TMainFixture f;
+TEST_P(MainWindow, TheFirstRowSuggestsTheExtensionAndAnEmptyListKeepsIt) {
+  TMainFixture f(GetParam());
   struct TCase {
     std::wstring Folder;
     std::vector<std::wstring> Files;
@@ -232,8 +242,8 @@ TEST(MainWindow, TheFirstRowSuggestsTheExtensionAndAnEmptyListKeepsIt) {
   }
 }
 
-TEST(MainWindow, WithANewExtensionEveryKeystrokeRenamesTheWholeList) {
-  TMainFixture f;
+TEST_P(MainWindow, WithANewExtensionEveryKeystrokeRenamesTheWholeList) {
+  TMainFixture f(GetParam());
   f.SetFolder(f.Folder(L"pics", {L"a.jpg", L"b.png"}));
   f.Click(*f.Form->rb_extchg);
   f.Form->ed_ext->SetText(L"");
@@ -252,8 +262,8 @@ TEST(MainWindow, WithANewExtensionEveryKeystrokeRenamesTheWholeList) {
   EXPECT_EQ(f.Column(2), (std::vector<std::wstring>{L"pics0-2.txt", L"pics0-1.txt"}));
 }
 
-TEST(MainWindow, TabMovesThroughTheControlsInTheirStoredOrder) {
-  TMainFixture f;
+TEST_P(MainWindow, TabMovesThroughTheControlsInTheirStoredOrder) {
+  TMainFixture f(GetParam());
   f.Form->ED_dir->SetFocus();
   Pump();
   std::vector<std::wstring> order;
@@ -268,8 +278,8 @@ TEST(MainWindow, TabMovesThroughTheControlsInTheirStoredOrder) {
                                               L"rb_file", L"sButton1", L"ED_dir"}));
 }
 
-TEST(MainWindow, TheWindowHasItsDesignedSizeAndTheButtonsTheirJobs) {
-  TMainFixture f;
+TEST_P(MainWindow, TheWindowHasItsDesignedSizeAndTheButtonsTheirJobs) {
+  TMainFixture f(GetParam());
   RECT client{};
   GetClientRect(f.Form->Handle(), &client);
   EXPECT_EQ(client.right, 531);
@@ -306,8 +316,8 @@ void CALLBACK CloseDuringPass(HWND, UINT, UINT_PTR id, DWORD) {
 
 }  // namespace
 
-TEST(MainWindow, ClosingDuringAPassFinishesTheRowAndLosesNothing) {
-  TMainFixture f;
+TEST_P(MainWindow, ClosingDuringAPassFinishesTheRowAndLosesNothing) {
+  TMainFixture f(GetParam());
   std::vector<std::wstring> names;
   for (int i = 0; i < 2000; ++i) names.push_back(L"p" + std::to_wstring(i) + L".txt");
   const std::wstring folder = f.Folder(L"many", names);

@@ -5,6 +5,8 @@
 
 #include "framework/folder_picker/directory_edit.h"
 #include "framework/folder_picker/shell_tree_view.h"
+#include "skin/controls/directory_edit.h"
+#include "skin/store/skin_manager.h"
 #include "framework/stdctrls/bit_btn.h"
 #include "framework/stdctrls/scroll_box.h"
 #include "framework/stdctrls/speed_button.h"
@@ -16,16 +18,31 @@
 
 namespace {
 
+// The ordinary directory edit, or the skinned one under the skin Air.
+enum class TPickerLook { Ordinary, Skinned };
+
+std::unique_ptr<TsSkinManager> AirManager(TPickerLook look) {
+  if (look == TPickerLook::Ordinary) return nullptr;
+  auto manager = std::make_unique<TsSkinManager>(nullptr);
+  manager->SetSkinDirectory(ZELVAN_SKINS);
+  manager->SetSkinName(L"Air");
+  EXPECT_TRUE(manager->Active());
+  return manager;
+}
+
 // A form with a directory edit; the picker it opens is driven by a script.
 struct TPickerFixture {
+  std::unique_ptr<TsSkinManager> Manager;
   std::unique_ptr<TForm> Form{NewForm(420, 80)};
-  TDirectoryEdit* Edit = new TDirectoryEdit(Form.get());
+  TDirectoryEdit* Edit;
   int Changes = 0;
   bool Closed = false;
   TPathDialogForm* Picker = nullptr;
   std::unique_ptr<TUserScript> Script;
 
-  TPickerFixture() {
+  explicit TPickerFixture(TPickerLook look)
+      : Manager(AirManager(look)),
+        Edit(look == TPickerLook::Skinned ? new TsDirectoryEdit(Form.get()) : new TDirectoryEdit(Form.get())) {
     Edit->SetParent(Form.get());
     Edit->SetBounds(10, 10, 360, 21);
     Edit->OnChange = [this](TObject*) { ++Changes; };
@@ -34,6 +51,8 @@ struct TPickerFixture {
   ~TPickerFixture() {
     TDirectoryEdit::OnPickerShowing() = nullptr;
     SetCurrentDirectoryW(FStartFolder.c_str());
+    Form.reset();
+    Manager.reset();
   }
   std::wstring FStartFolder = ExpandFileName(L".");
 
@@ -65,10 +84,17 @@ bool IsDriveRoot(const std::wstring& path) {
   return path.size() == 3 && iswalpha(path[0]) && path[1] == L':' && path[2] == L'\\';
 }
 
+// Every case runs with the ordinary edit and with the skinned one: the same behaviour.
+class FolderPicker : public testing::TestWithParam<TPickerLook> {};
+INSTANTIATE_TEST_SUITE_P(, FolderPicker, testing::Values(TPickerLook::Ordinary, TPickerLook::Skinned),
+                         [](const testing::TestParamInfo<TPickerLook>& param) {
+                           return param.param == TPickerLook::Skinned ? "Skinned" : "Ordinary";
+                         });
+
 }  // namespace
 
-TEST(FolderPicker, TheComputerLevelLeavesOkAndCreateDisabledUntilADriveIsSelected) {
-  TPickerFixture f;
+TEST_P(FolderPicker, TheComputerLevelLeavesOkAndCreateDisabledUntilADriveIsSelected) {
+  TPickerFixture f(GetParam());
   f.Edit->SetRoot(L"rfMyComputer");
   bool okAtComputer = true, createAtComputer = true, okAtDrive = false, createAtDrive = false;
   std::wstring drive;
@@ -101,11 +127,11 @@ TEST(FolderPicker, TheComputerLevelLeavesOkAndCreateDisabledUntilADriveIsSelecte
   EXPECT_EQ(f.Edit->InitialDir(), drive);
 }
 
-TEST(FolderPicker, CreateMakesTheNextNewFolderAndEscapeEndsOnlyTheRenaming) {
+TEST_P(FolderPicker, CreateMakesTheNextNewFolderAndEscapeEndsOnlyTheRenaming) {
   TTempFolder temp;
   temp.Make(L"New folder1");
   temp.Make(L"New folder2");
-  TPickerFixture f;
+  TPickerFixture f(GetParam());
   f.Edit->SetText(temp.Path());
   f.Changes = 0;
   std::wstring selectedAtStart;
@@ -144,7 +170,7 @@ TEST(FolderPicker, CreateMakesTheNextNewFolderAndEscapeEndsOnlyTheRenaming) {
   EXPECT_TRUE(SameFileName(ExpandFileName(L"."), temp.Path())) << WideToUtf8(ExpandFileName(L"."));
 }
 
-TEST(FolderPicker, FailuresAreToldInAMessageBoxAndThePickerStaysOpen) {
+TEST_P(FolderPicker, FailuresAreToldInAMessageBoxAndThePickerStaysOpen) {
   TTempFolder temp;
   const std::wstring parent = temp.Make(L"parent");
   temp.Make(L"parent\\a");
@@ -155,7 +181,7 @@ TEST(FolderPicker, FailuresAreToldInAMessageBoxAndThePickerStaysOpen) {
     boxes.push_back(text);
     return IDOK;
   });
-  TPickerFixture f;
+  TPickerFixture f(GetParam());
   f.Edit->SetRoot(temp.Path());
   f.Edit->SetText(parent);
   f.Edit->SetNoChangeDir(true);  // the process's current folder could not be removed
@@ -199,9 +225,9 @@ TEST(FolderPicker, FailuresAreToldInAMessageBoxAndThePickerStaysOpen) {
   EXPECT_THROW(f.Tree().SetPath(L"Q:\\no\\such"), Exception);
 }
 
-TEST(FolderPicker, ANewFolderRenamedInPlaceIsRenamedOnDiskAndConfirmed) {
+TEST_P(FolderPicker, ANewFolderRenamedInPlaceIsRenamedOnDiskAndConfirmed) {
   TTempFolder temp;
-  TPickerFixture f;
+  TPickerFixture f(GetParam());
   f.Edit->SetRoot(temp.Path());
   f.Edit->SetText(temp.Path());
   f.Changes = 0;
@@ -227,8 +253,8 @@ TEST(FolderPicker, ANewFolderRenamedInPlaceIsRenamedOnDiskAndConfirmed) {
   EXPECT_EQ(f.Changes, 1);
 }
 
-TEST(FolderPicker, RootButtonsWidenTheFormAndSwitchTheTreesRoot) {
-  TPickerFixture f;
+TEST_P(FolderPicker, RootButtonsWidenTheFormAndSwitchTheTreesRoot) {
+  TPickerFixture f(GetParam());
   f.Edit->SetShowRootBtns(true);
   int width = 0;
   std::vector<std::wstring> captions;
@@ -252,8 +278,8 @@ TEST(FolderPicker, RootButtonsWidenTheFormAndSwitchTheTreesRoot) {
   EXPECT_EQ(f.Changes, 0);
 }
 
-TEST(FolderPicker, TheDialogEventsCanStopThePickerOrChangeTheResult) {
-  TPickerFixture f;
+TEST_P(FolderPicker, TheDialogEventsCanStopThePickerOrChangeTheResult) {
+  TPickerFixture f(GetParam());
   f.Edit->OnBeforeDialog = [](TObject*, std::wstring&, bool& go) { go = false; };
   f.Edit->DoClick();
   EXPECT_EQ(f.Picker, nullptr);
@@ -269,8 +295,8 @@ TEST(FolderPicker, TheDialogEventsCanStopThePickerOrChangeTheResult) {
   EXPECT_EQ(f.Changes, 1);
 }
 
-TEST(FolderPicker, TextThatIsNoFolderOpensThePickerAtItsRoot) {
-  TPickerFixture f;
+TEST_P(FolderPicker, TextThatIsNoFolderOpensThePickerAtItsRoot) {
+  TPickerFixture f(GetParam());
   f.Edit->SetRoot(L"rfMyComputer");
   f.Edit->SetText(L"C:\\no such folder here");
   bool rootSelected = false;
@@ -304,7 +330,7 @@ HGLOBAL DropOf(const std::vector<std::wstring>& names) {
 
 }  // namespace
 
-TEST(DirectoryEdit, DroppedFilesFillTheTextAFileStandingForItsFolder) {
+TEST_P(FolderPicker, DroppedFilesFillTheTextAFileStandingForItsFolder) {
   TTempFolder temp;
   const std::wstring file = temp.File(L"照片.jpg");
   const std::wstring folderA = temp.Make(L"a");
@@ -324,7 +350,7 @@ TEST(DirectoryEdit, DroppedFilesFillTheTextAFileStandingForItsFolder) {
       // A long name is taken whole: cut short it would name another folder.
       {{L"C:\\" + std::wstring(300, L'长')}, false, L"", L"C:\\" + std::wstring(300, L'长')},
   };
-  TPickerFixture f;
+  TPickerFixture f(GetParam());
   f.Edit->SetAcceptFiles(true);
   int drops = 0;
   f.Edit->OnDropFiles = [&](TObject*) { ++drops; };

@@ -10,6 +10,8 @@
 #include <vector>
 
 #include "../framework/child_program.h"
+#include "design_skin_folder.h"
+#include "skin/core/skin_messages.h"
 #include "framework/system/file_names.h"
 #include "framework/system/wide_text.h"
 #include "user_actions.h"
@@ -71,9 +73,35 @@ bool WaitFor(const std::function<bool()>& done, int timeoutMs) {
   return done();
 }
 
+bool DialogOfProcessShown(DWORD process) {
+  struct TSearch {
+    DWORD Process;
+    bool Found = false;
+  } search{process};
+  EnumWindows(
+      [](HWND window, LPARAM data) -> BOOL {
+        auto* s = reinterpret_cast<TSearch*>(data);
+        DWORD owner = 0;
+        GetWindowThreadProcessId(window, &owner);
+        wchar_t name[16] = {};
+        GetClassNameW(window, name, 16);
+        if (owner == s->Process && std::wstring(name) == L"#32770" && IsWindowVisible(window)) s->Found = true;
+        return TRUE;
+      },
+      reinterpret_cast<LPARAM>(&search));
+  return search.Found;
+}
+
+// The program with the skin Air in its skin folder and without any: the
+// same files renamed, the same texts read from its list.
+class Program : public testing::TestWithParam<TSkinOnDriveF> {};
+INSTANTIATE_TEST_SUITE_P(, Program, testing::Values(TSkinOnDriveF::None, TSkinOnDriveF::Folder),
+                         [](const testing::TestParamInfo<TSkinOnDriveF>& param) { return SkinCaseName(param.param); });
+
 }  // namespace
 
-TEST(Program, RenamesAFolderDrivenFromOutsideThroughWindowMessages) {
+TEST_P(Program, RenamesAFolderDrivenFromOutsideThroughWindowMessages) {
+  TDesignSkinFolder skin(GetParam());
   TTempFolder temp;
   const std::wstring folder = temp.Make(L"相册");
   for (const wchar_t* name : {L"x.jpg", L"y.jpg", L"z.jpg"}) {
@@ -96,6 +124,15 @@ TEST(Program, RenamesAFolderDrivenFromOutsideThroughWindowMessages) {
       },
       20000);
   ASSERT_TRUE(main && folderBox && list && rename) << "the main window did not appear";
+  EXPECT_FALSE(DialogOfProcessShown(GetProcessId(program.Process()))) << "it starts without a word";
+  // Its controls are the skinned ones, skin or no skin; the frame is the
+  // skin's (a region of its own) only with the skin.
+  for (HWND control : {folderBox, list, rename}) {
+    EXPECT_EQ(SendMessageW(control, SKM_COMMAND, SkinCommandWParam(SKC_IS_SKINNED), 0), 1);
+  }
+  HRGN region = CreateRectRgn(0, 0, 0, 0);
+  EXPECT_EQ(GetWindowRgn(main, region) != ERROR, skin.Skinned());
+  DeleteObject(region);
   SendMessageW(folderBox, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(folder.c_str()));
   EXPECT_TRUE(WaitFor([&] { return SendMessageW(list, LVM_GETITEMCOUNT, 0, 0) == 3; }, 5000));
   EXPECT_EQ(RemoteCell(program.Process(), list, 0, 2), L"相册1.jpg");
