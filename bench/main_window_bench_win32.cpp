@@ -188,8 +188,9 @@ int wmain(int argc, wchar_t** argv) {
   std::printf("  resident memory per row:   %9.0f bytes\n", perRow);
   std::printf("  one keystroke in prefix:   %9.1f ms   (aim: under 50 ms)\n", keystroke);
 
-  // Skinned against unskinned, on the same window with the same rows.
-  TsSkinManager manager(nullptr);
+  // Skinned against unskinned, on the same window with the same rows: the
+  // window's own manager takes Air.
+  TsSkinManager& manager = *form->sSkinManager1;
   manager.SetSkinDirectory(ZELVAN_SKINS);
   manager.SetSkinName(L"Air");
   form->ED_fn->SetVisible(false);
