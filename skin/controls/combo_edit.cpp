@@ -1,5 +1,7 @@
 #include "skin/controls/combo_edit.h"
 
+#include <algorithm>
+
 #include "framework/folder_picker/directory_edit.h"
 
 #include "core/controls/popup_place.h"
@@ -24,7 +26,39 @@ void TsEditButton::Click() {
   FEdit.DoClick();
 }
 
+void TsEditButton::TakeOrdinaryGlyph() {
+  TsGlyphMode& mode = FParts.GlyphMode();
+  TImageList* list = mode.Images();
+  int index = mode.ImageIndex(), pictures = 1;
+  if (!list || index < 0 || index >= list->Count()) {
+    list = FParts.DefBmpID() >= 0 ? &StdGlyphList() : nullptr;
+    index = FParts.DefBmpID();
+    pictures = 3;  // normal, hot, pressed
+  }
+  if (Images()) SetImages(nullptr);
+  if (!list || index < 0 || index >= list->Count()) return;
+  if (FOrdinaryList == list && FOrdinaryIndex == index) return;
+  FOrdinaryList = list;
+  FOrdinaryIndex = index;
+  // Drawn over the edit's colour: its soft edges blend into it, and that
+  // colour (the bottom-left pixel) is the see-through one.
+  const int width = std::max(1, list->Width() / pictures), height = list->Height();
+  TBitmap all(list->Width(), height, pf32bit);
+  all.Canvas().Brush().SetColor(ColorToRGB(FEdit.Color()));
+  all.Canvas().FillRect(RECT{0, 0, list->Width(), height});
+  list->Draw(all.Canvas(), 0, 0, index);
+  Glyph().SetSize(width, height);
+  BitBlt(Glyph().Canvas().Handle(), 0, 0, width, height, all.Canvas().Handle(), 0, 0, SRCCOPY);
+  if (NumGlyphs() != 1) TsSpeedButton::SetNumGlyphs(1);
+}
+
 void TsEditButton::TakeGlyph(int state) {
+  // Without a skin the ordinary painting shows the glyph bitmap.
+  if (!SkinData.Skinned()) return TakeOrdinaryGlyph();
+  if (FOrdinaryList) {
+    Glyph().SetSize(0, 0);
+    FOrdinaryList = nullptr;
+  }
   TsGlyphMode& mode = FParts.GlyphMode();
   TImageList* own = mode.Images();
   if (own && mode.ImageIndex() >= 0 && mode.ImageIndex() < own->Count()) {

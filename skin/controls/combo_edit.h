@@ -44,10 +44,14 @@ class TsEditButton : public TsSpeedButton, public TacGlyphModeButton {
  private:
   // The glyph mode's list and index for the state about to be shown.
   void TakeGlyph(int state);
+  // Without a skin: the glyph in use, as the ordinary button's bitmap.
+  void TakeOrdinaryGlyph();
 
   TCustomComboEdit& FEdit;
   TsComboEditParts& FParts;
   std::wstring FHint;
+  TImageList* FOrdinaryList = nullptr;  // the glyph bitmap holds its picture FOrdinaryIndex
+  int FOrdinaryIndex = -1;
 };
 
 enum TPopupWindowAlign { pwaRight, pwaLeft };

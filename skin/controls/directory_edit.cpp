@@ -6,8 +6,6 @@
 
 TsDirectoryEdit::TsDirectoryEdit(TComponent* owner) : TsComboEditOf<TDirectoryEdit>(owner) {
   SetDefBmpID(kFolderGlyph);
-  // The ordinary edit's drawn folder would stand in for the engine's glyph.
-  EditButton().Glyph().SetSize(0, 0);
 }
 
 TPathDialogClasses& TsDirectoryEdit::PickerClasses() {

@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 #include <windows.h>
 
+#include <algorithm>
 #include <memory>
 
 #include "app/rename_main.h"
@@ -16,6 +17,7 @@
 #include "framework/stdctrls/list_view.h"
 #include "framework/stdctrls/radio_button.h"
 #include "framework/stdctrls/spin_edit.h"
+#include "framework/stdctrls/speed_button.h"
 #include "skin/controls/button.h"
 #include "skin/controls/edit.h"
 #include "skin/controls/group_box.h"
@@ -172,6 +174,19 @@ TEST(SkinnedMainWindow, WithoutASkinStartsSilentlyInTheOrdinaryLook) {
   main.Form->ED_fn->SetText(L"");
   Pump(50);
   EXPECT_EQ(RingDifferences(*WindowPicture(main.Form->ED_fn->Handle()), *WindowPicture(edit->Handle()), 3), 0);
+
+  // The folder box's button shows the engine's folder picture without a skin too.
+  const RECT place = main.Form->ED_dir->Button().BoundsRect();
+  const auto shown = WindowPicture(main.Form->ED_dir->Handle());
+  int coloured = 0;
+  for (int y = place.top + 2; y < place.bottom - 2; ++y) {
+    for (int x = place.left + 2; x < place.right - 2; ++x) {
+      const uint32_t p = Rgb(*shown, x + 2, y + 2);  // inside the edit's 2-pixel border
+      const int r = p >> 16, g = (p >> 8) & 0xFF, b = p & 0xFF;
+      coloured += std::max({r, g, b}) - std::min({r, g, b}) > 40;  // the folder's tan, not grey or white
+    }
+  }
+  EXPECT_GT(coloured, 20);
 }
 
 TEST(SkinnedMainWindow, ControlsShowWhatTheEnginePaintsForTheirSections) {
