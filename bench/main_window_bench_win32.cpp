@@ -193,6 +193,7 @@ int wmain(int argc, wchar_t** argv) {
   TsSkinManager& manager = *form->sSkinManager1;
   manager.SetSkinDirectory(ZELVAN_SKINS);
   manager.SetSkinName(L"Air");
+  manager.SetActive(true);  // it turned itself off when its own folder was missing
   form->ED_fn->SetVisible(false);
   auto* plainEdit = StandIn<TEdit>(*form, true);
   auto* skinnedEdit = StandIn<TsEdit>(*form, true);
