@@ -24,8 +24,6 @@ class TFileDirEdit : public TCustomComboEdit {
   static constexpr int kMaxPathLength = 255;
 
   explicit TFileDirEdit(TComponent* owner);
-  // With a button of the descendant's own (a skinned one).
-  TFileDirEdit(TComponent* owner, const TComboButtonFactory& makeButton);
   std::wstring ClassName() const override { return L"TFileDirEdit"; }
 
   bool AcceptFiles() const { return FAcceptFiles; }
@@ -38,6 +36,8 @@ class TFileDirEdit : public TCustomComboEdit {
   void WndProc(TMessage& message) override;
 
  protected:
+  // With a button of the descendant's own (a skinned one).
+  TFileDirEdit(TComponent* owner, const TComboButtonFactory& makeButton);
   void CreateWnd() override;
   // The names of one drop, in drop order.
   virtual void ReceiveDroppedNames(const std::vector<std::wstring>& names) = 0;
@@ -53,7 +53,6 @@ using TsDialogOptions = TSet<TsDialogOption>;
 class TDirectoryEdit : public TFileDirEdit {
  public:
   explicit TDirectoryEdit(TComponent* owner);
-  TDirectoryEdit(TComponent* owner, const TComboButtonFactory& makeButton);
   std::wstring ClassName() const override { return L"TDirectoryEdit"; }
 
   const std::wstring& InitialDir() const { return FInitialDir; }
@@ -82,6 +81,7 @@ class TDirectoryEdit : public TFileDirEdit {
   void ButtonClick() override;
 
  protected:
+  TDirectoryEdit(TComponent* owner, const TComboButtonFactory& makeButton);
   void ReceiveDroppedNames(const std::vector<std::wstring>& names) override;
 
  private:
