@@ -13,7 +13,7 @@
 
 namespace {
 
-// A small folder for the button until the engine's glyph list draws it.
+// The ordinary edit's small folder (the skinned edit shows the engine's glyph).
 void DrawFolderGlyph(TBitmap& glyph) {
   glyph.SetSize(16, 16);
   TCanvas& canvas = glyph.Canvas();
