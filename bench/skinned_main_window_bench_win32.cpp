@@ -13,6 +13,8 @@
 #include <cstdio>
 #include <memory>
 #include <string>
+#include <utility>
+#include <vector>
 
 #include "app/rename_main.h"
 #include "bench/win32_folder.h"
@@ -58,7 +60,25 @@ double StartUp(TSkinOnDriveF kind, int rounds, bool& skinned) {
 struct TRepaints {
   double Empty = 0, Full = 0;
   bool Skinned = false, Complete = false;
+  // Each windowed control repainted alone (with the rows), slowest first.
+  std::vector<std::pair<double, std::wstring>> Children;
 };
+
+void TimeChildren(TForm1& form, int rounds, TRepaints& result) {
+  for (int i = 0; i < form.ComponentCount(); ++i) {
+    auto* control = dynamic_cast<TWinControl*>(form.Components(i));
+    if (!control || !control->HandleAllocated()) continue;
+    double best = 1e300;
+    for (int round = 0; round < rounds; ++round) {
+      best = std::min(best, Milliseconds([&] {
+                        RedrawWindow(control->Handle(), nullptr, nullptr,
+                                     RDW_INVALIDATE | RDW_ERASE | RDW_FRAME | RDW_ALLCHILDREN | RDW_UPDATENOW);
+                      }));
+    }
+    result.Children.emplace_back(best, control->Name());
+  }
+  std::sort(result.Children.rbegin(), result.Children.rend());
+}
 
 TRepaints Repaints(TSkinOnDriveF kind, const std::wstring& folder, int rows, int rounds) {
   TDesignSkinFolder skin(kind);
@@ -72,6 +92,7 @@ TRepaints Repaints(TSkinOnDriveF kind, const std::wstring& folder, int rows, int
   Application->ProcessMessages();
   result.Complete = SendMessageW(form->lv_Files->Handle(), LVM_GETITEMCOUNT, 0, 0) == rows;
   result.Full = FullRepaint(*form, rounds);
+  TimeChildren(*form, rounds, result);
   form.reset();
   Application->ProcessMessages();
   return result;
@@ -98,6 +119,16 @@ int wmain(int argc, wchar_t** argv) {
               plain.Empty, air.Empty / plain.Empty);
   std::printf("  %6d rows:     Air %7.2f ms   no skin %7.2f ms   ratio %.2f\n", rows, air.Full, plain.Full,
               air.Full / plain.Full);
+  std::printf("  slowest controls alone, Air against no skin:");
+  for (size_t i = 0; i < std::min<size_t>(4, air.Children.size()); ++i) {
+    const auto& [ms, name] = air.Children[i];
+    double plainMs = 0;
+    for (const auto& [otherMs, otherName] : plain.Children) {
+      if (otherName == name) plainMs = otherMs;
+    }
+    std::printf("  %ls %.2f/%.2f ms", name.c_str(), ms, plainMs);
+  }
+  std::printf("\n");
 
   const int starts = std::max(3, rounds / 3);
   bool none = true, fromFolder = false, fromArchive = false;
