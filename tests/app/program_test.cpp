@@ -73,22 +73,24 @@ bool WaitFor(const std::function<bool()>& done, int timeoutMs) {
   return done();
 }
 
+struct TDialogSearch {
+  DWORD Process;
+  bool Found = false;
+};
+
+BOOL CALLBACK FindDialogOfProcess(HWND window, LPARAM data) {
+  auto* search = reinterpret_cast<TDialogSearch*>(data);
+  DWORD owner = 0;
+  GetWindowThreadProcessId(window, &owner);
+  wchar_t name[16] = {};
+  GetClassNameW(window, name, 16);
+  if (owner == search->Process && std::wstring(name) == L"#32770" && IsWindowVisible(window)) search->Found = true;
+  return TRUE;
+}
+
 bool DialogOfProcessShown(DWORD process) {
-  struct TSearch {
-    DWORD Process;
-    bool Found = false;
-  } search{process};
-  EnumWindows(
-      [](HWND window, LPARAM data) -> BOOL {
-        auto* s = reinterpret_cast<TSearch*>(data);
-        DWORD owner = 0;
-        GetWindowThreadProcessId(window, &owner);
-        wchar_t name[16] = {};
-        GetClassNameW(window, name, 16);
-        if (owner == s->Process && std::wstring(name) == L"#32770" && IsWindowVisible(window)) s->Found = true;
-        return TRUE;
-      },
-      reinterpret_cast<LPARAM>(&search));
+  TDialogSearch search{process};
+  EnumWindows(FindDialogOfProcess, reinterpret_cast<LPARAM>(&search));
   return search.Found;
 }
 

@@ -78,17 +78,16 @@ std::unique_ptr<TBitmap> EnginePicture(TsCommonData& data, TWinControl& control)
   return picture;
 }
 
+BOOL CALLBACK FindShownDialog(HWND window, LPARAM data) {
+  wchar_t name[16] = {};
+  GetClassNameW(window, name, 16);
+  if (std::wstring(name) == L"#32770" && IsWindowVisible(window)) *reinterpret_cast<bool*>(data) = true;
+  return TRUE;
+}
+
 bool DialogOfThisThreadShown() {
   bool found = false;
-  EnumThreadWindows(
-      GetCurrentThreadId(),
-      [](HWND window, LPARAM data) -> BOOL {
-        wchar_t name[16] = {};
-        GetClassNameW(window, name, 16);
-        if (std::wstring(name) == L"#32770" && IsWindowVisible(window)) *reinterpret_cast<bool*>(data) = true;
-        return TRUE;
-      },
-      reinterpret_cast<LPARAM>(&found));
+  EnumThreadWindows(GetCurrentThreadId(), FindShownDialog, reinterpret_cast<LPARAM>(&found));
   return found;
 }
 
