@@ -13,6 +13,7 @@
 #include "skin/core/window_animation.h"
 #include "skin/store/skin_manager.h"
 #include "skin/store/skin_preview.h"
+#include "skin/window/border_form.h"
 #include "skin/window/ctrl_adapter.h"
 
 TsSkinProvider* SkinProviderOf(TCustomForm* form) { return dynamic_cast<TsSkinProvider*>(ProviderOf(form)); }
@@ -65,6 +66,7 @@ TsSkinProvider::~TsSkinProvider() {
   Destroying();
   if (RTEmpty) return;
   SkinnedFormList().Remove(FForm);
+  FBorderForm.reset();
   // Wrappers hooked through the form go before the form's chain loses this hook.
   FAdapter.reset();
   Unhook();

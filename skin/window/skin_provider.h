@@ -37,6 +37,7 @@
 #include "skin/window/title_buttons.h"
 #include "skin/window/title_parts.h"
 
+class TacBorderForm;
 class TacCtrlAdapter;
 class TCustomForm;
 class TsSystemMenu;
@@ -182,6 +183,12 @@ class TsSkinProvider : public TComponent, public TacProviderLink {
   bool EnabledMin() const;
   bool EnabledRestore() const;
 
+  // --- extended border (its shadow window; null without one)
+  TacBorderForm* BorderForm() const { return FBorderForm.get(); }
+  // The border window made, placed, repainted or freed as the form now is.
+  void UpdateExBorders();
+  void RemoveExBorders();
+
  private:
   // What the metrics read of the window: its rectangles (the client in window
   // coordinates) and styles. Read once per frame operation, inside a scope.
@@ -294,6 +301,10 @@ class TsSkinProvider : public TComponent, public TacProviderLink {
   SIZE FAppliedSize{0, 0};
   bool FSizeMoving = false;
   std::unique_ptr<TacCtrlAdapter> FAdapter;
+  std::unique_ptr<TacBorderForm> FBorderForm;
+  // Keeps the border window with the form after a message that moved, sized,
+  // showed, activated or reskinned it.
+  void BorderAfter(const TMessage& message);
   TTextGlowCache FGlow1, FGlow2;
   mutable TWindowFacts FFacts;
   mutable int FFactsDepth = 0;
