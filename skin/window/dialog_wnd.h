@@ -131,6 +131,11 @@ class TacDialogWnd : public TacScrollWnd {
   bool FRgnApplied = false;
   std::vector<zelvan::paint::TRect> FAppliedRgn;
   SIZE FAppliedSize{};
+  // The show animation before the platform shows the window; the hide
+  // animation from a picture taken before a closing command was handled.
+  void ShowAnimated(TMessage& message);
+  void HideAnimated(TMessage& message);
+  std::unique_ptr<TBitmap> FHideSnapshot;
   HBRUSH FDlgBrush = nullptr;
   COLORREF FDlgBrushColor = CLR_INVALID;
   TTextGlowCache FGlow;
