@@ -173,6 +173,9 @@ class TsSkinProvider : public TComponent, public TacProviderLink {
   TsCaptionButton* ButtonByCode(int code);
   TsTitleButton* TitleButtonByCode(int code) const;
   class TacTitleBarItem* TitleItemByCode(int code) const;
+  // The title band as it is under the buttons and items (cache coordinates);
+  // null before the frame was first painted.
+  TBitmap* TitleBand() const { return FTempBmp.get(); }
   // Repaints one element from the cache's band into the window.
   void RepaintButton(TsCaptionButton& button);
   // Shows the skinned system menu (the platform's without skinned popups) at a screen point.
@@ -265,6 +268,7 @@ class TsSkinProvider : public TComponent, public TacProviderLink {
   void PressTitleItem(int code);
   void ButtonReleased(int code);
   bool AnimatedButtons() const;
+  bool AnimatedItems() const;
   // The button's state on the screen: through its animation, or painted at once.
   void ShowButtonState(TsCaptionButton& button);
   std::unique_ptr<TBitmap> FTempBmp;  // the title band under the buttons
