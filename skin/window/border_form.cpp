@@ -100,7 +100,15 @@ void TacBorderForm::UpdateExBordersPos(bool active, BYTE blend) {
     SetWindowPos(FWindow, Topmost(FForm) ? HWND_TOPMOST : HWND_NOTOPMOST, 0, 0, 0, 0,
                  SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
   }
-  SetWindowPos(FWindow, FForm, bounds.Left, bounds.Top, 0, 0, SWP_NOSIZE | SWP_NOACTIVATE | SWP_SHOWWINDOW);
+  // Only what changed: a move of a layered window is dear enough under X.
+  RECT now{};
+  GetWindowRect(FWindow, &now);
+  UINT flags = SWP_NOSIZE | SWP_NOACTIVATE;
+  if (GetWindow(FForm, GW_HWNDNEXT) == FWindow) flags |= SWP_NOZORDER;
+  if (now.left == bounds.Left && now.top == bounds.Top) flags |= SWP_NOMOVE;
+  if (!IsWindowVisible(FWindow)) flags |= SWP_SHOWWINDOW;
+  const UINT nothing = SWP_NOSIZE | SWP_NOACTIVATE | SWP_NOZORDER | SWP_NOMOVE;
+  if (flags != nothing) SetWindowPos(FWindow, FForm, bounds.Left, bounds.Top, 0, 0, flags);
 }
 
 void FollowExtendedBorder(std::unique_ptr<TacBorderForm>& border, HWND form, TsSkinManager* manager, bool allowed,
