@@ -10,6 +10,7 @@
 #include "skin/core/skin_messages.h"
 #include "skin/core/window_animation.h"
 #include "skin/store/skin_manager.h"
+#include "skin/window/border_form.h"
 #include "skin/window/caption_animation.h"
 #include "skin/window/ac_provider.h"
 #include "skin/window/dialog_system_menu.h"
@@ -356,6 +357,36 @@ bool TacDialogWnd::DialogCommand(TMessage& message) {
 }
 
 void TacDialogWnd::WrapperWndProc(TMessage& m) {
+  DialogMessage(m);
+  BorderAfter(m);
+}
+
+void TacDialogWnd::BorderAfter(const TMessage& m) {
+  switch (m.Msg) {
+    case WM_DESTROY:
+    case WM_NCDESTROY:
+      BorderForm.reset();
+      return;
+    case SKM_COMMAND:
+      if (SkinCommandCode(m.WParam) == SKC_SKIN_REMOVED) {
+        BorderForm.reset();
+        return;
+      }
+      if (SkinCommandCode(m.WParam) != SKC_SKIN_LOADED && SkinCommandCode(m.WParam) != SKC_REFRESH) return;
+      if (BorderForm) BorderForm->Invalidate();  // new templates
+      break;
+    case WM_WINDOWPOSCHANGED:
+    case WM_NCACTIVATE:
+    case WM_SIZE:
+    case WM_SHOWWINDOW:
+      break;
+    default:
+      return;
+  }
+  if (IsWindow(CtrlHandle)) FollowExtendedBorder(BorderForm, CtrlHandle, SkinManager, SkinActive(), FFormActive);
+}
+
+void TacDialogWnd::DialogMessage(TMessage& m) {
   if (m.Msg == WM_DESTROY || m.Msg == WM_NCDESTROY) {
     // Nothing of the wrapper may outlive the window: timers, capture, brush.
     KillAnimations();

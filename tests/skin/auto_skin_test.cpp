@@ -26,6 +26,7 @@
 #include "skin/menus/menu_wnd.h"
 #include "skin/store/skin_manager.h"
 #include "skin/window/ac_provider.h"
+#include "skin/window/border_form.h"
 #include "skin/window/btn_wnd.h"
 #include "skin/window/wrapper_painting.h"
 #include "skin/window/dialog_system_menu.h"
@@ -404,6 +405,36 @@ TEST_F(AutoSkinTest, WithADialogTimeABoxFadesInAndOutAndLeavesNothingBehind) {
     EXPECT_EQ(frames, 12 + 11) << c.answer << ": 12 frames in (11 steps and the last), 11 out";
   }
   ExpectHandlesSteady([&] { box(MB_OKCANCEL, IDCANCEL); }, 5, 1);
+}
+
+TEST_F(AutoSkinTest, WithExtendedBordersADialogCastsAShadowThatGoesWithIt) {
+  manager->SetExtendedBorders(true);
+  HWND dialog = PlainDialog(60);
+  TacDialogWnd* wrapper = DialogWndOf(dialog);
+  ASSERT_NE(wrapper, nullptr);
+  Pump(10);
+  ASSERT_NE(wrapper->BorderForm, nullptr);
+  HWND border = wrapper->BorderForm->Handle();
+  const auto expectAround = [&](const char* what) {
+    RECT shown{}, box{};
+    GetWindowRect(border, &shown);
+    GetWindowRect(dialog, &box);
+    InflateRect(&box, 9, 9);  // Air has no EXBORDER: the built-in shadow
+    EXPECT_TRUE(EqualRect(&shown, &box)) << what;
+    EXPECT_EQ(GetWindow(dialog, GW_HWNDNEXT), border) << what << ": directly under the dialog";
+  };
+  expectAround("shown");
+  SetWindowPos(dialog, nullptr, 140, 90, 0, 0, SWP_NOSIZE | SWP_NOZORDER);
+  expectAround("moved");
+  ShowWindow(dialog, SW_HIDE);
+  EXPECT_EQ(wrapper->BorderForm, nullptr) << "hidden: no shadow";
+  EXPECT_FALSE(IsWindow(border));
+  ShowWindow(dialog, SW_SHOW);
+  ASSERT_NE(wrapper->BorderForm, nullptr);
+  border = wrapper->BorderForm->Handle();
+  DestroyWindow(dialog);
+  EXPECT_FALSE(IsWindow(border)) << "freed with the dialog";
+  manager->SetExtendedBorders(false);
 }
 
 }  // namespace
