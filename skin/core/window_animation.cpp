@@ -80,7 +80,7 @@ class TacHideTimer : public TacThreadedTimer {
  public:
   TacHideTimer() : TacThreadedTimer(nullptr, true) {}
 
-  void Start(TCustomForm* form, HWND borderWindow, std::unique_ptr<TBitmap> picture, const RECT& bounds, int steps,
+  void Start(HWND window, HWND borderWindow, std::unique_ptr<TBitmap> picture, const RECT& bounds, int steps,
              TacAnimType type) {
     Finish();
     SrcBmp = std::move(picture);
@@ -94,7 +94,7 @@ class TacHideTimer : public TacThreadedTimer {
       DC = Form->Handle();
     }
     PushStep();
-    ShowWithoutActivation(DC, PlaceAbove(form->Handle()));
+    ShowWithoutActivation(DC, PlaceAbove(window));
     if (Application && Application->Terminated()) {
       // No message loop will tick any more: the frames run here.
       while (i < StepCount) {
@@ -220,7 +220,7 @@ bool HideAnimation(TacProviderLink* provider) {
   TFlagScope locked(FormsLocked, true);  // until the fade is set up
   RECT bounds{};
   GetWindowRect(form->Handle(), &bounds);
-  HideTimer().Start(form, provider->BorderWindow(), std::move(picture), bounds, steps, effect.Mode);
+  HideTimer().Start(form->Handle(), provider->BorderWindow(), std::move(picture), bounds, steps, effect.Mode);
   return true;
 }
 
@@ -231,6 +231,39 @@ bool SkinChangeAnimation(TCustomForm* form, unsigned timeMs, uint8_t alpha, TacA
   const int steps = zelvan::paint::WindowAnimationSteps(timeMs);
   if (steps == 0) return false;
   return FadeInOver(window, steps, alpha, mode, false);
+}
+
+// A platform dialog has no provider: the manager's dialog effects and the
+// window's own state decide.
+static bool DialogAnimationAllowed(HWND dialog, const TsSkinManager* manager, const TacFormAnimation& effect) {
+  if (!manager || !manager->Active() || !effect.Active || AnimationsSuppressed() || SessionEnding()) return false;
+  if (!IsWindow(dialog) || IsIconic(dialog) || (GetWindowLongPtrW(dialog, GWL_STYLE) & WS_CHILD)) return false;
+  return zelvan::paint::WindowAnimationSteps(effect.Time) > 0;
+}
+
+bool DialogShowAnimation(HWND dialog, const TsSkinManager* manager) {
+  if (!manager || (Application && Application->Terminated())) return false;
+  const TacDialogShow& effect = manager->AnimEffects.DialogShow;
+  if (!DialogAnimationAllowed(dialog, manager, effect)) return false;
+  return FadeInOver(dialog, zelvan::paint::WindowAnimationSteps(effect.Time), 255, effect.Mode, true);
+}
+
+std::unique_ptr<TBitmap> DialogHideSnapshot(HWND dialog, const TsSkinManager* manager) {
+  if (!manager || !DialogAnimationAllowed(dialog, manager, manager->AnimEffects.DialogHide)) {
+    return nullptr;
+  }
+  return SnapshotWindow(dialog);
+}
+
+bool DialogHideAnimation(HWND dialog, const TsSkinManager* manager, std::unique_ptr<TBitmap> snapshot,
+                         const RECT& bounds) {
+  if (!snapshot || !manager) return false;
+  const TacFormHide& effect = manager->AnimEffects.DialogHide;
+  if (!DialogAnimationAllowed(dialog, manager, effect)) return false;
+  RemoveAllGlows();
+  HideTimer().Start(dialog, nullptr, std::move(snapshot), bounds, zelvan::paint::WindowAnimationSteps(effect.Time),
+                    effect.Mode);
+  return true;
 }
 
 bool HideAnimationRunning() { return HideTimer().Running(); }

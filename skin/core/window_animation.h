@@ -8,9 +8,13 @@
 
 #include <windows.h>
 
+#include <memory>
+
+#include "framework/graphics/bitmap.h"
 #include "skin/store/manager_options.h"
 
 class TCustomForm;
+class TsSkinManager;
 class TacProviderLink;
 
 // The desktop compositor is on (dwmapi loaded at run time; Wine has none).
@@ -35,6 +39,16 @@ bool HideAnimation(TacProviderLink* provider);
 
 // The form's new look fades in over the old one still on screen.
 bool SkinChangeAnimation(TCustomForm* form, unsigned timeMs, uint8_t alpha, TacAnimType mode);
+
+// A platform dialog (no provider) fades in by the manager's DialogShow
+// effect, before the platform shows it; true when it animated.
+bool DialogShowAnimation(HWND dialog, const TsSkinManager* manager);
+// The picture a dialog's hide animation (DialogHide) will fade; null when
+// no hide animation would run.
+std::unique_ptr<TBitmap> DialogHideSnapshot(HWND dialog, const TsSkinManager* manager);
+// Starts fading snapshot out where the dialog was (bounds, screen).
+bool DialogHideAnimation(HWND dialog, const TsSkinManager* manager, std::unique_ptr<TBitmap> snapshot,
+                         const RECT& bounds);
 
 // A hide animation is running.
 bool HideAnimationRunning();

@@ -18,7 +18,7 @@ struct TsCaptionButton;
 class TacSBAnimation {
  public:
   TacSBAnimation(TsSkinProvider& provider, TsCaptionButton& button);
-  ~TacSBAnimation();
+  virtual ~TacSBAnimation();
   TacSBAnimation(const TacSBAnimation&) = delete;
   TacSBAnimation& operator=(const TacSBAnimation&) = delete;
 
@@ -32,24 +32,28 @@ class TacSBAnimation {
   HWND Window() const { return FGlowWindow ? FGlowWindow : FWindow; }
   bool Glowing() const { return FGlowWindow != nullptr; }
   uint8_t Opacity() const;
+  // The picture the window shows (null while glowing).
+  TBitmap* Image() const { return FImage.get(); }
+
+ protected:
+  // The element's picture in State over the title band, into FImage.
+  virtual void BuildImage();
+  TsSkinProvider& FProvider;
+  TsCaptionButton& FButton;
+  std::unique_ptr<TBitmap> FImage;
 
  private:
   static void CALLBACK TimerProc(HWND, UINT, UINT_PTR id, DWORD);
   void Tick();
   void Show();
-  // The button's picture in its state over the title band.
-  void BuildImage();
   // The glow part for the state, -1 when it has none.
   int GlowPart() const;
   void ShowGlow(int part);
   void PushGlow();
   void DestroyWindows();
 
-  TsSkinProvider& FProvider;
-  TsCaptionButton& FButton;
   HWND FWindow = nullptr;
   UINT_PTR FTimer = 0;
-  std::unique_ptr<TBitmap> FImage;
   HWND FGlowWindow = nullptr;
   std::unique_ptr<TBitmap> FGlowImage;
   POINT FGlowAt{};

@@ -24,6 +24,7 @@
 #include "skin/paint/control_paint.h"
 #include "skin/store/skin_manager.h"
 #include "skin/window/caption_animation.h"
+#include "skin/window/item_animation.h"
 #include "skin/window/skin_provider.h"
 #include "skin/window/system_menu.h"
 #include "skin/window/title_bar.h"
@@ -174,10 +175,20 @@ bool TsSkinProvider::AnimatedButtons() const {
          FForm->HandleAllocated() && IsWindowVisible(FForm->Handle());
 }
 
+// Title items always fade, on forms of their own.
+bool TsSkinProvider::AnimatedItems() const {
+  return !FForm->Parent() && FForm->HandleAllocated() && IsWindowVisible(FForm->Handle());
+}
+
 void TsSkinProvider::ShowButtonState(TsCaptionButton& button) {
-  if (IsSystemButton(button.HitCode) && AnimatedButtons() && (button.State > 0 || button.Timer)) {
-    if (!button.Timer) button.Timer = std::make_unique<TacSBAnimation>(*this, button);
-    button.Timer->ChangeState(button.State);
+  if (button.State > 0 || button.Timer) {
+    if (IsSystemButton(button.HitCode) && AnimatedButtons()) {
+      if (!button.Timer) button.Timer = std::make_unique<TacSBAnimation>(*this, button);
+      button.Timer->ChangeState(button.State);
+    } else if (TacTitleBarItem* item = TitleItemByCode(button.HitCode); item && AnimatedItems()) {
+      if (!button.Timer) button.Timer = std::make_unique<TacItemAnimation>(*this, *TitleBarOf(FForm), *item);
+      button.Timer->ChangeState(button.State);
+    }
   }
   RepaintButton(button);
 }
@@ -248,12 +259,13 @@ void TsSkinProvider::PressTitleItem(int code) {
       }
     }
     item->Down = true;
+    item->Data.Timer.reset();  // the band shows the chosen tab itself
     TitleChanged();
     return;
   }
   if (TPopupMenu* menu = item->DropdownMenu(); menu && (item->Style == bsButton || item->Style == bsMenu)) {
     item->Data.State = 2;
-    RepaintButton(item->Data);
+    ShowButtonState(item->Data);
     RECT bounds{};
     GetWindowRect(window, &bounds);
     menu->Popup(bounds.left + item->Data.Rect.left, bounds.top + item->Data.Rect.bottom);
@@ -261,6 +273,7 @@ void TsSkinProvider::PressTitleItem(int code) {
     if (TacTitleBarItem* still = TitleItemByCode(code); still == item) {
       item->FPressed = false;
       item->Data.State = 0;
+      item->Data.Timer.reset();  // back to normal at once, its fade stopped
       CurrentHT = 0;
       RepaintButton(item->Data);
       if (item->OnClick) item->OnClick(item);

@@ -10,6 +10,7 @@
 #include "skin/core/skin_messages.h"
 #include "skin/core/window_animation.h"
 #include "skin/store/skin_manager.h"
+#include "skin/window/border_form.h"
 #include "skin/window/caption_animation.h"
 #include "skin/window/ac_provider.h"
 #include "skin/window/dialog_system_menu.h"
@@ -230,6 +231,28 @@ void TacDialogWnd::WrapChildren() {
   if (Provider && SkinActive()) Provider->InitHwndControls(CtrlHandle);
 }
 
+// ---------------------------------------------------------------- animations
+
+// lParam other than 0: the owner is minimised or restored, not this window.
+void TacDialogWnd::ShowAnimated(TMessage& m) {
+  if (m.WParam != 0 && m.LParam == 0 && !IsWindowVisible(CtrlHandle) && SkinManager &&
+      SkinManager->AnimEffects.DialogShow.Active && SkinManager->AnimEffects.DialogShow.Time > 0) {
+    WrapChildren();  // the picture shows them skinned
+    DialogShowAnimation(CtrlHandle, SkinManager);
+  }
+  CallPrevWndProc(m);
+}
+
+// Without a picture from a closing command the window is taken as it is now
+// (hidden windows still print).
+void TacDialogWnd::HideAnimated(TMessage& m) {
+  CallPrevWndProc(m);
+  if (!IsWindow(CtrlHandle)) return;
+  std::unique_ptr<TBitmap> snapshot = std::move(FHideSnapshot);
+  if (!snapshot) snapshot = DialogHideSnapshot(CtrlHandle, SkinManager);
+  if (snapshot) DialogHideAnimation(CtrlHandle, SkinManager, std::move(snapshot), Bounds());
+}
+
 // ---------------------------------------------------------------- messages
 
 void TacDialogWnd::HiddenCall(TMessage& message) {
@@ -334,9 +357,40 @@ bool TacDialogWnd::DialogCommand(TMessage& message) {
 }
 
 void TacDialogWnd::WrapperWndProc(TMessage& m) {
+  DialogMessage(m);
+  BorderAfter(m);
+}
+
+void TacDialogWnd::BorderAfter(const TMessage& m) {
+  switch (m.Msg) {
+    case WM_DESTROY:
+    case WM_NCDESTROY:
+      BorderForm.reset();
+      return;
+    case SKM_COMMAND:
+      if (SkinCommandCode(m.WParam) == SKC_SKIN_REMOVED) {
+        BorderForm.reset();
+        return;
+      }
+      if (SkinCommandCode(m.WParam) != SKC_SKIN_LOADED && SkinCommandCode(m.WParam) != SKC_REFRESH) return;
+      if (BorderForm) BorderForm->Invalidate();  // new templates
+      break;
+    case WM_WINDOWPOSCHANGED:
+    case WM_NCACTIVATE:
+    case WM_SIZE:
+    case WM_SHOWWINDOW:
+      break;
+    default:
+      return;
+  }
+  if (IsWindow(CtrlHandle)) FollowExtendedBorder(BorderForm, CtrlHandle, SkinManager, SkinActive(), FFormActive);
+}
+
+void TacDialogWnd::DialogMessage(TMessage& m) {
   if (m.Msg == WM_DESTROY || m.Msg == WM_NCDESTROY) {
     // Nothing of the wrapper may outlive the window: timers, capture, brush.
     KillAnimations();
+    FHideSnapshot.reset();
     return TacScrollWnd::WrapperWndProc(m);
   }
   if (!SkinActive()) return TacScrollWnd::WrapperWndProc(m);
@@ -463,7 +517,22 @@ void TacDialogWnd::WrapperWndProc(TMessage& m) {
       GetClientRect(CtrlHandle, &LastClientRect);
       return;
     case WM_WINDOWPOSCHANGED:
-      if (reinterpret_cast<const WINDOWPOS*>(m.LParam)->flags & SWP_HIDEWINDOW) RgnChanged = true;
+      if (!(reinterpret_cast<const WINDOWPOS*>(m.LParam)->flags & SWP_HIDEWINDOW)) break;
+      RgnChanged = true;
+      HideAnimated(m);
+      return;
+    case WM_SHOWWINDOW:
+      ShowAnimated(m);
+      return;
+    case WM_COMMAND:
+      // Cancel and Yes end a box: its picture is taken while it is whole.
+      if ((LOWORD(m.WParam) == IDCANCEL || LOWORD(m.WParam) == IDYES) && HIWORD(m.WParam) == 0) {
+        FHideSnapshot = DialogHideSnapshot(CtrlHandle, SkinManager);
+        CallPrevWndProc(m);
+        // Not closed after all: the picture would be stale at a later hide.
+        if (IsWindow(CtrlHandle)) FHideSnapshot.reset();
+        return;
+      }
       break;
     case WM_ACTIVATE:
       CallPrevWndProc(m);

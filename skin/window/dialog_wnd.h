@@ -24,6 +24,7 @@
 #include "skin/window/scroll_wnd.h"
 #include "skin/window/skin_provider.h"
 
+class TacBorderForm;
 class TacProvider;
 class TacSystemMenu;
 
@@ -49,6 +50,7 @@ class TacDialogWnd : public TacScrollWnd {
   zelvan::paint::TacBorderStyle BorderStyle = zelvan::paint::acbsSingle;
   std::unique_ptr<TBitmap> TempBmp;
   std::unique_ptr<TacSystemMenu> SystemMenu;
+  std::unique_ptr<TacBorderForm> BorderForm;  // extended borders: the shadow window, null without
   TacProvider* Provider;
   int TitleIndex = -1;
   std::string TitleSection;
@@ -106,6 +108,10 @@ class TacDialogWnd : public TacScrollWnd {
 
  private:
   bool SkinActive() const;
+  void DialogMessage(TMessage& message);
+  // Keeps the shadow window with the dialog after a message that moved,
+  // sized, showed, activated or reskinned it.
+  void BorderAfter(const TMessage& message);
   bool DialogCommand(TMessage& message);
   bool Ac_WMNCLButtonDown(TMessage& message);
   bool Ac_WMLButtonUp(TMessage& message);
@@ -131,6 +137,11 @@ class TacDialogWnd : public TacScrollWnd {
   bool FRgnApplied = false;
   std::vector<zelvan::paint::TRect> FAppliedRgn;
   SIZE FAppliedSize{};
+  // The show animation before the platform shows the window; the hide
+  // animation from a picture taken before a closing command was handled.
+  void ShowAnimated(TMessage& message);
+  void HideAnimated(TMessage& message);
+  std::unique_ptr<TBitmap> FHideSnapshot;
   HBRUSH FDlgBrush = nullptr;
   COLORREF FDlgBrushColor = CLR_INVALID;
   TTextGlowCache FGlow;

@@ -129,14 +129,8 @@ void TacDialogWnd::PaintCaptionText(TBitmap& cache, int state) {
   frame_paint::PaintCaptionPlate(SkinManager, FCaptionSkinIndex, cache, place, state, fill);
   TCanvas& canvas = cache.Canvas();
   canvas.Font().Assign(TitleFont);
-  if (SkinManager->IsValidSkinIndex(TitleIndex)) {
-    const auto& g = SkinManager->gd[static_cast<size_t>(TitleIndex)];
-    const bool hot = state > 0 && g.States > 1;
-    const int glow = hot ? g.HotGlowSize : g.GlowSize;
-    if (glow > 0) {
-      DrawTextGlow(cache, canvas.Font(), text, place, FGlow, static_cast<TColor>(hot ? g.HotGlowColor : g.GlowColor),
-                   glow, kAllSides, flags);
-    }
+  if (const frame_paint::TCaptionGlow glow = frame_paint::CaptionGlow(SkinManager, TitleIndex, state); glow.Size > 0) {
+    DrawTextGlow(cache, canvas.Font(), text, place, FGlow, static_cast<TColor>(glow.Color), glow.Size, kAllSides, flags);
   }
   WriteSectionText(canvas, text, true, SkinManager, state, TitleIndex, flags, place);
 }

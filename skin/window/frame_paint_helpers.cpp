@@ -113,4 +113,11 @@ void PaintCaptionPlate(TsSkinManager* manager, int plateIndex, TBitmap& cache, c
   zelvan::paint::PaintItemByIndex(plateIndex, "CAPTION", behind, -1, -1, manager, cache.Image(), {0, 0}, under, state);
 }
 
+TCaptionGlow CaptionGlow(const TsSkinManager* manager, int titleIndex, int state) {
+  if (!manager || !manager->IsValidSkinIndex(titleIndex)) return {};
+  const auto& g = manager->gd[static_cast<size_t>(titleIndex)];
+  const bool hot = state > 0 && g.States > 1;
+  return {hot ? g.HotGlowSize : g.GlowSize, hot ? g.HotGlowColor : g.GlowColor, hot};
+}
+
 }  // namespace frame_paint

@@ -64,4 +64,14 @@ std::unique_ptr<zelvan::image::TWorkingBitmap> PaintTitleBand(TsSkinManager* man
 void PaintCaptionPlate(TsSkinManager* manager, int plateIndex, TBitmap& cache, const RECT& textRect, int state,
                        zelvan::paint::TColor fill);
 
+// The caption glow of a title section for a frame's state: an active frame
+// (state above 0) takes the section's hot glow where it has two states.
+// Size 0: no glow.
+struct TCaptionGlow {
+  int Size = 0;
+  zelvan::paint::TColor Color = 0;
+  bool Hot = false;
+};
+TCaptionGlow CaptionGlow(const TsSkinManager* manager, int titleIndex, int state);
+
 }  // namespace frame_paint

@@ -324,14 +324,9 @@ void TsSkinProvider::PaintCaptionText(TBitmap& cache, int state) {
   frame_paint::PaintCaptionPlate(manager, CaptionSkinIndex(), cache, FTextRect, state, FormColor());
   if (!places.Main.IsEmpty()) {
     FMainTextPlace = ToRect(places.Main);
-    if (manager->IsValidSkinIndex(title)) {
-      const auto& g = manager->gd[static_cast<size_t>(title)];
-      const bool hot = state > 0 && g.States > 1;
-      const int glow = hot ? g.HotGlowSize : g.GlowSize;
-      if (glow > 0) {
-        DrawTextGlow(cache, canvas.Font(), text, FMainTextPlace, hot ? FGlow1 : FGlow2,
-                     static_cast<TColor>(hot ? g.HotGlowColor : g.GlowColor), glow, kAllSides, flags);
-      }
+    if (const frame_paint::TCaptionGlow glow = frame_paint::CaptionGlow(manager, title, state); glow.Size > 0) {
+      DrawTextGlow(cache, canvas.Font(), text, FMainTextPlace, glow.Hot ? FGlow1 : FGlow2,
+                   static_cast<TColor>(glow.Color), glow.Size, kAllSides, flags);
     }
     // The ellipsis only where the caption had to give way: measured to the
     // pixel, a reading order of its own could otherwise cut a text that fits.

@@ -9,12 +9,14 @@
 #include "framework/controls/messages.h"
 #include "framework/forms/custom_form.h"
 #include "skin/core/glow.h"
+#include "skin/core/skin_messages.h"
 #include "skin/core/state_fade.h"
 #include "skin/core/window_animation.h"
 #include "skin/paint/control_paint.h"
 #include "skin/store/manager_seams.h"
 #include "skin/store/skin_manager.h"
 #include "skin/store/skin_preview.h"
+#include "skin/window/border_form.h"
 #include "skin/window/ctrl_adapter.h"
 #include "skin/window/skin_provider.h"
 
@@ -53,6 +55,7 @@ RECT WorkArea(HWND window, const RECT* around) {
 void TsSkinProvider::WndProc(TMessage& message, const TWndMethod& next) {
   if (message.Msg == SKM_COMMAND) {
     if (!SkinCommand(message)) next(message);
+    BorderAfter(message);
     return;
   }
   if (message.Msg == 0xBC4D) {  // the region query is answered only above this procedure
@@ -60,6 +63,7 @@ void TsSkinProvider::WndProc(TMessage& message, const TWndMethod& next) {
     return;
   }
   if (message.Msg == WM_NCDESTROY) {
+    RemoveExBorders();
     // A re-created window starts unskinned again.
     FPrepared = FRgnApplied = false;
     SkinData.ClearCache();
@@ -68,7 +72,48 @@ void TsSkinProvider::WndProc(TMessage& message, const TWndMethod& next) {
   }
   if (!FPrepared && !Gone() && FForm->HandleAllocated() && message.Msg != WM_NCCREATE) PrepareForm();
   if (Gone() || !Skinned() || !SkinnedMessage(message, next)) next(message);
+  BorderAfter(message);
 }
+
+// ---------------------------------------------------------------- extended border
+
+void TsSkinProvider::BorderAfter(const TMessage& m) {
+  switch (m.Msg) {
+    case WM_WINDOWPOSCHANGED:
+    case WM_NCACTIVATE:
+    case WM_SIZE:
+    case WM_SHOWWINDOW:
+      UpdateExBorders();
+      return;
+    case WM_SETREDRAW:
+      // The end of a skin change's lock, under which no border was made.
+      if (m.WParam) UpdateExBorders();
+      return;
+    case SKM_COMMAND:
+      switch (SkinCommandCode(m.WParam)) {
+        case SKC_SKIN_REMOVED:
+          RemoveExBorders();
+          return;
+        case SKC_SKIN_LOADED:
+        case SKC_REFRESH:
+          if (FBorderForm) FBorderForm->Invalidate();  // new templates
+          UpdateExBorders();
+          return;
+        default:
+          return;
+      }
+    default:
+      return;
+  }
+}
+
+void TsSkinProvider::UpdateExBorders() {
+  if (Gone() || !FForm->HandleAllocated()) return RemoveExBorders();
+  FollowExtendedBorder(FBorderForm, FForm->Handle(), SkinData.SkinManager(), AllowExtBorders && SkinsFrame(),
+                       FormActive);
+}
+
+void TsSkinProvider::RemoveExBorders() { FBorderForm.reset(); }
 
 // True when the message was dealt with (the next procedure ran or must not).
 bool TsSkinProvider::SkinnedMessage(TMessage& m, const TWndMethod& next) {

@@ -13,7 +13,9 @@
 #include "skin/core/window_animation.h"
 #include "skin/store/skin_manager.h"
 #include "skin/store/skin_preview.h"
+#include "skin/window/border_form.h"
 #include "skin/window/ctrl_adapter.h"
+#include "skin/window/title_bar.h"
 
 TsSkinProvider* SkinProviderOf(TCustomForm* form) { return dynamic_cast<TsSkinProvider*>(ProviderOf(form)); }
 
@@ -65,6 +67,11 @@ TsSkinProvider::~TsSkinProvider() {
   Destroying();
   if (RTEmpty) return;
   SkinnedFormList().Remove(FForm);
+  FBorderForm.reset();
+  // Item fades tick with this provider: they end before it goes.
+  if (TsTitleBar* bar = TitleBarOf(FForm)) {
+    for (int i = 0; i < bar->Count(); ++i) bar->Items(i)->Data.Timer.reset();
+  }
   // Wrappers hooked through the form go before the form's chain loses this hook.
   FAdapter.reset();
   Unhook();

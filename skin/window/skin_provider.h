@@ -37,6 +37,7 @@
 #include "skin/window/title_buttons.h"
 #include "skin/window/title_parts.h"
 
+class TacBorderForm;
 class TacCtrlAdapter;
 class TCustomForm;
 class TsSystemMenu;
@@ -172,6 +173,9 @@ class TsSkinProvider : public TComponent, public TacProviderLink {
   TsCaptionButton* ButtonByCode(int code);
   TsTitleButton* TitleButtonByCode(int code) const;
   class TacTitleBarItem* TitleItemByCode(int code) const;
+  // The title band as it is under the buttons and items (cache coordinates);
+  // null before the frame was first painted.
+  TBitmap* TitleBand() const { return FTempBmp.get(); }
   // Repaints one element from the cache's band into the window.
   void RepaintButton(TsCaptionButton& button);
   // Shows the skinned system menu (the platform's without skinned popups) at a screen point.
@@ -181,6 +185,12 @@ class TsSkinProvider : public TComponent, public TacProviderLink {
   bool EnabledMax() const;
   bool EnabledMin() const;
   bool EnabledRestore() const;
+
+  // --- extended border (its shadow window; null without one)
+  TacBorderForm* BorderForm() const { return FBorderForm.get(); }
+  // The border window made, placed, repainted or freed as the form now is.
+  void UpdateExBorders();
+  void RemoveExBorders();
 
  private:
   // What the metrics read of the window: its rectangles (the client in window
@@ -258,6 +268,7 @@ class TsSkinProvider : public TComponent, public TacProviderLink {
   void PressTitleItem(int code);
   void ButtonReleased(int code);
   bool AnimatedButtons() const;
+  bool AnimatedItems() const;
   // The button's state on the screen: through its animation, or painted at once.
   void ShowButtonState(TsCaptionButton& button);
   std::unique_ptr<TBitmap> FTempBmp;  // the title band under the buttons
@@ -294,6 +305,10 @@ class TsSkinProvider : public TComponent, public TacProviderLink {
   SIZE FAppliedSize{0, 0};
   bool FSizeMoving = false;
   std::unique_ptr<TacCtrlAdapter> FAdapter;
+  std::unique_ptr<TacBorderForm> FBorderForm;
+  // Keeps the border window with the form after a message that moved, sized,
+  // showed, activated or reskinned it.
+  void BorderAfter(const TMessage& message);
   TTextGlowCache FGlow1, FGlow2;
   mutable TWindowFacts FFacts;
   mutable int FFactsDepth = 0;

@@ -17,6 +17,7 @@
 #include "framework/controls/control_types.h"
 #include "framework/graphics/bitmap.h"
 #include "framework/graphics/font.h"
+#include "skin/paint/skinned_text.h"
 #include "skin/window/caption_button.h"
 #include "skin/window/title_hint.h"
 
@@ -92,6 +93,7 @@ class TacTitleBarItem : public TObject {
   TsCaptionButton Data;  // place, state and hit code
   bool FPressed = false;
   TacTitleHint HintWnd;
+  TTextGlowCache GlowCache;  // the caption's glow plane
 
  private:
   friend class TsTitleBar;

@@ -10,6 +10,7 @@
 #include "framework/graphics/image_list.h"
 #include "skin/paint/skinned_text.h"
 #include "skin/store/skin_manager.h"
+#include "skin/window/frame_paint_helpers.h"
 #include "skin/window/skin_provider.h"
 #include "skin/window/title_bar.h"
 
@@ -51,13 +52,29 @@ SIZE TextSize(TCanvas& canvas, const std::wstring& text) {
   return size;
 }
 
+// The caption's glow: the form caption's (its title section's, by the
+// form's activity) unless the item's font data has a glow of its own.
+void PaintCaptionGlow(TsSkinProvider& provider, TacTitleBarItem& item, TBitmap& cache, const RECT& place, UINT flags) {
+  const TacFontData& data = item.FontData;
+  frame_paint::TCaptionGlow glow{data.GlowSize, static_cast<zelvan::paint::TColor>(data.GlowColor)};
+  if (data.UseSysGlowing) {
+    glow = frame_paint::CaptionGlow(provider.SkinData.SkinManager(), provider.TitleSkinIndex(), provider.FormActive ? 1 : 0);
+  }
+  if (glow.Size <= 0) return;
+  DrawTextGlow(cache, cache.Canvas().Font(), item.Caption, place, item.GlowCache, static_cast<TColor>(glow.Color),
+               glow.Size, kAllSides, flags);
+}
+
 }  // namespace
 
-void PaintTitleItem(TsSkinProvider& provider, TsTitleBar& bar, TacTitleBarItem& item, TBitmap& cache, TBitmap* band) {
+void PaintTitleItem(TsSkinProvider& provider, TsTitleBar& bar, TacTitleBarItem& item, TBitmap& cache, TBitmap* band,
+                    int wanted) {
   const RECT r = item.Data.Rect;
   TsSkinManager* manager = provider.SkinData.SkinManager();
   if (!manager || !item.Visible || IsRectEmpty(&r)) return;
-  const int state = item.Enabled ? item.ShownState() : 0;
+  const bool chosenTab = item.Style == bsTab && item.Down;
+  const int shown = wanted >= 0 ? wanted : item.Data.Timer ? 0 : item.Data.State;
+  const int state = !item.Enabled ? 0 : chosenTab ? 2 : shown;
   std::string name;
   const int section = ItemSection(*manager, item, name);
   if (section >= 0) {
@@ -105,6 +122,7 @@ void PaintTitleItem(TsSkinProvider& provider, TsTitleBar& bar, TacTitleBarItem& 
   const int textSection = section >= 0 ? section : provider.TitleSkinIndex();
   const UINT flags = DT_SINGLELINE | DT_VCENTER | DT_NOPREFIX;
   if (text.cx > 0) {
+    PaintCaptionGlow(provider, item, cache, RECT{x, r.top + shift, x + text.cx, r.bottom + shift}, flags);
     WriteSectionText(canvas, item.Caption, item.Enabled, manager, state, textSection, flags,
                      RECT{x, r.top + shift, x + text.cx, r.bottom + shift});
   }

@@ -9,4 +9,7 @@ class TsTitleBar;
 class TacTitleBarItem;
 
 // band: the title band as it is under the items (their background), or null.
-void PaintTitleItem(TsSkinProvider& provider, TsTitleBar& bar, TacTitleBarItem& item, TBitmap& cache, TBitmap* band);
+// state: the state to paint; -1 the one the frame shows (normal while the
+// item's animation shows its state over it).
+void PaintTitleItem(TsSkinProvider& provider, TsTitleBar& bar, TacTitleBarItem& item, TBitmap& cache, TBitmap* band,
+                    int state = -1);

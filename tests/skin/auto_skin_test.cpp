@@ -19,11 +19,14 @@
 #include "core/paint/mask_painting.h"
 #include "framework/forms/form.h"
 #include "kit_skin_fixture.h"
+#include "skin/core/animation_window.h"
 #include "skin/core/skin_messages.h"
 #include "skin/core/skinned_windows.h"
+#include "skin/core/window_animation.h"
 #include "skin/menus/menu_wnd.h"
 #include "skin/store/skin_manager.h"
 #include "skin/window/ac_provider.h"
+#include "skin/window/border_form.h"
 #include "skin/window/btn_wnd.h"
 #include "skin/window/wrapper_painting.h"
 #include "skin/window/dialog_system_menu.h"
@@ -373,6 +376,65 @@ TEST_F(AutoSkinTest, TheDialogBackgroundBrushIsOneKeptBrushNotOnePerAnswer) {
   EXPECT_EQ(GdiObjectCount(), gdi);
   ReleaseDC(dialog, dc);
   DestroyWindow(dialog);
+}
+
+TEST_F(AutoSkinTest, WithADialogTimeABoxFadesInAndOutAndLeavesNothingBehind) {
+  TBoxProbe probe;
+  int frames = 0;
+  const auto box = [&](UINT type, WPARAM answer) {
+    probe.Ran = false;
+    probe.Ticks = 0;
+    probe.Action = [answer](HWND window) { PostMessageW(window, WM_COMMAND, answer, 0); };
+    const int before = AnimationFramesPushed();
+    EXPECT_EQ(ShowBox(probe, type), static_cast<int>(answer));
+    EXPECT_TRUE(PumpUntil([] { return !HideAnimationRunning(); }, 5000));
+    frames = AnimationFramesPushed() - before;
+    EXPECT_EQ(FindWindowW(L"TacAnimationWindow", nullptr), nullptr) << "no animation window is left";
+  };
+  box(MB_OK, IDOK);
+  EXPECT_EQ(frames, 0) << "no dialog animation by default (time 0)";
+
+  manager->AnimEffects.DialogShow.Time = 120;  // 10 steps each way
+  manager->AnimEffects.DialogHide.Time = 120;
+  struct Case {
+    UINT type;
+    WPARAM answer;
+  } cases[] = {{MB_OKCANCEL, IDCANCEL}, {MB_OK, IDOK}, {MB_YESNO, IDYES}};
+  for (const Case& c : cases) {
+    box(c.type, c.answer);
+    EXPECT_EQ(frames, 12 + 11) << c.answer << ": 12 frames in (11 steps and the last), 11 out";
+  }
+  ExpectHandlesSteady([&] { box(MB_OKCANCEL, IDCANCEL); }, 5, 1);
+}
+
+TEST_F(AutoSkinTest, WithExtendedBordersADialogCastsAShadowThatGoesWithIt) {
+  manager->SetExtendedBorders(true);
+  HWND dialog = PlainDialog(60);
+  TacDialogWnd* wrapper = DialogWndOf(dialog);
+  ASSERT_NE(wrapper, nullptr);
+  Pump(10);
+  ASSERT_NE(wrapper->BorderForm, nullptr);
+  HWND border = wrapper->BorderForm->Handle();
+  const auto expectAround = [&](const char* what) {
+    RECT shown{}, box{};
+    GetWindowRect(border, &shown);
+    GetWindowRect(dialog, &box);
+    InflateRect(&box, 9, 9);  // Air has no EXBORDER: the built-in shadow
+    EXPECT_TRUE(EqualRect(&shown, &box)) << what;
+    EXPECT_EQ(GetWindow(dialog, GW_HWNDNEXT), border) << what << ": directly under the dialog";
+  };
+  expectAround("shown");
+  SetWindowPos(dialog, nullptr, 140, 90, 0, 0, SWP_NOSIZE | SWP_NOZORDER);
+  expectAround("moved");
+  ShowWindow(dialog, SW_HIDE);
+  EXPECT_EQ(wrapper->BorderForm, nullptr) << "hidden: no shadow";
+  EXPECT_FALSE(IsWindow(border));
+  ShowWindow(dialog, SW_SHOW);
+  ASSERT_NE(wrapper->BorderForm, nullptr);
+  border = wrapper->BorderForm->Handle();
+  DestroyWindow(dialog);
+  EXPECT_FALSE(IsWindow(border)) << "freed with the dialog";
+  manager->SetExtendedBorders(false);
 }
 
 }  // namespace

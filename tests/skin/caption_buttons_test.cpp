@@ -198,16 +198,18 @@ TEST_F(CaptionButtonsTest, HotButtonsFadeInALayeredWindowThatGoesAgain) {
   // Air has no glow for maximise: its own hot picture fades in.
   const auto hoverAndLeave = [&] {
     const POINT at = Middle(provider->ButtonMax);
+    SetCursorPos(at.x, at.y);  // else leave tracking may end the fade under a slow machine
     SendMessageW(window, WM_NCMOUSEMOVE, HTMAXBUTTON, MAKELPARAM(at.x, at.y));
     ASSERT_NE(provider->ButtonMax.Timer, nullptr);
     HWND layer = provider->ButtonMax.Timer->Window();
     ASSERT_NE(layer, nullptr);
     EXPECT_TRUE(GetWindowLongPtrW(layer, GWL_EXSTYLE) & WS_EX_LAYERED);
-    ASSERT_TRUE(PumpUntil([&] { return provider->ButtonMax.Timer->Level == 10; }, 2000));
+    ASSERT_TRUE(PumpUntil([&] { return provider->ButtonMax.Timer && provider->ButtonMax.Timer->Level == 10; }, 2000));
     BYTE alpha = 0;
     DWORD flags = 0;
     GetLayeredWindowAttributes(layer, nullptr, &alpha, &flags);
     EXPECT_EQ(alpha, 255) << "the fade ends opaque";
+    SetCursorPos(5, 5);
     SendMessageW(window, WM_NCMOUSELEAVE, 0, 0);
     EXPECT_TRUE(PumpUntil([&] { return provider->ButtonMax.Timer == nullptr; }, 2000));
     EXPECT_FALSE(IsWindow(layer));
@@ -225,6 +227,7 @@ TEST_F(CaptionButtonsTest, AHotCloseButtonShowsTheSkinsGlowAroundIt) {
   const auto& part = manager->ma[static_cast<size_t>(glowPart)];
   const auto hoverAndLeave = [&] {
     const POINT at = Middle(provider->ButtonClose);
+    SetCursorPos(at.x, at.y);
     SendMessageW(window, WM_NCMOUSEMOVE, HTCLOSE, MAKELPARAM(at.x, at.y));
     ASSERT_NE(provider->ButtonClose.Timer, nullptr);
     HWND layer = provider->ButtonClose.Timer->Window();
@@ -240,7 +243,7 @@ TEST_F(CaptionButtonsTest, AHotCloseButtonShowsTheSkinsGlowAroundIt) {
     EXPECT_EQ(glow.top, bounds.top + button.top - part.WT);
     EXPECT_EQ(glow.right, bounds.left + button.right + part.WR);
     EXPECT_EQ(glow.bottom, bounds.top + button.bottom + part.WB);
-    EXPECT_TRUE(PumpUntil([&] { return provider->ButtonClose.Timer->Level == 10; }, 2000));
+    ASSERT_TRUE(PumpUntil([&] { return provider->ButtonClose.Timer && provider->ButtonClose.Timer->Level == 10; }, 2000));
     // A press shows the pressed picture at once, in a window of the button's size.
     Press(provider->ButtonClose);
     HWND pressed = provider->ButtonClose.Timer ? provider->ButtonClose.Timer->Window() : nullptr;

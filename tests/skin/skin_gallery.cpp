@@ -34,6 +34,7 @@
 #include "skin/window/sb_wnd.h"
 #include "skin/window/scroll_attach.h"
 #include "skin/window/skin_provider.h"
+#include "gallery_borders.h"
 #include "gallery_dialogs.h"
 #include "gallery_lists.h"
 #include "gallery_menus.h"
@@ -781,6 +782,7 @@ int wmain(int argc, wchar_t** argv) {
   written = WriteCaptionButtonPage(manager, out + L"\\air-caption-buttons.png", &WritePng) && written;
   written = WriteAutoSkinPage(manager, out + L"\\air-auto-skin.png", &WritePng) && written;
   written = WriteListPage(manager, out + L"\\air-lists.png", &WritePng) && written;
+  written = WriteBorderPage(manager, out + L"\\air-borders.png", &WritePng) && written;
   if (!written) return 1;
   std::printf("gallery written to %ls\n", out.c_str());
   return 0;

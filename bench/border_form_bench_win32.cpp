@@ -1,0 +1,68 @@
+// Extended borders of Air under Wine: 200 moves of a skinned form with its
+// shadow window following, against the same moves without extended borders;
+// and the same moves painting the shadow picture anew at every move, against
+// the kept picture that a move only moves. Best of several rounds.
+// Usage: bench_border_form_win32 [rounds (5)]
+#include <windows.h>
+
+#include <algorithm>
+#include <cstdio>
+#include <cstdlib>
+
+#include "bench/win32_timing.h"
+#include "framework/application/application.h"
+#include "framework/forms/form.h"
+#include "skin/store/skin_manager.h"
+#include "skin/window/border_form.h"
+#include "skin/window/skin_provider.h"
+#include "tests/skin/skin_test_kit.h"
+
+namespace {
+
+constexpr int kMoves = 200;
+
+void Moves(TForm& form, TsSkinProvider& provider, bool repaint) {
+  for (int i = 0; i < kMoves; ++i) {
+    if (repaint && provider.BorderForm()) provider.BorderForm()->Invalidate();
+    SetWindowPos(form.Handle(), nullptr, 100 + i % 2 * 40, 100, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+  }
+}
+
+}  // namespace
+
+int wmain(int argc, wchar_t** argv) {
+  const int rounds = argc > 1 ? _wtoi(argv[1]) : 5;
+  Application->Initialize();
+  TsSkinManager manager(nullptr);
+  if (!LoadSkin(manager, SkinsFolder(), L"Air")) return 1;
+  auto* form = new TForm(Application);
+  form->SetBorderStyle(bsSizeable);
+  form->SetBounds(100, 100, 640, 480);
+  form->SetCaption(L"Bench");
+  auto* provider = new TsSkinProvider(form);
+  form->Show();
+  Application->ProcessMessages();
+  double kept = 1e30, repainted = 1e30, bare = 1e30;
+  bool bordered = false;
+  for (int round = 0; round < rounds; ++round) {
+    manager.SetExtendedBorders(true);
+    Application->ProcessMessages();
+    bordered = provider->BorderForm() != nullptr;
+    kept = std::min(kept, Milliseconds([&] { Moves(*form, *provider, false); }));
+    repainted = std::min(repainted, Milliseconds([&] { Moves(*form, *provider, true); }));
+    manager.SetExtendedBorders(false);
+    Application->ProcessMessages();
+    bare = std::min(bare, Milliseconds([&] { Moves(*form, *provider, false); }));
+  }
+  if (!bordered) {
+    std::printf("no border window was made\n");
+    return 1;
+  }
+  std::printf("200 moves of a 640 x 480 form, shadow kept       %8.3f ms   (with border / without %.3f)\n", kept,
+              kept / bare);
+  std::printf("200 moves, shadow painted anew at every move      %8.3f ms   (anew / kept %.3f)\n", repainted,
+              repainted / kept);
+  std::printf("200 moves without extended borders                %8.3f ms\n", bare);
+  delete form;
+  return 0;
+}
