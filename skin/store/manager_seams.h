@@ -1,6 +1,8 @@
 #pragma once
-// Where later pieces of the engine plug into the skin manager. Each does
-// nothing yet; the piece that builds the behaviour fills its body in.
+// Where other pieces of the engine plug into the skin manager: the manager
+// calls these, and each is defined beside the behaviour it stands for (menus,
+// automatic window skinning, the application hook, extended borders), so the
+// manager does not depend on those pieces' headers.
 
 #include <windows.h>
 
