@@ -43,12 +43,22 @@ UINT AlignFlags(HWND header, int column) {
 }  // namespace
 
 void TsListView::ListCustomDraw(NMLVCUSTOMDRAW& draw, TCustomDrawStage stage, bool& defaultDraw) {
-  if (stage == cdPrePaint) {
-    ReadColumns();
-    FPaintFocused = GetFocus() == Handle();
-    FPaintCaptured = GetCapture() != nullptr;
-  }
+  if (stage == cdPrePaint) ReadPaintState();
   if (FOldAdvancedCustomDraw) FOldAdvancedCustomDraw(this, draw, stage, defaultDraw);
+}
+
+void TsListView::ReadPaintState() {
+  ReadColumns();
+  HWND window = Handle();
+  FPaintFocused = GetFocus() == window;
+  FPaintCaptured = GetCapture() != nullptr;
+  // One look at the mouse serves every row: under Wine each costs a round
+  // trip to the display, more than drawing the row.
+  GetCursorPos(&FPaintCursor);
+  ::ScreenToClient(window, &FPaintCursor);
+  RECT client{};
+  GetClientRect(window, &client);
+  FPaintCursorInClient = PtInRect(&client, FPaintCursor) != 0;
 }
 
 void TsListView::ReadColumns() {
@@ -75,13 +85,9 @@ void TsListView::ItemCustomDraw(NMLVCUSTOMDRAW& draw, TCustomDrawStage stage, bo
 
 bool TsListView::RowIsHot(int index, const RECT& bounds, const RECT& clip) {
   if (!NewStyleItems || FPaintCaptured) return false;
-  POINT at{};
-  GetCursorPos(&at);
-  ::ScreenToClient(Handle(), &at);
-  RECT client{}, visible{};
-  GetClientRect(Handle(), &client);
+  RECT visible{};
   IntersectRect(&visible, &bounds, &clip);
-  const bool under = PtInRect(&client, at) && PtInRect(&visible, at);
+  const bool under = FPaintCursorInClient && PtInRect(&visible, FPaintCursor);
   if (under && index != HotItem) {
     // Only a change of hot row repaints the old one: painting the same row
     // again here would repaint it for ever while the mouse rests on it.
@@ -119,11 +125,7 @@ void TsListView::DrawRow(HDC dc, int index, const RECT& clip) {
   RECT icon{LVIR_ICON, 0, 0, 0};
   SendMessageW(window, LVM_GETITEMRECT, static_cast<WPARAM>(index), reinterpret_cast<LPARAM>(&icon));
   OffsetRect(&icon, -bounds.left, -bounds.top);
-  if (FColumns.empty()) {  // drawn outside a paint of the list
-    ReadColumns();
-    FPaintFocused = GetFocus() == window;
-    FPaintCaptured = GetCapture() != nullptr;
-  }
+  if (FColumns.empty()) ReadPaintState();  // drawn outside a paint of the list
   const int column0 = FColumns.empty() ? static_cast<int>(SendMessageW(window, LVM_GETCOLUMNWIDTH, 0, 0))
                                        : FColumns.front().Width;
   const std::wstring caption = ItemText(window, index, 0);
