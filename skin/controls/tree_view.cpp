@@ -177,21 +177,6 @@ void TsTreeView::WndProc(TMessage& message) {
   }
   TTreeView::WndProc(message);
   SkinData.CommonMessage(message);
-  switch (message.Msg) {
-    case CM_SHOWINGCHANGED:
-      AttachWrapper();
-      break;
-    case WM_SIZE:
-    case WM_WINDOWPOSCHANGED:
-      if (FBoundLabel.TheLabel()) FBoundLabel.AlignLabel();
-      break;
-    case CM_VISIBLECHANGED:
-      if (FBoundLabel.TheLabel()) {
-        FBoundLabel.TheLabel()->SetVisible(Visible());
-        FBoundLabel.AlignLabel();
-      }
-      break;
-    default:
-      break;
-  }
+  FBoundLabel.Follow(message.Msg);
+  if (message.Msg == CM_SHOWINGCHANGED) AttachWrapper();
 }

@@ -14,6 +14,7 @@
 #include "core/paint/image_part.h"
 #include "kit_skin_fixture.h"
 #include "window_pictures.h"
+#include "skin/controls/tree_view.h"
 #include "skin/paint/skinned_text.h"
 
 namespace {
@@ -302,6 +303,40 @@ TEST_F(ListViewTest, SkinOffAndOnRestoresTheColoursAndKeepsTheCellTexts) {
         RepaintAll(list->Handle());
       },
       3, 2);
+  delete list;
+}
+
+TEST_F(ListViewTest, TheBoundLabelsOfListAndTreeFollowTheirPlaceAndVisibility) {
+  UseAir();
+  auto* list = NewList(5);
+  auto* tree = Make<TsTreeView>(form, L"Tree");
+  tree->SkinData.SetSkinManager(manager.get());
+  tree->SetBounds(450, 300, 200, 150);
+  const struct {
+    const char* what;
+    TWinControl* control;
+    TsBoundLabel* bound;
+  } cases[] = {{"list", list, &list->BoundLabel()}, {"tree", tree, &tree->BoundLabel()}};
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.what);
+    c.bound->SetCaption(L"文件：");
+    c.bound->SetActive(true);
+    TsEditLabel* label = c.bound->TheLabel();
+    ASSERT_NE(label, nullptr);
+    const auto beside = [&] {
+      return label->Left() + label->Width() + 4 == c.control->Left() &&
+             label->Top() == c.control->Top() + (c.control->Height() - label->Height()) / 2 - 1;
+    };
+    c.control->SetBounds(c.control->Left() + 80, c.control->Top() + 20, 180, 120);
+    EXPECT_TRUE(beside()) << "moved and sized";
+    c.control->SetVisible(false);
+    EXPECT_FALSE(label->Visible());
+    c.control->SetBounds(c.control->Left() + 10, c.control->Top() + 10, 180, 120);
+    c.control->SetVisible(true);
+    EXPECT_TRUE(label->Visible());
+    EXPECT_TRUE(beside()) << "moved while hidden, beside it again when shown";
+  }
+  delete tree;
   delete list;
 }
 
