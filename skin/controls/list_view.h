@@ -101,6 +101,7 @@ class TsListView : public TListView {
   void ListCustomDraw(NMLVCUSTOMDRAW& draw, TCustomDrawStage stage, bool& defaultDraw);
   void ItemCustomDraw(NMLVCUSTOMDRAW& draw, TCustomDrawStage stage, bool& defaultDraw);
   void DrawRow(HDC dc, int index, const RECT& clip);
+  void DrawSelectedLabel(NMLVCUSTOMDRAW& draw);
   void DrawCells(TBitmap& row, int index, const RECT& bounds, bool marked, bool selected, bool focusedItem);
   bool RowIsHot(int index, const RECT& bounds, const RECT& clip);
 

@@ -306,6 +306,47 @@ TEST_F(ListViewTest, SkinOffAndOnRestoresTheColoursAndKeepsTheCellTexts) {
   delete list;
 }
 
+TEST_F(ListViewTest, InTheOtherViewsTheSelectedLabelShowsTheSkinsSelectionWhileFocused) {
+  // Air's SELECTION marks the label, not the platform's highlight colour.
+  UseAir();
+  const COLORREF platformMark = GetSysColor(COLOR_HIGHLIGHT);
+  const struct {
+    const char* what;
+    TViewStyle style;
+  } cases[] = {{"icon", vsIcon}, {"small icon", vsSmallIcon}, {"list", vsList}};
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.what);
+    auto* list = Make<TsListView>(form, L"Icons");
+    list->SkinData.SetSkinManager(manager.get());
+    list->SkinData.SetSkinSection("EDIT");
+    list->SetViewStyle(c.style);
+    list->SetBounds(10, 10, 420, 300);
+    for (const wchar_t* caption : {L"甲", L"乙", L"丙"}) list->Items().Add().SetCaption(caption);
+    list->Perform(SKM_COMMAND, SkinCommandWParam(SKC_REFRESH), reinterpret_cast<LPARAM>(manager.get()));
+    HWND other = TakeFocusAway(*form, 500, 400);
+    list->SelectItem(1);
+    ::SetFocus(list->Handle());
+    Pump(20);
+    RepaintAll(list->Handle());
+    RECT label{LVIR_LABEL, 0, 0, 0};
+    ASSERT_TRUE(SendMessageW(list->Handle(), LVM_GETITEMRECT, 1, reinterpret_cast<LPARAM>(&label)));
+    const COLORREF marked = PixelAt(list->Handle(), label.left + 1, label.top + 1);
+    EXPECT_NE(marked, platformMark) << "focused: not the platform's mark";
+    EXPECT_NE(marked, ColorToRGB(list->Color())) << "focused: marked";
+    RECT plainLabel{LVIR_LABEL, 0, 0, 0};
+    SendMessageW(list->Handle(), LVM_GETITEMRECT, 2, reinterpret_cast<LPARAM>(&plainLabel));
+    EXPECT_EQ(PixelAt(list->Handle(), plainLabel.left + 1, plainLabel.top + 1), ColorToRGB(list->Color()))
+        << "an unselected label stays plain";
+    ::SetFocus(other);
+    Pump(20);
+    RepaintAll(list->Handle());
+    EXPECT_EQ(PixelAt(list->Handle(), label.left + 1, label.top + 1), ColorToRGB(list->Color()))
+        << "hidden while unfocused";
+    delete list;
+    DestroyWindow(other);
+  }
+}
+
 TEST_F(ListViewTest, TheBoundLabelsOfListAndTreeFollowTheirPlaceAndVisibility) {
   UseAir();
   auto* list = NewList(5);
