@@ -222,6 +222,15 @@ void TsListView::DrawRow(HDC dc, int index, const RECT& clip) {
     }
     const int boxWidth = SmallCheckBoxWidth(manager);
     DrawSmallCheckBox(RECT{3, 0, 3 + boxWidth, height}, checkState, Enabled(), manager, behind, row);
+  } else if (const int stateImage = static_cast<int>((state & LVIS_STATEIMAGEMASK) >> 12); stateImage > 0) {
+    // The item's own state image (its index counts from 1), where the platform puts it.
+    HIMAGELIST states = reinterpret_cast<HIMAGELIST>(SendMessageW(window, LVM_GETIMAGELIST, LVSIL_STATE, 0));
+    if (states && stateImage <= ImageList_GetImageCount(states)) {
+      int w = 0, h = 0;
+      ImageList_GetIconSize(states, &w, &h);
+      GdiFlush();
+      ImageList_Draw(states, stateImage - 1, canvas.Handle(), 3, (height - h) / 2, ILD_TRANSPARENT);
+    }
   }
   LVITEMW item{};
   item.mask = LVIF_IMAGE;

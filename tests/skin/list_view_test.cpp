@@ -11,6 +11,7 @@
 #include <string>
 
 #include "core/controls/header_layout.h"
+#include "core/paint/fill.h"
 #include "core/paint/image_part.h"
 #include "kit_skin_fixture.h"
 #include "window_pictures.h"
@@ -345,6 +346,49 @@ TEST_F(ListViewTest, InTheOtherViewsTheSelectedLabelShowsTheSkinsSelectionWhileF
     delete list;
     DestroyWindow(other);
   }
+}
+
+TEST_F(ListViewTest, ReportRowsShowTheirStateImages) {
+  auto* list = Make<TsListView>(form, L"States");
+  list->SkinData.SetSkinManager(manager.get());
+  list->SkinData.SetSkinSection("EDIT");
+  list->SetViewStyle(vsReport);
+  list->SetRowSelect(true);
+  list->SetBounds(10, 10, 420, 300);
+  list->Columns().Add().SetWidth(150);
+  for (const wchar_t* caption : {L"甲", L"乙", L"丙"}) list->Items().Add().SetCaption(caption);
+  // Two plain 16 x 16 state images: red and green.
+  const COLORREF colours[] = {RGB(220, 0, 0), RGB(0, 160, 0)};
+  HIMAGELIST states = ImageList_Create(16, 16, ILC_COLOR32, 2, 0);
+  {
+    TBitmap strip(32, 16, pf32bit);
+    zelvan::paint::FillRect32(strip.Image(), {0, 0, 16, 16}, colours[0], 255);
+    zelvan::paint::FillRect32(strip.Image(), {16, 0, 32, 16}, colours[1], 255);
+    ImageList_Add(states, strip.Handle(), nullptr);
+  }
+  SendMessageW(list->Handle(), LVM_SETIMAGELIST, LVSIL_STATE, reinterpret_cast<LPARAM>(states));
+  const struct {
+    int row;
+    int stateImage;  // 0: none
+  } cases[] = {{0, 2}, {1, 1}, {2, 0}};
+  for (const auto& c : cases) {
+    LVITEMW item{};
+    item.stateMask = LVIS_STATEIMAGEMASK;
+    item.state = INDEXTOSTATEIMAGEMASK(c.stateImage);
+    SendMessageW(list->Handle(), LVM_SETITEMSTATE, static_cast<WPARAM>(c.row), reinterpret_cast<LPARAM>(&item));
+  }
+  list->Perform(SKM_COMMAND, SkinCommandWParam(SKC_REFRESH), reinterpret_cast<LPARAM>(manager.get()));
+  TakeFocusAway(*form, 500, 400);
+  Pump(20);
+  RepaintAll(list->Handle());
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.row);
+    const RECT row = RowRect(*list, c.row);
+    const COLORREF at = PixelAt(list->Handle(), row.left + 3 + 8, (row.top + row.bottom) / 2);
+    EXPECT_EQ(at, c.stateImage ? colours[c.stateImage - 1] : ColorToRGB(list->Color()));
+  }
+  delete list;
+  ImageList_Destroy(states);
 }
 
 TEST_F(ListViewTest, TheBoundLabelsOfListAndTreeFollowTheirPlaceAndVisibility) {
