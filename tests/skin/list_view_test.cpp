@@ -391,6 +391,34 @@ TEST_F(ListViewTest, ReportRowsShowTheirStateImages) {
   ImageList_Destroy(states);
 }
 
+TEST_F(ListViewTest, MadePaintedHoveredAndFreedListsKeepHandlesSteady) {
+  UseAir();
+  ExpectHandlesSteady(
+      [&] {
+        TsListView* list = NewList(100);
+        HWND header = list->HeaderHandle();
+        RECT section{};
+        SendMessageW(header, HDM_GETITEMRECT, 1, reinterpret_cast<LPARAM>(&section));
+        POINT over{(section.left + section.right) / 2, (section.top + section.bottom) / 2};
+        ::ClientToScreen(header, &over);
+        SendMessageW(header, WM_NCHITTEST, 0, MAKELPARAM(over.x, over.y));
+        EXPECT_EQ(list->HoverColIndex, 1);
+        list->HoverColIndex = -2;
+        list->SelectItem(3);
+        RepaintAll(list->Handle());
+        // A window made anew brings a new header, hooked in turn.
+        list->RecreateWnd();
+        HWND remade = list->HeaderHandle();
+        ASSERT_NE(remade, nullptr);
+        EXPECT_FALSE(IsWindow(header));
+        SendMessageW(remade, WM_NCHITTEST, 0, MAKELPARAM(over.x, over.y));
+        EXPECT_EQ(list->HoverColIndex, 1) << "the new header lights under the mouse";
+        delete list;
+        EXPECT_FALSE(IsWindow(remade));
+      },
+      5);
+}
+
 TEST_F(ListViewTest, TheBoundLabelsOfListAndTreeFollowTheirPlaceAndVisibility) {
   UseAir();
   auto* list = NewList(5);
