@@ -413,6 +413,9 @@ TEST_F(ListViewTest, MadePaintedHoveredAndFreedListsKeepHandlesSteady) {
         EXPECT_FALSE(IsWindow(header));
         SendMessageW(remade, WM_NCHITTEST, 0, MAKELPARAM(over.x, over.y));
         EXPECT_EQ(list->HoverColIndex, 1) << "the new header lights under the mouse";
+        ASSERT_NE(list->ScrollWnd(), nullptr);
+        EXPECT_EQ(list->ScrollWnd()->CtrlHandle, list->Handle()) << "skinned bars on the new window";
+        EXPECT_FALSE(list->ScrollWnd()->Destroyed);
         delete list;
         EXPECT_FALSE(IsWindow(remade));
       },
