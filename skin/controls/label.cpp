@@ -165,6 +165,22 @@ void TsBoundLabel::ApplyAlignment() {
   }
 }
 
+void TsBoundLabel::Follow(UINT msg) {
+  if (!FTheLabel) return;
+  switch (msg) {
+    case WM_SIZE:
+    case WM_WINDOWPOSCHANGED:
+      AlignLabel();
+      break;
+    case CM_VISIBLECHANGED:
+      FTheLabel->SetVisible(FControl->Visible());
+      AlignLabel();
+      break;
+    default:
+      break;
+  }
+}
+
 void TsBoundLabel::AlignLabel() {
   if (!FTheLabel || !FTheLabel->Visible()) return;
   TsEditLabel& l = *FTheLabel;

@@ -88,6 +88,9 @@ class TsBoundLabel : public TObject {
   TsEditLabel* TheLabel() const { return FTheLabel; }
   // Places the label beside the control by the layout.
   void AlignLabel();
+  // After the control handled msg: the label keeps its place and visibility
+  // (controls without a disabled look of their own; edits follow their own).
+  void Follow(UINT msg);
 
  private:
   void ApplyAlignment();

@@ -4,6 +4,7 @@
 #include <windowsx.h>
 
 #include <algorithm>
+#include <unordered_map>
 #include <exception>
 #include <vector>
 
@@ -20,7 +21,17 @@
 
 namespace {
 
-constexpr UINT_PTR kHeaderHookId = 0x7A6C;  // this list's subclass of its header
+// The hooked headers by window. The procedure finds its list here on every
+// message: the platform's subclass records and window properties each ask
+// Wine's server, and the list asks its header for every row it draws.
+struct THeaderHook {
+  TsListView* List;  // null once the list let go while a later hook sat above ours
+  WNDPROC Previous;
+};
+std::unordered_map<HWND, THeaderHook>& HookedHeaders() {
+  static std::unordered_map<HWND, THeaderHook> headers;
+  return headers;
+}
 
 zelvan::controls::THeaderAlign AlignOf(int format) {
   switch (format & HDF_JUSTIFYMASK) {
@@ -38,27 +49,61 @@ void TsListView::HookHeader(HWND header) {
   FhWndHeader = header;
   // Without full drag the header tells each step of a column resize.
   SetWindowLongPtrW(header, GWL_STYLE, GetWindowLongPtrW(header, GWL_STYLE) & ~HDS_FULLDRAG);
-  SetWindowSubclass(header, &TsListView::HeaderProc, kHeaderHookId, reinterpret_cast<DWORD_PTR>(this));
+  if (auto found = HookedHeaders().find(header); found != HookedHeaders().end()) {
+    found->second.List = this;  // still in the chain from an earlier list: ours again
+    FhDefHeaderProc = found->second.Previous;
+    return;
+  }
+  FhDefHeaderProc = reinterpret_cast<WNDPROC>(
+      SetWindowLongPtrW(header, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&TsListView::HeaderProc)));
+  HookedHeaders()[header] = THeaderHook{this, FhDefHeaderProc};
 }
 
 void TsListView::UnhookHeader() {
   if (!FhWndHeader) return;
-  if (IsWindow(FhWndHeader)) RemoveWindowSubclass(FhWndHeader, &TsListView::HeaderProc, kHeaderHookId);
+  const auto found = HookedHeaders().find(FhWndHeader);
+  if (found != HookedHeaders().end()) {
+    if (IsWindow(FhWndHeader) && GetWindowLongPtrW(FhWndHeader, GWLP_WNDPROC) ==
+                                     reinterpret_cast<LONG_PTR>(&TsListView::HeaderProc)) {
+      SetWindowLongPtrW(FhWndHeader, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(found->second.Previous));
+      HookedHeaders().erase(found);
+    } else {
+      // A procedure installed after ours still calls it: it passes messages on until the header goes.
+      found->second.List = nullptr;
+    }
+  }
   FhWndHeader = nullptr;
+  FhDefHeaderProc = nullptr;
   HoverColIndex = -2;
   FPressedColumn = -1;
 }
 
-LRESULT CALLBACK TsListView::HeaderProc(HWND window, UINT msg, WPARAM wParam, LPARAM lParam, UINT_PTR,
-                                        DWORD_PTR data) {
-  auto* list = reinterpret_cast<TsListView*>(data);
+LRESULT CALLBACK TsListView::HeaderProc(HWND window, UINT msg, WPARAM wParam, LPARAM lParam) {
+  const auto found = HookedHeaders().find(window);
+  if (found == HookedHeaders().end()) return DefWindowProcW(window, msg, wParam, lParam);
+  const THeaderHook hook = found->second;
+  if (msg == WM_NCDESTROY) {
+    HookedHeaders().erase(found);
+    if (hook.List && hook.List->FhWndHeader == window) {
+      hook.List->FhWndHeader = nullptr;
+      hook.List->FhDefHeaderProc = nullptr;
+    }
+    // The header is gone: the procedure it had before ours ends its life.
+    SetWindowLongPtrW(window, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(hook.Previous));
+    return CallWindowProcW(hook.Previous, window, msg, wParam, lParam);
+  }
+  if (!hook.List) return CallWindowProcW(hook.Previous, window, msg, wParam, lParam);
   try {
-    return list->HeaderMessage(window, msg, wParam, lParam);
+    return hook.List->HeaderMessage(window, msg, wParam, lParam);
   } catch (...) {
     // No exception crosses the platform's call; the application shows it.
     HandleCallbackException();
-    return msg == WM_NCDESTROY ? 0 : DefSubclassProc(window, msg, wParam, lParam);
+    return CallWindowProcW(hook.Previous, window, msg, wParam, lParam);
   }
+}
+
+LRESULT TsListView::CallHeader(HWND window, UINT msg, WPARAM wParam, LPARAM lParam) {
+  return CallWindowProcW(FhDefHeaderProc, window, msg, wParam, lParam);
 }
 
 int TsListView::ColumnAt(POINT screen) {
@@ -71,13 +116,7 @@ int TsListView::ColumnAt(POINT screen) {
 }
 
 LRESULT TsListView::HeaderMessage(HWND window, UINT msg, WPARAM wParam, LPARAM lParam) {
-  if (msg == WM_NCDESTROY) {
-    const LRESULT result = DefSubclassProc(window, msg, wParam, lParam);
-    RemoveWindowSubclass(window, &TsListView::HeaderProc, kHeaderHookId);
-    if (window == FhWndHeader) FhWndHeader = nullptr;
-    return result;
-  }
-  if (!ReportSkinned()) return DefSubclassProc(window, msg, wParam, lParam);
+  if (!ReportSkinned()) return CallHeader(window, msg, wParam, lParam);
   switch (msg) {
     case WM_PAINT: {
       PAINTSTRUCT ps{};
@@ -92,7 +131,7 @@ LRESULT TsListView::HeaderMessage(HWND window, UINT msg, WPARAM wParam, LPARAM l
       PaintHeader(reinterpret_cast<HDC>(wParam));
       return 0;
     case WM_NCHITTEST: {
-      const LRESULT result = DefSubclassProc(window, msg, wParam, lParam);
+      const LRESULT result = CallHeader(window, msg, wParam, lParam);
       if (FHighlightHeaders) {
         const int column = ColumnAt(POINT{GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)});
         if (column != HoverColIndex) {
@@ -104,7 +143,7 @@ LRESULT TsListView::HeaderMessage(HWND window, UINT msg, WPARAM wParam, LPARAM l
       return result;
     }
     case WM_MOUSEMOVE: {
-      const LRESULT result = DefSubclassProc(window, msg, wParam, lParam);
+      const LRESULT result = CallHeader(window, msg, wParam, lParam);
       TRACKMOUSEEVENT track{sizeof(track), TME_LEAVE, window, 0};
       TrackMouseEvent(&track);
       if (FFlag) RefreshScrollBars(ListSW.get());
@@ -115,9 +154,9 @@ LRESULT TsListView::HeaderMessage(HWND window, UINT msg, WPARAM wParam, LPARAM l
         HoverColIndex = -2;
         InvalidateRect(window, nullptr, FALSE);
       }
-      return DefSubclassProc(window, msg, wParam, lParam);
+      return CallHeader(window, msg, wParam, lParam);
     case WM_LBUTTONDOWN: {
-      const LRESULT result = DefSubclassProc(window, msg, wParam, lParam);
+      const LRESULT result = CallHeader(window, msg, wParam, lParam);
       FFlag = true;
       HDHITTESTINFO hit{};
       hit.pt = POINT{GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)};
@@ -131,7 +170,7 @@ LRESULT TsListView::HeaderMessage(HWND window, UINT msg, WPARAM wParam, LPARAM l
       FPressedColumn = -1;
       FFlag = false;
       InvalidateRect(window, nullptr, FALSE);
-      return DefSubclassProc(window, msg, wParam, lParam);
+      return CallHeader(window, msg, wParam, lParam);
     case SKM_COMMAND:
       if (SkinCommandCode(wParam) == SKC_MOUSE_LEAVE) {
         HoverColIndex = -2;
@@ -139,9 +178,9 @@ LRESULT TsListView::HeaderMessage(HWND window, UINT msg, WPARAM wParam, LPARAM l
         return 0;
       }
       if (SkinCommandCode(wParam) == SKC_MOUSE_ENTER) return 0;
-      return DefSubclassProc(window, msg, wParam, lParam);
+      return CallHeader(window, msg, wParam, lParam);
     default:
-      return DefSubclassProc(window, msg, wParam, lParam);
+      return CallHeader(window, msg, wParam, lParam);
   }
 }
 

@@ -1,7 +1,9 @@
 // TsListView's rows in report view: each row is composed in a bitmap of its
 // bounds (background, selection or half-strength hot mark, check box, image,
 // caption, cells, grid lines) and copied to the list in one block, so a row
-// never flickers between the platform's drawing and ours.
+// never flickers between the platform's drawing and ours. In the icon,
+// small-icon and list views the selected label is laid over the platform's
+// drawing of the item.
 #include <algorithm>
 #include <string>
 
@@ -10,6 +12,7 @@
 #include "core/paint/weighted_blend.h"
 #include "framework/graphics/bitmap.h"
 #include "skin/controls/list_view.h"
+#include "skin/controls/selection_label.h"
 #include "skin/image/button_glyphs.h"
 #include "skin/paint/control_paint.h"
 #include "skin/paint/skinned_text.h"
@@ -43,12 +46,22 @@ UINT AlignFlags(HWND header, int column) {
 }  // namespace
 
 void TsListView::ListCustomDraw(NMLVCUSTOMDRAW& draw, TCustomDrawStage stage, bool& defaultDraw) {
-  if (stage == cdPrePaint) {
-    ReadColumns();
-    FPaintFocused = GetFocus() == Handle();
-    FPaintCaptured = GetCapture() != nullptr;
-  }
+  if (stage == cdPrePaint) ReadPaintState();
   if (FOldAdvancedCustomDraw) FOldAdvancedCustomDraw(this, draw, stage, defaultDraw);
+}
+
+void TsListView::ReadPaintState() {
+  ReadColumns();
+  HWND window = Handle();
+  FPaintFocused = GetFocus() == window;
+  FPaintCaptured = GetCapture() != nullptr;
+  // One look at the mouse serves every row: under Wine each costs a round
+  // trip to the display, more than drawing the row.
+  GetCursorPos(&FPaintCursor);
+  ::ScreenToClient(window, &FPaintCursor);
+  RECT client{};
+  GetClientRect(window, &client);
+  FPaintCursorInClient = PtInRect(&client, FPaintCursor) != 0;
 }
 
 void TsListView::ReadColumns() {
@@ -66,22 +79,66 @@ void TsListView::ItemCustomDraw(NMLVCUSTOMDRAW& draw, TCustomDrawStage stage, bo
     FOldAdvancedCustomDrawItem(this, draw, stage, defaultDraw);
     return;
   }
-  if (stage != cdPrePaint || !ReportSkinned()) return;
+  if (!SkinActive()) return;
+  if (ViewStyle() != vsReport) {
+    // The platform draws the icons, state images and check boxes of these
+    // views; the selected label is then laid over in the skin's look.
+    if (stage == cdPostPaint) DrawSelectedLabel(draw);
+    return;
+  }
+  if (stage != cdPrePaint) return;
   RECT clip{};
   GetClipBox(draw.nmcd.hdc, &clip);
   DrawRow(draw.nmcd.hdc, static_cast<int>(draw.nmcd.dwItemSpec), clip);
   defaultDraw = false;
 }
 
+void TsListView::DrawSelectedLabel(NMLVCUSTOMDRAW& draw) {
+  HWND window = Handle();
+  const int index = static_cast<int>(draw.nmcd.dwItemSpec);
+  const UINT state = static_cast<UINT>(
+      SendMessageW(window, LVM_GETITEMSTATE, static_cast<WPARAM>(index), LVIS_SELECTED | LVIS_FOCUSED));
+  const bool focused = GetFocus() == window;
+  if (!(state & LVIS_SELECTED) || (!focused && HideSelection())) return;
+  RECT whole{LVIR_LABEL, 0, 0, 0};
+  if (!SendMessageW(window, LVM_GETITEMRECT, static_cast<WPARAM>(index), reinterpret_cast<LPARAM>(&whole))) return;
+  if (IsRectEmpty(&whole)) return;
+  HDC dc = draw.nmcd.hdc;
+  // The platform's own mark goes first: ours may be narrower than its.
+  HBRUSH plain = CreateSolidBrush(ColorToRGB(Color()));
+  FillRect(dc, &whole, plain);
+  DeleteObject(plain);
+  TSelectionLabel label;
+  label.Text = ItemText(window, index, 0);
+  label.Rect = whole;
+  HGDIOBJ oldFont = SelectObject(dc, Font().Handle());
+  if (ViewStyle() == vsIcon) {
+    // Centred and wrapped; the mark reaches down to the text's height.
+    label.Format = DT_CENTER | DT_WORDBREAK | DT_WORD_ELLIPSIS | DT_END_ELLIPSIS | DT_NOPREFIX | DT_EDITCONTROL;
+    RECT measure{0, 0, whole.right - whole.left - 4, 0};
+    DrawTextW(dc, label.Text.c_str(), static_cast<int>(label.Text.size()), &measure, label.Format | DT_CALCRECT);
+    label.Rect.bottom = std::max<LONG>(whole.bottom, whole.top + measure.bottom + 2);
+    label.TextRect = RECT{2, 1, whole.right - whole.left - 2, label.Rect.bottom - label.Rect.top};
+  } else {
+    label.Format = DT_SINGLELINE | DT_VCENTER | DT_EXPANDTABS | DT_NOPREFIX | DT_END_ELLIPSIS;
+    const int textWidth = TextSizeOnDC(dc, label.Text).cx + 5;
+    label.Rect.right = std::min<LONG>(whole.right, whole.left + textWidth);
+    label.TextRect = RECT{2, 0, label.Rect.right - label.Rect.left, label.Rect.bottom - label.Rect.top};
+  }
+  SelectObject(dc, oldFont);
+  if (GetWindowLongPtrW(window, GWL_EXSTYLE) & WS_EX_RTLREADING) label.Format |= DT_RTLREADING;
+  label.Focused = focused;
+  label.FocusState = (state & LVIS_FOCUSED) != 0;
+  label.Enabled = Enabled();
+  label.Background = Color();
+  if (PaintSelectionLabel(dc, label, Font(), SkinData.SkinManager())) ++ItemPaints;
+}
+
 bool TsListView::RowIsHot(int index, const RECT& bounds, const RECT& clip) {
   if (!NewStyleItems || FPaintCaptured) return false;
-  POINT at{};
-  GetCursorPos(&at);
-  ::ScreenToClient(Handle(), &at);
-  RECT client{}, visible{};
-  GetClientRect(Handle(), &client);
+  RECT visible{};
   IntersectRect(&visible, &bounds, &clip);
-  const bool under = PtInRect(&client, at) && PtInRect(&visible, at);
+  const bool under = FPaintCursorInClient && PtInRect(&visible, FPaintCursor);
   if (under && index != HotItem) {
     // Only a change of hot row repaints the old one: painting the same row
     // again here would repaint it for ever while the mouse rests on it.
@@ -119,11 +176,7 @@ void TsListView::DrawRow(HDC dc, int index, const RECT& clip) {
   RECT icon{LVIR_ICON, 0, 0, 0};
   SendMessageW(window, LVM_GETITEMRECT, static_cast<WPARAM>(index), reinterpret_cast<LPARAM>(&icon));
   OffsetRect(&icon, -bounds.left, -bounds.top);
-  if (FColumns.empty()) {  // drawn outside a paint of the list
-    ReadColumns();
-    FPaintFocused = GetFocus() == window;
-    FPaintCaptured = GetCapture() != nullptr;
-  }
+  if (FColumns.empty()) ReadPaintState();  // drawn outside a paint of the list
   const int column0 = FColumns.empty() ? static_cast<int>(SendMessageW(window, LVM_GETCOLUMNWIDTH, 0, 0))
                                        : FColumns.front().Width;
   const std::wstring caption = ItemText(window, index, 0);
@@ -169,6 +222,15 @@ void TsListView::DrawRow(HDC dc, int index, const RECT& clip) {
     }
     const int boxWidth = SmallCheckBoxWidth(manager);
     DrawSmallCheckBox(RECT{3, 0, 3 + boxWidth, height}, checkState, Enabled(), manager, behind, row);
+  } else if (const int stateImage = static_cast<int>((state & LVIS_STATEIMAGEMASK) >> 12); stateImage > 0) {
+    // The item's own state image (its index counts from 1), where the platform puts it.
+    HIMAGELIST states = reinterpret_cast<HIMAGELIST>(SendMessageW(window, LVM_GETIMAGELIST, LVSIL_STATE, 0));
+    if (states && stateImage <= ImageList_GetImageCount(states)) {
+      int w = 0, h = 0;
+      ImageList_GetIconSize(states, &w, &h);
+      GdiFlush();
+      ImageList_Draw(states, stateImage - 1, canvas.Handle(), 3, (height - h) / 2, ILD_TRANSPARENT);
+    }
   }
   LVITEMW item{};
   item.mask = LVIF_IMAGE;

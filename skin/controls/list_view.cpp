@@ -293,6 +293,7 @@ void TsListView::WndProc(TMessage& message) {
   if (message.Msg == WM_DESTROY) UnhookHeader();
   if (!SkinActive() || !HandleAllocated()) {
     TListView::WndProc(message);
+    FBoundLabel.Follow(message.Msg);
     if (message.Msg == CM_SHOWINGCHANGED) AttachWrapper();  // frees a wrapper left from a skin gone
     SkinData.CommonMessage(message);
     return;
@@ -346,6 +347,7 @@ void TsListView::WndProc(TMessage& message) {
       break;
   }
   TListView::WndProc(message);
+  FBoundLabel.Follow(message.Msg);
   SkinData.CommonMessage(message);
   if (!HandleAllocated()) return;
   switch (message.Msg) {

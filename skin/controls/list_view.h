@@ -91,9 +91,9 @@ class TsListView : public TListView {
   // header hook (list_header_paint.cpp)
   void HookHeader(HWND header);
   void UnhookHeader();
-  static LRESULT CALLBACK HeaderProc(HWND window, UINT msg, WPARAM wParam, LPARAM lParam, UINT_PTR id,
-                                     DWORD_PTR data);
+  static LRESULT CALLBACK HeaderProc(HWND window, UINT msg, WPARAM wParam, LPARAM lParam);
   LRESULT HeaderMessage(HWND window, UINT msg, WPARAM wParam, LPARAM lParam);
+  LRESULT CallHeader(HWND window, UINT msg, WPARAM wParam, LPARAM lParam);
   void PaintSection(HDC dc, const RECT& rect, int column);
   int ColumnAt(POINT screen);
 
@@ -101,10 +101,12 @@ class TsListView : public TListView {
   void ListCustomDraw(NMLVCUSTOMDRAW& draw, TCustomDrawStage stage, bool& defaultDraw);
   void ItemCustomDraw(NMLVCUSTOMDRAW& draw, TCustomDrawStage stage, bool& defaultDraw);
   void DrawRow(HDC dc, int index, const RECT& clip);
+  void DrawSelectedLabel(NMLVCUSTOMDRAW& draw);
   void DrawCells(TBitmap& row, int index, const RECT& bounds, bool marked, bool selected, bool focusedItem);
   bool RowIsHot(int index, const RECT& bounds, const RECT& clip);
 
   HWND FhWndHeader = nullptr;
+  WNDPROC FhDefHeaderProc = nullptr;  // the header's procedure before ours
   int FPressedColumn = -1;
   bool FHighlightHeaders = true;
   bool FFlag = false;  // a header press is in progress
@@ -123,9 +125,12 @@ class TsListView : public TListView {
   };
   std::vector<TColumnPlace> FColumns;
   void ReadColumns();
-  // Focus and capture as they are at the start of the paint (each costs the
-  // platform a round trip to its server).
+  // Focus, capture and the mouse as they are at the start of the paint (each
+  // costs the platform a round trip to its server).
+  void ReadPaintState();
   bool FPaintFocused = false;
   bool FPaintCaptured = false;
+  POINT FPaintCursor{};  // client coordinates
+  bool FPaintCursorInClient = false;
   TsBoundLabel FBoundLabel;
 };

@@ -4,12 +4,8 @@
 
 #include <algorithm>
 
-#include "core/paint/fill.h"
-#include "core/paint/weighted_blend.h"
 #include "framework/application/application.h"
-#include "framework/graphics/bitmap.h"
-#include "skin/paint/control_paint.h"
-#include "skin/paint/skinned_text.h"
+#include "skin/controls/selection_label.h"
 #include "skin/store/skin_manager.h"
 #include "skin/window/scroll_attach.h"
 
@@ -76,27 +72,8 @@ void TsTreeViewOf<Tree>::DrawSelection(NMTVCUSTOMDRAW& draw) {
   if (reinterpret_cast<HTREEITEM>(SendMessageW(window, TVM_GETNEXTITEM, TVGN_CARET, 0)) != item) return;
   const bool focused = GetFocus() == window;
   if (!focused && this->HideSelection()) return;
-  const RECT r = this->ItemRect(item, true);
-  const int width = r.right - r.left, height = r.bottom - r.top;
-  if (width <= 0 || height <= 0) return;
-  ++SelectionPaints;
-  TsSkinManager* manager = SkinData.SkinManager();
-  const TColor treeColor = ColorToRGB(this->Color());
-  TBitmap picture(width, height, pf32bit);
-  zelvan::paint::FillRect32(picture.Image(), {0, 0, width, height}, treeColor, 255);
-  const int selection = manager->GetSkinIndex("SELECTION");
-  const bool withSection = manager->IsValidSkinIndex(selection);
-  TCanvas& canvas = picture.Canvas();
-  if (withSection) {
-    zelvan::paint::TCacheInfo behind;
-    behind.FillColor = treeColor;
-    PaintItemToDC(selection, "SELECTION", behind, manager, canvas.Handle(), {0, 0}, RECT{0, 0, width, height},
-                  focused ? 1 : 0);
-  } else {
-    zelvan::paint::FillRect32(picture.Image(), {0, 0, width, height},
-                              ColorToRGB(manager->GetHighLightColor((draw.nmcd.uItemState & CDIS_FOCUS) != 0)), 255);
-  }
-  GdiFlush();
+  TSelectionLabel label;
+  label.Rect = this->ItemRect(item, true);
   wchar_t text[261]{};
   TVITEMW info{};
   info.mask = TVIF_TEXT | TVIF_HANDLE;
@@ -104,28 +81,14 @@ void TsTreeViewOf<Tree>::DrawSelection(NMTVCUSTOMDRAW& draw) {
   info.pszText = text;
   info.cchTextMax = 260;
   SendMessageW(window, TVM_GETITEMW, 0, reinterpret_cast<LPARAM>(&info));
-  canvas.Font().Assign(this->Font());
-  canvas.Brush().SetStyle(bsClear);
-  const UINT flags = DT_SINGLELINE | DT_VCENTER | DT_NOPREFIX | DT_NOCLIP | DT_EXPANDTABS;
-  RECT textRect{2, 0, width - 1, height};
-  if (withSection) {
-    WriteSectionText(canvas, text, this->Enabled(), manager, focused ? 1 : 0, selection, flags, textRect);
-  } else {
-    canvas.Font().SetColor(ColorToRGB(manager->GetHighLightFontColor(focused)));
-    SetBkMode(canvas.Handle(), TRANSPARENT);
-    canvas.TextRect(textRect, text, flags);
-    if (focused) {
-      RECT whole{0, 0, width, height};
-      DrawFocusRect(canvas.Handle(), &whole);
-    }
-  }
-  GdiFlush();
-  if (!this->Enabled()) {
-    TBitmap plain(width, height, pf32bit);
-    zelvan::paint::FillRect32(plain.Image(), {0, 0, width, height}, treeColor, 255);
-    zelvan::paint::BlendBitmaps(picture.Image(), plain.Image(), 128);
-  }
-  CopyBitmapToDC(picture, draw.nmcd.hdc, r, POINT{0, 0});
+  label.Text = text;
+  label.TextRect = RECT{2, 0, label.Rect.right - label.Rect.left - 1, label.Rect.bottom - label.Rect.top};
+  label.Format = DT_SINGLELINE | DT_VCENTER | DT_NOPREFIX | DT_NOCLIP | DT_EXPANDTABS;
+  label.Focused = focused;
+  label.FocusState = (draw.nmcd.uItemState & CDIS_FOCUS) != 0;
+  label.Enabled = this->Enabled();
+  label.Background = this->Color();
+  if (PaintSelectionLabel(draw.nmcd.hdc, label, this->Font(), SkinData.SkinManager())) ++SelectionPaints;
 }
 
 template <class Tree>
@@ -190,23 +153,8 @@ void TsTreeViewOf<Tree>::WndProc(TMessage& message) {
   }
   Tree::WndProc(message);
   SkinData.CommonMessage(message);
-  switch (message.Msg) {
-    case CM_SHOWINGCHANGED:
-      AttachWrapper();
-      break;
-    case WM_SIZE:
-    case WM_WINDOWPOSCHANGED:
-      if (FBoundLabel.TheLabel()) FBoundLabel.AlignLabel();
-      break;
-    case CM_VISIBLECHANGED:
-      if (FBoundLabel.TheLabel()) {
-        FBoundLabel.TheLabel()->SetVisible(this->Visible());
-        FBoundLabel.AlignLabel();
-      }
-      break;
-    default:
-      break;
-  }
+  FBoundLabel.Follow(message.Msg);
+  if (message.Msg == CM_SHOWINGCHANGED) AttachWrapper();
 }
 
 template class TsTreeViewOf<TTreeView>;

@@ -378,6 +378,10 @@ void TacScrollWnd::WrapperWndProc(TMessage& message) {
   // A skinned list asks its control many questions for every row it draws;
   // reading the bars back after each one cost more than the row.
   if (OnlyReads(message.Msg)) return;
+  // A notification reflected from the parent (cell texts, custom drawing of
+  // each row) comes inside a message of the control's own, after which the
+  // bars are read anyway.
+  if (message.Msg == CN_NOTIFY) return;
   if (RefreshesAfter(message)) {
     Refresh(true);
   } else if (IsWindowVisible(CtrlHandle) && InfoChanged()) {

@@ -1,8 +1,9 @@
 // Gallery page: the plan list as the renamer shows it (10,000 rows, four
 // columns, check boxes and grid lines, a selected row, the header's second
 // column hovered and a sort arrow on the first), the same list scrolled to
-// its middle, a skinned tree with its selected folder, and a scroll box of
-// root buttons scrolled part way.
+// its middle, a skinned tree with its selected folder, a scroll box of root
+// buttons scrolled part way, and a list in the small-icon view with its
+// selected label.
 #include "gallery_lists.h"
 
 #include <windows.h>
@@ -112,13 +113,23 @@ bool WriteListPage(TsSkinManager& manager, const std::wstring& path, bool (*writ
   box->Perform(SKM_COMMAND, SkinCommandWParam(SKC_REFRESH), reinterpret_cast<LPARAM>(&manager));
   box->ScrollTo(0, 60);
 
+  // The small-icon view with its selected label in the skin's look (shown unfocused).
+  auto* icons = new TsListView(page);
+  icons->SetParent(page);
+  icons->SetViewStyle(vsSmallIcon);
+  icons->SetHideSelection(false);
+  icons->SetBounds(450, 330, 330, 210);
+  for (const wchar_t* caption : {L"照片", L"文档", L"音乐", L"视频", L"下载"}) icons->Items().Add().SetCaption(caption);
+  icons->Perform(SKM_COMMAND, SkinCommandWParam(SKC_REFRESH), reinterpret_cast<LPARAM>(&manager));
+  icons->SelectItem(1);
+
   form->Show();
   Show(form->Handle());
   Application->ProcessMessages();
   TBitmap picture(1160, 560, pf32bit);
   picture.Canvas().Brush().SetColor(0x00FFFFFF);
   picture.Canvas().FillRect(RECT{0, 0, 1160, 560});
-  for (TWinControl* control : std::initializer_list<TWinControl*>{list, scrolled, tree, box}) {
+  for (TWinControl* control : std::initializer_list<TWinControl*>{list, scrolled, tree, box, icons}) {
     CopyWindowPicture(control->Handle(), picture, control->Left(), control->Top());
   }
   const bool written = writePng(picture, path);

@@ -11,9 +11,11 @@
 #include <string>
 
 #include "core/controls/header_layout.h"
+#include "core/paint/fill.h"
 #include "core/paint/image_part.h"
 #include "kit_skin_fixture.h"
 #include "window_pictures.h"
+#include "skin/controls/tree_view.h"
 #include "skin/paint/skinned_text.h"
 
 namespace {
@@ -302,6 +304,155 @@ TEST_F(ListViewTest, SkinOffAndOnRestoresTheColoursAndKeepsTheCellTexts) {
         RepaintAll(list->Handle());
       },
       3, 2);
+  delete list;
+}
+
+TEST_F(ListViewTest, InTheOtherViewsTheSelectedLabelShowsTheSkinsSelectionWhileFocused) {
+  // Air's SELECTION marks the label, not the platform's highlight colour.
+  UseAir();
+  const COLORREF platformMark = GetSysColor(COLOR_HIGHLIGHT);
+  const struct {
+    const char* what;
+    TViewStyle style;
+  } cases[] = {{"icon", vsIcon}, {"small icon", vsSmallIcon}, {"list", vsList}};
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.what);
+    auto* list = Make<TsListView>(form, L"Icons");
+    list->SkinData.SetSkinManager(manager.get());
+    list->SkinData.SetSkinSection("EDIT");
+    list->SetViewStyle(c.style);
+    list->SetBounds(10, 10, 420, 300);
+    for (const wchar_t* caption : {L"甲", L"乙", L"丙"}) list->Items().Add().SetCaption(caption);
+    list->Perform(SKM_COMMAND, SkinCommandWParam(SKC_REFRESH), reinterpret_cast<LPARAM>(manager.get()));
+    HWND other = TakeFocusAway(*form, 500, 400);
+    list->SelectItem(1);
+    ::SetFocus(list->Handle());
+    Pump(20);
+    RepaintAll(list->Handle());
+    RECT label{LVIR_LABEL, 0, 0, 0};
+    ASSERT_TRUE(SendMessageW(list->Handle(), LVM_GETITEMRECT, 1, reinterpret_cast<LPARAM>(&label)));
+    const COLORREF marked = PixelAt(list->Handle(), label.left + 1, label.top + 1);
+    EXPECT_NE(marked, platformMark) << "focused: not the platform's mark";
+    EXPECT_NE(marked, ColorToRGB(list->Color())) << "focused: marked";
+    RECT plainLabel{LVIR_LABEL, 0, 0, 0};
+    SendMessageW(list->Handle(), LVM_GETITEMRECT, 2, reinterpret_cast<LPARAM>(&plainLabel));
+    EXPECT_EQ(PixelAt(list->Handle(), plainLabel.left + 1, plainLabel.top + 1), ColorToRGB(list->Color()))
+        << "an unselected label stays plain";
+    ::SetFocus(other);
+    Pump(20);
+    RepaintAll(list->Handle());
+    EXPECT_EQ(PixelAt(list->Handle(), label.left + 1, label.top + 1), ColorToRGB(list->Color()))
+        << "hidden while unfocused";
+    delete list;
+    DestroyWindow(other);
+  }
+}
+
+TEST_F(ListViewTest, ReportRowsShowTheirStateImages) {
+  auto* list = Make<TsListView>(form, L"States");
+  list->SkinData.SetSkinManager(manager.get());
+  list->SkinData.SetSkinSection("EDIT");
+  list->SetViewStyle(vsReport);
+  list->SetRowSelect(true);
+  list->SetBounds(10, 10, 420, 300);
+  list->Columns().Add().SetWidth(150);
+  for (const wchar_t* caption : {L"甲", L"乙", L"丙"}) list->Items().Add().SetCaption(caption);
+  // Two plain 16 x 16 state images: red and green.
+  const COLORREF colours[] = {RGB(220, 0, 0), RGB(0, 160, 0)};
+  HIMAGELIST states = ImageList_Create(16, 16, ILC_COLOR32, 2, 0);
+  {
+    TBitmap strip(32, 16, pf32bit);
+    zelvan::paint::FillRect32(strip.Image(), {0, 0, 16, 16}, colours[0], 255);
+    zelvan::paint::FillRect32(strip.Image(), {16, 0, 32, 16}, colours[1], 255);
+    ImageList_Add(states, strip.Handle(), nullptr);
+  }
+  SendMessageW(list->Handle(), LVM_SETIMAGELIST, LVSIL_STATE, reinterpret_cast<LPARAM>(states));
+  const struct {
+    int row;
+    int stateImage;  // 0: none
+  } cases[] = {{0, 2}, {1, 1}, {2, 0}};
+  for (const auto& c : cases) {
+    LVITEMW item{};
+    item.stateMask = LVIS_STATEIMAGEMASK;
+    item.state = INDEXTOSTATEIMAGEMASK(c.stateImage);
+    SendMessageW(list->Handle(), LVM_SETITEMSTATE, static_cast<WPARAM>(c.row), reinterpret_cast<LPARAM>(&item));
+  }
+  list->Perform(SKM_COMMAND, SkinCommandWParam(SKC_REFRESH), reinterpret_cast<LPARAM>(manager.get()));
+  TakeFocusAway(*form, 500, 400);
+  Pump(20);
+  RepaintAll(list->Handle());
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.row);
+    const RECT row = RowRect(*list, c.row);
+    const COLORREF at = PixelAt(list->Handle(), row.left + 3 + 8, (row.top + row.bottom) / 2);
+    EXPECT_EQ(at, c.stateImage ? colours[c.stateImage - 1] : ColorToRGB(list->Color()));
+  }
+  delete list;
+  ImageList_Destroy(states);
+}
+
+TEST_F(ListViewTest, MadePaintedHoveredAndFreedListsKeepHandlesSteady) {
+  UseAir();
+  ExpectHandlesSteady(
+      [&] {
+        TsListView* list = NewList(100);
+        HWND header = list->HeaderHandle();
+        RECT section{};
+        SendMessageW(header, HDM_GETITEMRECT, 1, reinterpret_cast<LPARAM>(&section));
+        POINT over{(section.left + section.right) / 2, (section.top + section.bottom) / 2};
+        ::ClientToScreen(header, &over);
+        SendMessageW(header, WM_NCHITTEST, 0, MAKELPARAM(over.x, over.y));
+        EXPECT_EQ(list->HoverColIndex, 1);
+        list->HoverColIndex = -2;
+        list->SelectItem(3);
+        RepaintAll(list->Handle());
+        // A window made anew brings a new header, hooked in turn.
+        list->RecreateWnd();
+        HWND remade = list->HeaderHandle();
+        ASSERT_NE(remade, nullptr);
+        EXPECT_FALSE(IsWindow(header));
+        SendMessageW(remade, WM_NCHITTEST, 0, MAKELPARAM(over.x, over.y));
+        EXPECT_EQ(list->HoverColIndex, 1) << "the new header lights under the mouse";
+        ASSERT_NE(list->ScrollWnd(), nullptr);
+        EXPECT_EQ(list->ScrollWnd()->CtrlHandle, list->Handle()) << "skinned bars on the new window";
+        EXPECT_FALSE(list->ScrollWnd()->Destroyed);
+        delete list;
+        EXPECT_FALSE(IsWindow(remade));
+      },
+      5);
+}
+
+TEST_F(ListViewTest, TheBoundLabelsOfListAndTreeFollowTheirPlaceAndVisibility) {
+  UseAir();
+  auto* list = NewList(5);
+  auto* tree = Make<TsTreeView>(form, L"Tree");
+  tree->SkinData.SetSkinManager(manager.get());
+  tree->SetBounds(450, 300, 200, 150);
+  const struct {
+    const char* what;
+    TWinControl* control;
+    TsBoundLabel* bound;
+  } cases[] = {{"list", list, &list->BoundLabel()}, {"tree", tree, &tree->BoundLabel()}};
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.what);
+    c.bound->SetCaption(L"文件：");
+    c.bound->SetActive(true);
+    TsEditLabel* label = c.bound->TheLabel();
+    ASSERT_NE(label, nullptr);
+    const auto beside = [&] {
+      return label->Left() + label->Width() + 4 == c.control->Left() &&
+             label->Top() == c.control->Top() + (c.control->Height() - label->Height()) / 2 - 1;
+    };
+    c.control->SetBounds(c.control->Left() + 80, c.control->Top() + 20, 180, 120);
+    EXPECT_TRUE(beside()) << "moved and sized";
+    c.control->SetVisible(false);
+    EXPECT_FALSE(label->Visible());
+    c.control->SetBounds(c.control->Left() + 10, c.control->Top() + 10, 180, 120);
+    c.control->SetVisible(true);
+    EXPECT_TRUE(label->Visible());
+    EXPECT_TRUE(beside()) << "moved while hidden, beside it again when shown";
+  }
+  delete tree;
   delete list;
 }
 
