@@ -63,8 +63,16 @@ bool BuildTable(TCode kind, const uint8_t* lengths, unsigned count, uint32_t* ta
   for (unsigned l = 1; l <= kMaxCodeLength; ++l) {
     if (perLength[l] != 0) longest = l;
   }
-  std::fill(table, table + size, Entry(indexBits, 0, kInvalid, 0));
-  if (longest == 0) return true;
+  // Only an empty code or a single one-bit code leaves entries unreached, and
+  // then one bit tells them apart.
+  std::fill(table, table + size, Entry(1, 0, kInvalid, 0));
+  if (longest == 0) {
+    // An empty code-length code reads every length as 0 from one bit, so the
+    // block fails for want of an end-of-block code once its lengths are read,
+    // where zlib fails it too: cut-short streams end alike in both.
+    if (kind == TCode::CodeLength) std::fill(table, table + size, Entry(1, 0, kLiteral, 0));
+    return true;
+  }
   if (longest > indexBits && kind == TCode::CodeLength) return false;
 
   // Kraft sum: room left in the code tree after each length.

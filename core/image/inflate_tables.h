@@ -38,9 +38,8 @@ inline constexpr size_t kCodeLengthEntries = size_t{1} << kCodeLengthBits;
 // Builds the table of a canonical prefix code from its code lengths (0: symbol
 // unused). False when the lengths over-subscribe the code, or leave it
 // incomplete other than by a single one-bit code. No code at all gives a table
-// whose every entry is invalid. Entries no code reaches are invalid and
-// account for the whole index width, so a careful decoder asks for that many
-// bits before it calls the data damaged.
+// whose every entry is invalid after one bit (a code-length code without codes
+// reads zeros instead: see the source).
 bool BuildTable(TCode kind, const uint8_t* lengths, unsigned count, uint32_t* table);
 
 inline constexpr unsigned IndexBits(TCode kind) {

@@ -19,7 +19,8 @@ constexpr size_t kLimit = kHistory + kAhead;
 // the match, never past this slack.
 constexpr size_t kSlack = 32;
 constexpr size_t kMaxMatch = 258;
-constexpr size_t kFastInput = 8;  // one refill reads 8 bytes
+constexpr size_t kFastRoom = kMaxMatch + 1;  // a literal may come before the match
+constexpr size_t kFastInput = 16;  // two refills of 8 bytes, each advancing up to 7
 
 uint64_t Load64(const uint8_t* p) {
   uint64_t v;
@@ -181,13 +182,20 @@ bool TInflater::Step(const uint8_t*& in, const uint8_t* end) {
     case TMode::Header: {
       if (!Need(16, in, end)) return false;
       const unsigned method = bits_ & 0xFF, flags = (bits_ >> 8) & 0xFF;
-      Drop(16);
-      // Deflate with a window of at most 32 KiB, a sound header check, no preset dictionary.
-      if ((method & 0x0F) != 8 || (method >> 4) > 7 || (method * 256 + flags) % 31 != 0 || (flags & 0x20) != 0) {
+      // Deflate with a window of at most 32 KiB and a sound header check.
+      if ((method & 0x0F) != 8 || (method >> 4) > 7 || (method * 256 + flags) % 31 != 0) {
         Fail();
-      } else {
-        mode_ = TMode::BlockHeader;
+        return true;
       }
+      // A preset dictionary we cannot have: refused once its id is read,
+      // where zlib stops too, so that cut-short streams end alike.
+      if (flags & 0x20) {
+        if (!Need(48, in, end)) return false;
+        Fail();
+        return true;
+      }
+      Drop(16);
+      mode_ = TMode::BlockHeader;
       return true;
     }
     case TMode::BlockHeader: {
@@ -260,9 +268,7 @@ bool TInflater::Step(const uint8_t*& in, const uint8_t* end) {
       return ReadCodeLengths(in, end);
     case TMode::Symbols:
       for (;;) {
-        const bool fast = fastLoop_ && bitCount_ < 8 && static_cast<size_t>(end - in) >= kFastInput &&
-                          kLimit - pos_ >= kMaxMatch;
-        const TStop stop = fast ? DecodeFast(in, end) : DecodeCareful(in, end);
+        const TStop stop = CanDecodeFast(in, end) ? DecodeFast(in, end) : DecodeCareful(in, end);
         if (mode_ == TMode::Failed) return true;
         if (stop == TStop::BlockEnd) {
           mode_ = lastBlock_ ? TMode::Trailer : TMode::BlockHeader;
@@ -355,6 +361,11 @@ bool TInflater::ReadCodeLengths(const uint8_t*& in, const uint8_t* end) {
 
 // --- symbols ----------------------------------------------------------------
 
+// The fast loop's own condition: it runs at least once when this holds.
+bool TInflater::CanDecodeFast(const uint8_t* in, const uint8_t* end) const {
+  return fastLoop_ && bitCount_ < 8 && static_cast<size_t>(end - in) >= kFastInput && kLimit - pos_ >= kFastRoom;
+}
+
 // One symbol at a time, each taken only when all of its bits and its room in
 // the window are at hand. Returns Handover as soon as the fast loop could go on.
 TInflater::TStop TInflater::DecodeCareful(const uint8_t*& in, const uint8_t* end) {
@@ -395,43 +406,56 @@ TInflater::TStop TInflater::DecodeCareful(const uint8_t*& in, const uint8_t* end
       for (size_t i = 0; i < length; ++i) out[i] = src[i];
       pos_ += length;
     }
-    if (fastLoop_ && bitCount_ < 8 && static_cast<size_t>(end - in) >= kFastInput && kLimit - pos_ >= kMaxMatch) {
-      return TStop::Handover;
-    }
+    if (CanDecodeFast(in, end)) return TStop::Handover;
   }
 }
 
-// The loop that does nearly all the work: one 8-byte refill per symbol leaves
-// at least 56 bits, enough for the longest length and distance with their
-// extra bits, so no symbol checks its bits; input and room are checked once
-// per symbol. Whole bytes left in the bit buffer go back to the input.
+// The loop that does nearly all the work: an 8-byte refill leaves at least 56
+// bits, enough for the longest length and distance with their extra bits or
+// for two literals, so no symbol checks its bits; input and room are checked
+// once a round. Whole bytes left in the bit buffer go back to the input.
 TInflater::TStop TInflater::DecodeFast(const uint8_t*& inRef, const uint8_t* end) {
   const uint8_t* in = inRef;
   const uint8_t* const inLast = end - kFastInput;
   uint8_t* const base = window_.get();
   uint8_t* out = base + pos_;
-  uint8_t* const outLast = base + kLimit - kMaxMatch;
+  uint8_t* const outLast = base + kLimit - kFastRoom;
   const uint32_t* const literals = tables_->literalLength;
   const uint32_t* const distances = tables_->distance;
   uint64_t bits = bits_;
   unsigned count = bitCount_;
   TStop stop = TStop::Handover;
 
-  while (in <= inLast && out <= outLast) {
+  auto refill = [&] {
     bits |= Load64(in) << count;
     in += (63 - count) >> 3;
     count |= 56;
-
-    uint32_t entry = literals[bits & Mask(kLiteralLengthBits)];
-    if (entry & kSubtable) {
-      entry = literals[Value(entry) + ((bits >> kLiteralLengthBits) & Mask(ExtraBits(entry)))];
+  };
+  auto lookUp = [&] {
+    const uint32_t entry = literals[bits & Mask(kLiteralLengthBits)];
+    if ((entry & kSubtable) == 0) return entry;
+    return literals[Value(entry) + ((bits >> kLiteralLengthBits) & Mask(ExtraBits(entry)))];
+  };
+  while (in <= inLast && out <= outLast) {
+    refill();
+    uint32_t entry = lookUp();
+    if (entry & kLiteral) {
+      // A second literal fits the bits left by the first; anything else
+      // takes a refill first (the entry's own bits stay where they are).
+      bits >>= DropBits(entry);
+      count -= DropBits(entry);
+      *out++ = static_cast<uint8_t>(Value(entry));
+      entry = lookUp();
+      if (entry & kLiteral) {
+        bits >>= DropBits(entry);
+        count -= DropBits(entry);
+        *out++ = static_cast<uint8_t>(Value(entry));
+        continue;
+      }
+      refill();
     }
     bits >>= DropBits(entry);
     count -= DropBits(entry);
-    if (entry & kLiteral) {
-      *out++ = static_cast<uint8_t>(Value(entry));
-      continue;
-    }
     if (entry & (kEndOfBlock | kInvalid)) {
       if (entry & kInvalid) Fail();
       stop = TStop::BlockEnd;

@@ -5,7 +5,7 @@
 // of our own (the 32 KiB a match may reach back, and room to decode ahead),
 // so the decoding loop never waits for the caller's next small buffer.
 //
-// A fast loop decodes while at least 8 input bytes and a longest match of
+// A fast loop decodes while at least 16 input bytes and a longest match of
 // room remain; near the ends a careful loop takes a symbol only when all of
 // its bits are at hand, so a piece may end anywhere without loss.
 
@@ -52,6 +52,7 @@ class TInflater {
 
   bool Produce(const uint8_t*& input, size_t& inputLeft);
   bool Step(const uint8_t*& in, const uint8_t* end);
+  bool CanDecodeFast(const uint8_t* in, const uint8_t* end) const;
   TStop DecodeFast(const uint8_t*& in, const uint8_t* end);
   TStop DecodeCareful(const uint8_t*& in, const uint8_t* end);
   bool ReadCodeLengths(const uint8_t*& in, const uint8_t* end);
