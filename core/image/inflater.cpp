@@ -83,7 +83,9 @@ struct TInflater::TTables {
 };
 
 TInflater::TInflater(bool checkSum)
-    : window_(new uint8_t[kLimit + kSlack]), tables_(std::make_unique<TTables>()), checkSum_(checkSum) {}
+    // Neither is cleared: tables are built before a block reads them, and no
+    // match reaches before the first byte decoded. Small images stay cheap.
+    : window_(new uint8_t[kLimit + kSlack]), tables_(new TTables), checkSum_(checkSum) {}
 
 TInflater::~TInflater() = default;
 
