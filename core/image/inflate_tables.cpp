@@ -41,10 +41,14 @@ TMeaning Meaning(TCode code, unsigned symbol) {
   return {kLiteral, symbol, 0};
 }
 
+// The first length bits of code in the reverse order (codes go into the
+// stream first bit first, the tables index bits as they arrive).
 unsigned Reverse(unsigned code, unsigned length) {
-  unsigned reversed = 0;
-  for (unsigned i = 0; i < length; ++i, code >>= 1) reversed = (reversed << 1) | (code & 1);
-  return reversed;
+  code = ((code & 0x5555u) << 1) | ((code >> 1) & 0x5555u);
+  code = ((code & 0x3333u) << 2) | ((code >> 2) & 0x3333u);
+  code = ((code & 0x0F0Fu) << 4) | ((code >> 4) & 0x0F0Fu);
+  code = ((code & 0x00FFu) << 8) | ((code >> 8) & 0x00FFu);
+  return code >> (16 - length);
 }
 
 }  // namespace
@@ -63,14 +67,12 @@ bool BuildTable(TCode kind, const uint8_t* lengths, unsigned count, uint32_t* ta
   for (unsigned l = 1; l <= kMaxCodeLength; ++l) {
     if (perLength[l] != 0) longest = l;
   }
-  // Only an empty code or a single one-bit code leaves entries unreached, and
-  // then one bit tells them apart.
-  std::fill(table, table + size, Entry(1, 0, kInvalid, 0));
   if (longest == 0) {
-    // An empty code-length code reads every length as 0 from one bit, so the
-    // block fails for want of an end-of-block code once its lengths are read,
-    // where zlib fails it too: cut-short streams end alike in both.
-    if (kind == TCode::CodeLength) std::fill(table, table + size, Entry(1, 0, kLiteral, 0));
+    // Every entry is invalid after one bit. An empty code-length code reads
+    // every length as 0 from one bit instead, so the block fails for want of
+    // an end-of-block code once its lengths are read, where zlib fails it
+    // too: cut-short streams end alike in both.
+    std::fill(table, table + size, Entry(1, 0, kind == TCode::CodeLength ? kLiteral : kInvalid, 0));
     return true;
   }
   if (longest > indexBits && kind == TCode::CodeLength) return false;
@@ -82,6 +84,9 @@ bool BuildTable(TCode kind, const uint8_t* lengths, unsigned count, uint32_t* ta
     if (room < 0) return false;
   }
   if (room > 0 && (kind == TCode::CodeLength || longest != 1)) return false;
+  // A complete code writes every entry. The one incomplete code allowed, a
+  // single one-bit code, leaves entries that one bit tells apart.
+  if (room > 0) std::fill(table, table + size, Entry(1, 0, kInvalid, 0));
 
   unsigned next[kMaxCodeLength + 1] = {};
   for (unsigned l = 1, code = 0; l <= kMaxCodeLength; ++l) {
@@ -89,7 +94,9 @@ bool BuildTable(TCode kind, const uint8_t* lengths, unsigned count, uint32_t* ta
     next[l] = code;
   }
 
-  // Subtable width per index prefix: the longest code under that prefix.
+  // Subtable width per index prefix: the longest code under that prefix; the
+  // top bit marks a subtable already placed (the table is not cleared first).
+  constexpr uint8_t kPlaced = 0x80;
   uint8_t subtableBits[1u << kLiteralLengthBits] = {};
   if (longest > indexBits) {
     unsigned probe[kMaxCodeLength + 1];
@@ -120,8 +127,9 @@ bool BuildTable(TCode kind, const uint8_t* lengths, unsigned count, uint32_t* ta
       continue;
     }
     const unsigned prefix = reversed & (size - 1);
-    const unsigned width = subtableBits[prefix];
-    if ((table[prefix] & kSubtable) == 0) {
+    const unsigned width = subtableBits[prefix] & ~kPlaced;
+    if ((subtableBits[prefix] & kPlaced) == 0) {
+      subtableBits[prefix] |= kPlaced;
       if (free + (size_t{1} << width) > capacity) return false;  // cannot happen for a sound code
       table[prefix] = Entry(indexBits, width, kSubtable, static_cast<unsigned>(free));
       std::fill(table + free, table + free + (size_t{1} << width), Entry(indexBits + width, 0, kInvalid, 0));
