@@ -8,90 +8,25 @@
 #include <string>
 #include <vector>
 
+#include "tests/core/image/inflate_outcome.h"
+
 namespace zelvan::image {
 namespace {
 
 using Bytes = std::vector<uint8_t>;
 
-// What a decoder made of a stream: its bytes, how it ended (0 cut short,
-// 1 stream end, -3 damaged) and, at the end, the input it left unread.
-struct TOutcome {
-  Bytes bytes;
-  int result = 0;
-  size_t unread = 0;
-  bool operator==(const TOutcome&) const = default;
-};
-
-std::ostream& operator<<(std::ostream& os, const TOutcome& o) {
-  return os << "{" << o.bytes.size() << " bytes, result " << o.result << ", unread " << o.unread << "}";
-}
+using testing::TInflateOutcome;
+using TOutcome = TInflateOutcome;
 
 constexpr size_t kMostOutput = size_t{16} << 20;
 
 // Ours, with input and output handed over in pieces of random sizes up to
 // maxPiece (whole when 0).
 TOutcome Ours(const Bytes& stream, bool fast, size_t maxPiece, uint32_t seed = 1) {
-  std::mt19937 random(seed);
-  auto piece = [&](size_t left) { return maxPiece == 0 ? left : std::min(left, 1 + random() % maxPiece); };
-  TInflater inflater;
-  inflater.SetFastLoop(fast);
-  TOutcome o;
-  const uint8_t* in = stream.data();
-  size_t inLeft = stream.size(), given = 0;
-  Bytes buffer(maxPiece == 0 ? 1 << 16 : maxPiece);
-  for (;;) {
-    if (given == 0) given = piece(inLeft);
-    size_t pieceLeft = given;
-    uint8_t* out = buffer.data();
-    size_t outLeft = piece(buffer.size());
-    const size_t room = outLeft;
-    const auto result = inflater.Inflate(in, pieceLeft, out, outLeft);
-    const size_t taken = given - pieceLeft;
-    inLeft -= taken;
-    given = pieceLeft;
-    o.bytes.insert(o.bytes.end(), buffer.data(), out);
-    if (result != TInflater::kOk) {
-      o.result = result;
-      if (result == TInflater::kStreamEnd) o.unread = inLeft;
-      return o;
-    }
-    if (outLeft == room && taken == 0) {
-      if (inLeft == 0) return o;  // all input given and no progress: the stream is cut short
-      if (given > 0) {            // input and room, yet no progress
-        o.result = 99;
-        return o;
-      }
-    }
-    if (o.bytes.size() > kMostOutput) return o;
-  }
+  return testing::InflateOurs(stream.data(), stream.size(), fast, {maxPiece, maxPiece, seed}, kMostOutput);
 }
 
-TOutcome Zlib(const Bytes& stream) {
-  z_stream z{};
-  inflateInit(&z);
-  z.next_in = const_cast<Bytef*>(stream.data());
-  z.avail_in = static_cast<uInt>(stream.size());
-  TOutcome o;
-  Bytes buffer(1 << 16);
-  for (;;) {
-    z.next_out = buffer.data();
-    z.avail_out = static_cast<uInt>(buffer.size());
-    const int result = inflate(&z, Z_NO_FLUSH);
-    o.bytes.insert(o.bytes.end(), buffer.data(), z.next_out);
-    if (result == Z_STREAM_END) {
-      o.result = 1;
-      o.unread = z.avail_in;
-      break;
-    }
-    if (result == Z_DATA_ERROR || result == Z_NEED_DICT) {
-      o.result = -3;
-      break;
-    }
-    if (result == Z_BUF_ERROR || z.avail_out != 0 || o.bytes.size() > kMostOutput) break;
-  }
-  inflateEnd(&z);
-  return o;
-}
+TOutcome Zlib(const Bytes& stream) { return testing::InflateZlib(stream.data(), stream.size(), kMostOutput); }
 
 Bytes Deflate(const Bytes& data, int level, int strategy) {
   z_stream z{};
