@@ -9,6 +9,7 @@
 
 #include "core/image/bitmap32.h"
 #include "core/image/graphic_error.h"
+#include "core/image/inflater.h"
 #include "core/image/lz77_decoder.h"
 #include "core/image/png_rows.h"
 
@@ -179,7 +180,7 @@ void TPNGGraphic::LoadFromStream(io::TStream& stream) {
   ApplyHeader();
   if (properties_.Compression != TCompressionType::ctLZ77) Fail(messages::kCompressionNotSupported);
   // Every IDAT chunk's CRC is checked as it is read.
-  decoder_ = std::make_unique<TLZ77Decoder>(Z_PARTIAL_FLUSH, false, false);
+  decoder_ = std::make_unique<TLZ77Decoder>(1, false, false);  // partial flush
   decoder_->DecodeInit();
 
   for (;;) {
@@ -400,20 +401,25 @@ bool TPNGGraphic::InflateRow(uint8_t* row, size_t bytes) {
   size_t left = bytes;
   while (left > 0) {
     if (streamEnded_) Fail(messages::kExtraCompressedData);
-    if (sourceLeft_ == 0) {
-      if (!HeaderIs("IDAT")) return false;  // no more image data: decoding ends here
-      ReadChunkData();
-      currentSource_ = rawBuffer_.data();
-      sourceLeft_ = rawBuffer_.size();
-      ReadChunkHeader();
-      continue;
-    }
+    // The decoder may hold decoded bytes of input it has already taken, so it
+    // is asked first and the next chunk read only when it wants more.
+    const size_t sourceBefore = sourceLeft_, leftBefore = left;
     const int result = decoder_->Decode(currentSource_, row, sourceLeft_, left);
-    if (result != Z_OK && result != Z_STREAM_END) Fail(messages::kCompressionError);
-    if (result == Z_STREAM_END) {
+    if (result != TInflater::kOk && result != TInflater::kStreamEnd) Fail(messages::kCompressionError);
+    if (result == TInflater::kStreamEnd) {
       streamEnded_ = true;
       if (left > 0 || sourceLeft_ > 0) Fail(messages::kExtraCompressedData);
     }
+    if (left == 0) break;
+    if (sourceLeft_ > 0) {
+      if (sourceLeft_ == sourceBefore && left == leftBefore) Fail(messages::kCompressionError);
+      continue;
+    }
+    if (!HeaderIs("IDAT")) return false;  // no more image data: decoding ends here
+    ReadChunkData();
+    currentSource_ = rawBuffer_.data();
+    sourceLeft_ = rawBuffer_.size();
+    ReadChunkHeader();
   }
   return true;
 }

@@ -31,6 +31,7 @@ int main(int argc, char** argv) {
       {"fuzz_jpeg", JpegSeeds},         {"fuzz_skin_archive", ArchiveSeeds},
       {"fuzz_skin_load", SkinLoadSeeds}, {"fuzz_gradient", GradientSeeds},
       {"fuzz_utf", UtfSeeds},           {"fuzz_item_paint", ItemPaintSeeds},
+      {"fuzz_inflate", InflateSeeds},
   };
   for (const auto& [target, make] : targets) {
     const std::filesystem::path folder = std::filesystem::path(argv[1]) / target;

@@ -22,6 +22,7 @@ TSeeds SkinLoadSeeds();
 TSeeds GradientSeeds();
 TSeeds UtfSeeds();
 TSeeds ItemPaintSeeds();
+TSeeds InflateSeeds();
 
 // Deterministic bytes that vary enough for every filter and predictor to matter.
 std::vector<uint8_t> NoiseBytes(size_t count, uint32_t seed);
