@@ -3,6 +3,7 @@
 #include <shlwapi.h>
 
 #include <algorithm>
+#include <cstdint>
 #include <cstdlib>
 
 #include "framework/application/application.h"
@@ -285,6 +286,46 @@ bool TsListView::SkinCommand(TMessage& message) {
   }
 }
 
+HIMAGELIST TsListView::DragImage(int index, POINT* at) {
+  HWND window = Handle();
+  if (index < 0 || index >= static_cast<int>(SendMessageW(window, LVM_GETITEMCOUNT, 0, 0))) return nullptr;
+  RECT bounds{LVIR_BOUNDS, 0, 0, 0};
+  if (!SendMessageW(window, LVM_GETITEMRECT, static_cast<WPARAM>(index), reinterpret_cast<LPARAM>(&bounds))) {
+    return nullptr;
+  }
+  const int width = bounds.right - bounds.left, height = bounds.bottom - bounds.top;
+  if (width <= 0 || height <= 0) return nullptr;
+  BITMAPINFO info{};
+  info.bmiHeader.biSize = sizeof(info.bmiHeader);
+  info.bmiHeader.biWidth = width;
+  info.bmiHeader.biHeight = -height;
+  info.bmiHeader.biPlanes = 1;
+  info.bmiHeader.biBitCount = 32;
+  void* bits = nullptr;
+  HDC screen = GetDC(window);
+  HBITMAP picture = CreateDIBSection(screen, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
+  HIMAGELIST images = nullptr;
+  if (picture) {
+    HDC memory = CreateCompatibleDC(screen);
+    HGDIOBJ old = SelectObject(memory, picture);
+    BitBlt(memory, 0, 0, width, height, screen, bounds.left, bounds.top, SRCCOPY);
+    SelectObject(memory, old);
+    DeleteDC(memory);
+    GdiFlush();
+    auto* pixel = static_cast<uint32_t*>(bits);
+    for (int i = 0; i < width * height; ++i) pixel[i] |= 0xFF000000u;
+    images = ImageList_Create(width, height, ILC_COLOR32, 1, 1);
+    if (images && ImageList_Add(images, picture, nullptr) < 0) {
+      ImageList_Destroy(images);
+      images = nullptr;
+    }
+    DeleteObject(picture);
+  }
+  ReleaseDC(window, screen);
+  if (images && at) *at = POINT{bounds.left, bounds.top};
+  return images;
+}
+
 void TsListView::WndProc(TMessage& message) {
   if (message.Msg == SKM_COMMAND) {
     if (!SkinCommand(message)) TListView::WndProc(message);
@@ -329,6 +370,10 @@ void TsListView::WndProc(TMessage& message) {
         return;
       }
       break;
+    case LVM_CREATEDRAGIMAGE:
+      message.Result = reinterpret_cast<LRESULT>(
+          DragImage(static_cast<int>(message.WParam), reinterpret_cast<POINT*>(message.LParam)));
+      return;
     case LVM_SETCOLUMNW:
     case LVM_INSERTCOLUMNW: {
       // A column without image does not ask for one.

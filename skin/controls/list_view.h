@@ -83,6 +83,10 @@ class TsListView : public TListView {
   void AttachWrapper();
   void RepaintHeader();
   void Scroll(TMessage& message);
+  // The drag image of an item: a 32-bit copy (opaque alpha) of its bounds as
+  // the list shows them, in an image list the caller frees; `at` gets the
+  // bounds' top-left. Null for no such item.
+  HIMAGELIST DragImage(int index, POINT* at);
   void TrackHotItem();
   void ForgetHotItem();
   int ListCount();
