@@ -73,27 +73,6 @@ bool WaitFor(const std::function<bool()>& done, int timeoutMs) {
   return done();
 }
 
-struct TDialogSearch {
-  DWORD Process;
-  bool Found = false;
-};
-
-BOOL CALLBACK FindDialogOfProcess(HWND window, LPARAM data) {
-  auto* search = reinterpret_cast<TDialogSearch*>(data);
-  DWORD owner = 0;
-  GetWindowThreadProcessId(window, &owner);
-  wchar_t name[16] = {};
-  GetClassNameW(window, name, 16);
-  if (owner == search->Process && std::wstring(name) == L"#32770" && IsWindowVisible(window)) search->Found = true;
-  return TRUE;
-}
-
-bool DialogOfProcessShown(DWORD process) {
-  TDialogSearch search{process};
-  EnumWindows(FindDialogOfProcess, reinterpret_cast<LPARAM>(&search));
-  return search.Found;
-}
-
 // The program with the skin Air in its skin folder and without any: the
 // same files renamed, the same texts read from its list.
 class Program : public testing::TestWithParam<TSkinOnDriveF> {};
@@ -126,7 +105,7 @@ TEST_P(Program, RenamesAFolderDrivenFromOutsideThroughWindowMessages) {
       },
       20000);
   ASSERT_TRUE(main && folderBox && list && rename) << "the main window did not appear";
-  EXPECT_FALSE(DialogOfProcessShown(GetProcessId(program.Process()))) << "it starts without a word";
+  EXPECT_EQ(program.VisibleWindow(L"#32770"), nullptr) << "it starts without a word";
   // Its controls are the skinned ones, skin or no skin; the frame is the
   // skin's (a region of its own) only with the skin.
   for (HWND control : {folderBox, list, rename}) {

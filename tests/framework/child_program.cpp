@@ -17,6 +17,7 @@ std::wstring WindowsPath(const char* hostPath) {
 
 struct TWindowSearch {
   DWORD Process;
+  const wchar_t* ClassName;
   HWND Found = nullptr;
 };
 
@@ -25,6 +26,11 @@ BOOL CALLBACK FindVisible(HWND window, LPARAM data) {
   DWORD process = 0;
   GetWindowThreadProcessId(window, &process);
   if (process != search->Process || !IsWindowVisible(window)) return TRUE;
+  if (search->ClassName) {
+    wchar_t name[64] = {};
+    GetClassNameW(window, name, 64);
+    if (lstrcmpW(name, search->ClassName) != 0) return TRUE;
+  }
   search->Found = window;
   return FALSE;
 }
@@ -58,8 +64,8 @@ std::optional<DWORD> TChildProgram::WaitForExit(DWORD timeoutMs) {
   return code;
 }
 
-HWND TChildProgram::VisibleWindow() const {
-  TWindowSearch search{FInfo.dwProcessId};
+HWND TChildProgram::VisibleWindow(const wchar_t* className) const {
+  TWindowSearch search{FInfo.dwProcessId, className};
   EnumWindows(FindVisible, reinterpret_cast<LPARAM>(&search));
   return search.Found;
 }

@@ -21,8 +21,9 @@ class TChildProgram {
   const std::wstring& CommandLine() const { return FCommandLine; }
   // The exit code, or nothing while it still runs after timeoutMs.
   std::optional<DWORD> WaitForExit(DWORD timeoutMs);
-  // A visible top-level window of the process, or null.
-  HWND VisibleWindow() const;
+  // A visible top-level window of the process (of that window class when one
+  // is named), or null.
+  HWND VisibleWindow(const wchar_t* className = nullptr) const;
 
  private:
   std::wstring FCommandLine;
