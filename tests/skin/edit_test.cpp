@@ -13,17 +13,12 @@
 #include "skin/paint/control_paint.h"
 #include "skin/paint/skinned_text.h"
 
+#include "window_pictures.h"
+
 namespace {
 
 // The whole window (frame included) as it is on the screen.
-std::unique_ptr<TBitmap> WindowPicture(TWinControl& control) {
-  auto picture = std::make_unique<TBitmap>(control.Width(), control.Height(), pf32bit);
-  HDC dc = GetWindowDC(control.Handle());
-  BitBlt(picture->Canvas().Handle(), 0, 0, control.Width(), control.Height(), dc, 0, 0, SRCCOPY);
-  ReleaseDC(control.Handle(), dc);
-  GdiFlush();
-  return picture;
-}
+std::unique_ptr<TBitmap> WindowPicture(TWinControl& control) { return GrabWindow(control.Handle()); }
 
 COLORREF WindowPixel(TWinControl& control, int x, int y) {
   HDC dc = GetWindowDC(control.Handle());

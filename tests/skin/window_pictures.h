@@ -1,6 +1,6 @@
 #pragma once
-// What the tests of lists, trees and scroll boxes read back from windows:
-// a window's picture as the screen shows it, and an image list of one
+// What the tests read back from windows: a window's picture as the screen
+// shows it, and an image list of one
 // plain-coloured 16 x 16 picture for items that show an icon.
 #include <windows.h>
 #include <commctrl.h>
@@ -14,6 +14,18 @@ inline std::unique_ptr<TBitmap> GrabRect(HWND window, const RECT& r) {
   auto picture = std::make_unique<TBitmap>(r.right - r.left, r.bottom - r.top, pf32bit);
   HDC dc = GetDC(window);
   BitBlt(picture->Canvas().Handle(), 0, 0, r.right - r.left, r.bottom - r.top, dc, r.left, r.top, SRCCOPY);
+  ReleaseDC(window, dc);
+  GdiFlush();
+  return picture;
+}
+
+// The whole window, frame included, as the screen shows it.
+inline std::unique_ptr<TBitmap> GrabWindow(HWND window) {
+  RECT r{};
+  GetWindowRect(window, &r);
+  auto picture = std::make_unique<TBitmap>(r.right - r.left, r.bottom - r.top, pf32bit);
+  HDC dc = GetWindowDC(window);
+  BitBlt(picture->Canvas().Handle(), 0, 0, r.right - r.left, r.bottom - r.top, dc, 0, 0, SRCCOPY);
   ReleaseDC(window, dc);
   GdiFlush();
   return picture;
