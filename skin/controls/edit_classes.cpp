@@ -3,21 +3,13 @@
 #include "framework/forms/property_binding.h"
 #include "skin/controls/edit.h"
 #include "skin/controls/mask_edit.h"
+#include "skin/controls/skin_section_property.h"
 #include "skin/controls/spin_edit.h"
 
 namespace {
 
 const TIdentTable<TAlignment> kAlignments{
     {L"taLeftJustify", taLeftJustify}, {L"taRightJustify", taRightJustify}, {L"taCenter", taCenter}};
-
-// "SkinData.SkinSection" of any skinned edit.
-template <typename C>
-TPropertySetter SkinSectionProperty() {
-  return CustomProperty<C>([](C& edit, const TPropertyValue& v, TLayoutReader&) {
-    const std::wstring name = ValueAsString(v);
-    edit.SkinData.SetSkinSection(std::string(name.begin(), name.end()));
-  });
-}
 
 }  // namespace
 

@@ -12,6 +12,7 @@
 #include "skin/controls/radio_button.h"
 #include "skin/controls/scroll_box.h"
 #include "skin/controls/shell_tree_view.h"
+#include "skin/controls/skin_section_property.h"
 #include "skin/controls/speed_button.h"
 #include "skin/controls/tree_view.h"
 #include "skin/store/skin_manager.h"
@@ -20,19 +21,6 @@
 namespace {
 
 std::string Narrow(const std::wstring& text) { return std::string(text.begin(), text.end()); }
-
-// "SkinData.SkinSection" of a control with skin data of its own.
-template <typename C>
-TPropertySetter SectionProperty() {
-  return CustomProperty<C>([](C& control, const TPropertyValue& v, TLayoutReader&) {
-    control.SkinData.SetSkinSection(Narrow(ValueAsString(v)));
-  });
-}
-
-template <typename C>
-TPropertySetter ShowFocusProperty() {
-  return BoolProperty(&C::SetShowFocus);
-}
 
 }  // namespace
 
@@ -47,34 +35,34 @@ void RegisterSkinnedControlClasses() {
                   label.SetSkinSection(Narrow(ValueAsString(v)));
                 }));
   registry.Class<TsButton>(L"TsButton", L"TButton")
-      .Property(L"SkinData.SkinSection", SectionProperty<TsButton>())
-      .Property(L"ShowFocus", ShowFocusProperty<TsButton>());
+      .Property(L"SkinData.SkinSection", SkinSectionProperty<TsButton>())
+      .Property(L"ShowFocus", BoolProperty(&TsButton::SetShowFocus));
   registry.Class<TsBitBtn>(L"TsBitBtn", L"TBitBtn")
-      .Property(L"SkinData.SkinSection", SectionProperty<TsBitBtn>())
-      .Property(L"ShowFocus", ShowFocusProperty<TsBitBtn>());
+      .Property(L"SkinData.SkinSection", SkinSectionProperty<TsBitBtn>())
+      .Property(L"ShowFocus", BoolProperty(&TsBitBtn::SetShowFocus));
   registry.Class<TsSpeedButton>(L"TsSpeedButton", L"TSpeedButton")
-      .Property(L"SkinData.SkinSection", SectionProperty<TsSpeedButton>());
+      .Property(L"SkinData.SkinSection", SkinSectionProperty<TsSpeedButton>());
   registry.Class<TsRadioButton>(L"TsRadioButton", L"TRadioButton")
-      .Property(L"SkinData.SkinSection", SectionProperty<TsRadioButton>())
-      .Property(L"ShowFocus", ShowFocusProperty<TsRadioButton>());
+      .Property(L"SkinData.SkinSection", SkinSectionProperty<TsRadioButton>())
+      .Property(L"ShowFocus", BoolProperty(&TsRadioButton::SetShowFocus));
   registry.Class<TsGroupBox>(L"TsGroupBox", L"TGroupBox")
-      .Property(L"SkinData.SkinSection", SectionProperty<TsGroupBox>());
+      .Property(L"SkinData.SkinSection", SkinSectionProperty<TsGroupBox>());
   registry.Class<TsListView>(L"TsListView", L"TListView")
-      .Property(L"SkinData.SkinSection", SectionProperty<TsListView>());
+      .Property(L"SkinData.SkinSection", SkinSectionProperty<TsListView>());
   registry.Class<TsTreeView>(L"TsTreeView", L"TTreeView")
-      .Property(L"SkinData.SkinSection", SectionProperty<TsTreeView>());
+      .Property(L"SkinData.SkinSection", SkinSectionProperty<TsTreeView>());
   registry.Class<TsShellTreeView>(L"TsShellTreeView", L"TShellTreeView")
-      .Property(L"SkinData.SkinSection", SectionProperty<TsShellTreeView>());
+      .Property(L"SkinData.SkinSection", SkinSectionProperty<TsShellTreeView>());
   registry.Class<TsScrollBox>(L"TsScrollBox", L"TScrollBox")
-      .Property(L"SkinData.SkinSection", SectionProperty<TsScrollBox>())
+      .Property(L"SkinData.SkinSection", SkinSectionProperty<TsScrollBox>())
       .Property(L"VertScrollBar.Tracking",
                 CustomProperty<TsScrollBox>([](TsScrollBox& box, const TPropertyValue& v, TLayoutReader&) {
                   box.VertScrollBar().Tracking = ValueAsBool(v);
                 }));
   registry.Class<TsDirectoryEdit>(L"TsDirectoryEdit", L"TDirectoryEdit")
-      .Property(L"SkinData.SkinSection", SectionProperty<TsDirectoryEdit>());
+      .Property(L"SkinData.SkinSection", SkinSectionProperty<TsDirectoryEdit>());
   registry.Class<TsSkinProvider>(L"TsSkinProvider", L"TComponent")
-      .Property(L"SkinData.SkinSection", SectionProperty<TsSkinProvider>())
+      .Property(L"SkinData.SkinSection", SkinSectionProperty<TsSkinProvider>())
       .Property(L"GripMode", CustomProperty<TsSkinProvider>([](TsSkinProvider& p, const TPropertyValue& v, TLayoutReader&) {
                   p.GripMode = IdentToValue(ValueAsIdent(v), TIdentTable<TGripMode>{{L"gmNone", gmNone},
                                                                                      {L"gmRightBottom", gmRightBottom}});
