@@ -37,14 +37,16 @@ void TsEditButton::TakeOrdinaryGlyph() {
   }
   if (Images()) SetImages(nullptr);
   if (!list || index < 0 || index >= list->Count()) return;
-  if (FOrdinaryList == list && FOrdinaryIndex == index) return;
+  const TColor behind = ColorToRGB(FEdit.Color());
+  if (FOrdinaryList == list && FOrdinaryIndex == index && FOrdinaryBehind == behind) return;
   FOrdinaryList = list;
   FOrdinaryIndex = index;
+  FOrdinaryBehind = behind;
   // Drawn over the edit's colour: its soft edges blend into it, and that
   // colour (the bottom-left pixel) is the see-through one.
   const int width = std::max(1, list->Width() / pictures), height = list->Height();
   TBitmap all(list->Width(), height, pf32bit);
-  all.Canvas().Brush().SetColor(ColorToRGB(FEdit.Color()));
+  all.Canvas().Brush().SetColor(behind);
   all.Canvas().FillRect(RECT{0, 0, list->Width(), height});
   list->Draw(all.Canvas(), 0, 0, index);
   Glyph().SetSize(width, height);

@@ -50,8 +50,10 @@ class TsEditButton : public TsSpeedButton, public TacGlyphModeButton {
   TCustomComboEdit& FEdit;
   TsComboEditParts& FParts;
   std::wstring FHint;
-  TImageList* FOrdinaryList = nullptr;  // the glyph bitmap holds its picture FOrdinaryIndex
+  // The glyph bitmap holds picture FOrdinaryIndex of FOrdinaryList over FOrdinaryBehind.
+  TImageList* FOrdinaryList = nullptr;
   int FOrdinaryIndex = -1;
+  TColor FOrdinaryBehind = 0;
 };
 
 enum TPopupWindowAlign { pwaRight, pwaLeft };
