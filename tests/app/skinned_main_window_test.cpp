@@ -28,23 +28,12 @@
 #include "framework/system/wide_text.h"
 #include "skin/window/skin_provider.h"
 #include "test_support.h"
+#include "tests/skin/window_pictures.h"
 #include "user_actions.h"
 
 namespace {
 
 LRESULT Ask(HWND window, uint16_t code) { return SendMessageW(window, SKM_COMMAND, SkinCommandWParam(code), 0); }
-
-// The whole window (frame included) as the screen shows it.
-std::unique_ptr<TBitmap> WindowPicture(HWND window) {
-  RECT r{};
-  GetWindowRect(window, &r);
-  auto picture = std::make_unique<TBitmap>(r.right - r.left, r.bottom - r.top, pf32bit);
-  HDC dc = GetWindowDC(window);
-  BitBlt(picture->Canvas().Handle(), 0, 0, r.right - r.left, r.bottom - r.top, dc, 0, 0, SRCCOPY);
-  ReleaseDC(window, dc);
-  GdiFlush();
-  return picture;
-}
 
 uint32_t Rgb(TBitmap& picture, int x, int y) { return zelvan::image::GetPixel32(picture.Image(), x, y) & 0xFFFFFF; }
 
@@ -169,14 +158,14 @@ TEST(SkinnedMainWindow, WithoutASkinStartsSilentlyInTheOrdinaryLook) {
   edit->SetBounds(0, 40, main.Form->ED_fn->Width(), main.Form->ED_fn->Height());
   edit->SetColor(clWhite);
   Pump(100);
-  EXPECT_EQ(DifferingPixels(*WindowPicture(main.Form->btn_close->Handle()), *WindowPicture(button->Handle())), 0);
+  EXPECT_EQ(DifferingPixels(*GrabWindow(main.Form->btn_close->Handle()), *GrabWindow(button->Handle())), 0);
   main.Form->ED_fn->SetText(L"");
   Pump(50);
-  EXPECT_EQ(RingDifferences(*WindowPicture(main.Form->ED_fn->Handle()), *WindowPicture(edit->Handle()), 3), 0);
+  EXPECT_EQ(RingDifferences(*GrabWindow(main.Form->ED_fn->Handle()), *GrabWindow(edit->Handle()), 3), 0);
 
   // The folder box's button shows the engine's folder picture without a skin too.
   const RECT place = main.Form->ED_dir->Button().BoundsRect();
-  const auto shown = WindowPicture(main.Form->ED_dir->Handle());
+  const auto shown = GrabWindow(main.Form->ED_dir->Handle());
   int coloured = 0;
   for (int y = place.top + 2; y < place.bottom - 2; ++y) {
     for (int x = place.left + 2; x < place.right - 2; ++x) {
@@ -213,7 +202,7 @@ TEST(SkinnedMainWindow, ControlsShowWhatTheEnginePaintsForTheirSections) {
     SCOPED_TRACE(WideToUtf8(c.Control->Name()));
     EXPECT_EQ(c.Data.SkinSection(), c.Section);
     EXPECT_TRUE(form.sSkinManager1->IsValidSkinIndex(c.Data.SkinIndex));
-    const auto shown = WindowPicture(c.Control->Handle());
+    const auto shown = GrabWindow(c.Control->Handle());
     EXPECT_EQ(RingDifferences(*shown, *EnginePicture(c.Data, *c.Control), c.Ring, c.Top), 0);
   }
   // The group box shows its own cached picture of "GROUPBOX" (its sides and
@@ -222,7 +211,7 @@ TEST(SkinnedMainWindow, ControlsShowWhatTheEnginePaintsForTheirSections) {
   auto& box = dynamic_cast<TsGroupBox&>(group);
   EXPECT_EQ(box.SkinData.SkinSection(), "GROUPBOX");
   ASSERT_TRUE(box.SkinData.CacheBmp() && !box.SkinData.CacheBmp()->Empty());
-  const auto shown = WindowPicture(box.Handle());
+  const auto shown = GrabWindow(box.Handle());
   EXPECT_EQ(RingDifferences(*shown, *box.SkinData.CacheBmp(), 3, 90), 0);
 }
 
@@ -267,4 +256,37 @@ TEST(SkinnedMainWindow, PickerCyclesAndHoverPressesLeaveTheHandlesAsTheyWere) {
   EXPECT_EQ(UserObjectCount(), user) << "200 hovers and presses";
   TDirectoryEdit::OnPickerShowing() = nullptr;
   TForm1::OpenAddress() = nullptr;
+}
+
+namespace {
+
+int gPaints = 0;
+
+LRESULT CALLBACK CountPaints(int code, WPARAM wParam, LPARAM lParam) {
+  const auto* message = reinterpret_cast<const MSG*>(lParam);
+  if (code == HC_ACTION && wParam == PM_REMOVE && (message->message == WM_PAINT || message->message == WM_NCPAINT)) {
+    ++gPaints;
+  }
+  return CallNextHookEx(nullptr, code, wParam, lParam);
+}
+
+}  // namespace
+
+// Left alone, the window and its controls paint nothing, skinned or not.
+TEST(SkinnedMainWindow, AWindowLeftAlonePaintsNothing) {
+  for (TSkinOnDriveF kind : {TSkinOnDriveF::Folder, TSkinOnDriveF::None}) {
+    SCOPED_TRACE(SkinCaseName(kind));
+    TShownMain main(kind);
+    Pump(300);  // the first pictures and any fade come to their end
+    HHOOK hook = SetWindowsHookExW(WH_GETMESSAGE, CountPaints, nullptr, GetCurrentThreadId());
+    ASSERT_NE(hook, nullptr);
+    gPaints = 0;
+    Pump(600);
+    EXPECT_EQ(gPaints, 0);
+    // The count sees a paint when there is one.
+    InvalidateRect(main.Form->lv_Files->Handle(), nullptr, FALSE);
+    Pump(50);
+    UnhookWindowsHookEx(hook);
+    EXPECT_GT(gPaints, 0);
+  }
 }
