@@ -84,7 +84,11 @@ void TListView::ChangeStyle() {
 void TListView::SetViewStyle(TViewStyle style) {
   if (style == FViewStyle) return;
   FViewStyle = style;
-  ChangeStyle();
+  if (!HandleAllocated()) return;
+  // The platform changes views on a style change; making the window again
+  // would cost every row a new insert and lose what hooks it.
+  const LONG_PTR current = GetWindowLongPtrW(Handle(), GWL_STYLE);
+  SetWindowLongPtrW(Handle(), GWL_STYLE, (current & ~static_cast<LONG_PTR>(LVS_TYPEMASK)) | kViewStyles[style]);
 }
 
 void TListView::SetMultiSelect(bool value) {

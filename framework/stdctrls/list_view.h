@@ -40,7 +40,8 @@ class TListView : public TWinControl {
   TListColumns& Columns() { return FColumns; }
   TListItems& Items() { return FItems; }
   TViewStyle ViewStyle() const { return FViewStyle; }
-  void SetViewStyle(TViewStyle style);
+  // Switches the window's view in place: rows, selection and scroll state stay.
+  virtual void SetViewStyle(TViewStyle style);
   bool Checkboxes() const { return ExStyle(LVS_EX_CHECKBOXES); }
   void SetCheckboxes(bool value) { SetExStyle(LVS_EX_CHECKBOXES, value); }
   bool RowSelect() const { return ExStyle(LVS_EX_FULLROWSELECT); }

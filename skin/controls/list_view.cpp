@@ -113,6 +113,27 @@ void TsListView::RepaintHeader() {
   }
 }
 
+void TsListView::SetViewStyle(TViewStyle style) {
+  if (style == ViewStyle()) return;
+  if (!HandleAllocated()) {
+    TListView::SetViewStyle(style);
+    return;
+  }
+  FStyleChanging = true;
+  SkinData.BeginUpdate();
+  TListView::SetViewStyle(style);
+  FStyleChanging = false;
+  // A list made in another view may get its header only now.
+  if (!FhWndHeader) {
+    if (HWND header = reinterpret_cast<HWND>(SendMessageW(Handle(), LVM_GETHEADER, 0, 0))) HookHeader(header);
+  }
+  SendMessageW(Handle(), LVM_ARRANGE, LVA_DEFAULT, 0);
+  SkinData.EndUpdate(false);
+  if (!SkinActive()) return;
+  RedrawWindow(Handle(), nullptr, nullptr, RDW_ERASE | RDW_FRAME | RDW_INVALIDATE | RDW_UPDATENOW);
+  if (style == vsReport) RepaintHeader();
+}
+
 void TsListView::SelectItem(int index) {
   if (!HandleAllocated() || index < 0 || index >= ListCount()) return;
   LVITEMW item{};
@@ -218,6 +239,38 @@ void TsListView::Scroll(TMessage& message) {
     UpdateWindow(window);
     RepaintHeader();
   }
+  message.Result = 0;
+}
+
+void TsListView::PrintClient(TMessage& message) {
+  HDC dc = reinterpret_cast<HDC>(message.WParam);
+  HWND window = Handle();
+  const int saved = SaveDC(dc);
+  if (message.LParam & PRF_NONCLIENT) {
+    // Handed on from WM_PRINT: the context is the whole window's, and the
+    // rows belong inside the wrapper's edges.
+    RECT bounds{};
+    GetWindowRect(window, &bounds);
+    POINT client{0, 0};
+    ::ClientToScreen(window, &client);
+    OffsetViewportOrgEx(dc, client.x - bounds.left, client.y - bounds.top, nullptr);
+  }
+  RECT client{};
+  GetClientRect(window, &client);
+  IntersectClipRect(dc, client.left, client.top, client.right, client.bottom);
+  TListView::WndProc(message);
+  // The header is a child: printing the list alone leaves it out.
+  if (FhWndHeader && IsWindowVisible(FhWndHeader)) {
+    RECT header{};
+    GetWindowRect(FhWndHeader, &header);
+    MapWindowPoints(nullptr, window, reinterpret_cast<POINT*>(&header), 2);
+    const int inner = SaveDC(dc);
+    OffsetViewportOrgEx(dc, header.left, header.top, nullptr);
+    IntersectClipRect(dc, 0, 0, header.right - header.left, header.bottom - header.top);
+    PaintHeader(dc);
+    RestoreDC(dc, inner);
+  }
+  RestoreDC(dc, saved);
   message.Result = 0;
 }
 
@@ -370,6 +423,14 @@ void TsListView::WndProc(TMessage& message) {
         return;
       }
       break;
+    case WM_PRINTCLIENT:
+    case WM_PAINT:  // the wrapper hands a print on as a paint into the given context
+      if (ViewStyle() == vsReport && ListSW && message.WParam) {
+        PrintClient(message);
+        SkinData.CommonMessage(message);
+        return;
+      }
+      break;
     case LVM_CREATEDRAGIMAGE:
       message.Result = reinterpret_cast<LRESULT>(
           DragImage(static_cast<int>(message.WParam), reinterpret_cast<POINT*>(message.LParam)));
@@ -403,6 +464,13 @@ void TsListView::WndProc(TMessage& message) {
     case LVM_SETITEMCOUNT:
     case LVM_REDRAWITEMS:
       if (!SkinData.Updating()) RefreshScrollBars(ListSW.get());
+      break;
+    case WM_STYLECHANGED:
+      // A view change may move the rows: the list settles and the bars follow.
+      if (!ComponentState().Contains(csReading)) {
+        SendMessageW(Handle(), LVM_SCROLL, 0, 0);
+        RefreshScrollBars(ListSW.get());
+      }
       break;
     case WM_MOUSEMOVE:
       TrackHotItem();

@@ -68,6 +68,10 @@ class TsListView : public TListView {
   // Installs (skinned) or removes the skin's row drawing, keeping the user's handlers.
   void InitControl(bool skinned);
   void PaintHeader(HDC dc);
+  // Holds skin painting back while the platform changes views, then shows
+  // the new view (and its header) at once.
+  void SetViewStyle(TViewStyle style) override;
+  bool StyleChanging() const { return FStyleChanging; }
 
   void WndProc(TMessage& message) override;
   void Loaded() override;
@@ -83,6 +87,7 @@ class TsListView : public TListView {
   void AttachWrapper();
   void RepaintHeader();
   void Scroll(TMessage& message);
+  void PrintClient(TMessage& message);
   // The drag image of an item: a 32-bit copy (opaque alpha) of its bounds as
   // the list shows them, in an image list the caller frees; `at` gets the
   // bounds' top-left. Null for no such item.

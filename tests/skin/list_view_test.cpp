@@ -16,6 +16,7 @@
 #include "kit_skin_fixture.h"
 #include "window_pictures.h"
 #include "skin/controls/tree_view.h"
+#include "skin/core/window_snapshot.h"
 #include "skin/paint/skinned_text.h"
 
 namespace {
@@ -51,11 +52,11 @@ class ListViewTest : public KitSkinTest {
   }
   void UseAir() { ASSERT_TRUE(LoadSkin(*manager, SkinsFolder(), L"Air")); }
   // A report list of `rows` rows the program keeps (as the plan list does).
-  TsListView* NewList(int rows, bool rowSelect = true) {
+  TsListView* NewList(int rows, bool rowSelect = true, TViewStyle style = vsReport) {
     auto* list = Make<TsListView>(form, L"List");
     list->SkinData.SetSkinManager(manager.get());
     list->SkinData.SetSkinSection("EDIT");
-    list->SetViewStyle(vsReport);
+    list->SetViewStyle(style);
     list->SetRowSelect(rowSelect);
     list->SetBounds(10, 10, 420, 300);
     const wchar_t* captions[] = {L"No.", L"原文件名", L"改名后"};
@@ -271,6 +272,73 @@ TEST_F(ListViewTest, AfterAThumbDragThePictureEqualsAFreshRepaint) {
   auto fresh = GrabClient(window);
   EXPECT_EQ(DifferingPixels(*dragged, *fresh), 0);
   EXPECT_EQ(SendMessageW(window, LVM_GETTOPINDEX, 0, 0), top);
+  delete list;
+}
+
+TEST_F(ListViewTest, AViewChangeShowsTheNewViewWholeAndReportViewComesBackAsItWas) {
+  UseAir();
+  TsListView* list = NewList(200);
+  TakeFocusAway(*form, 500, 400);
+  list->SelectItem(3);
+  HWND window = list->Handle();
+  TacScrollWnd* wrapper = list->ScrollWnd();
+  RepaintAll(window);
+  auto report = GrabWindow(window);
+  const auto expectWhole = [&] {
+    // What the change left on screen is what a full repaint gives.
+    auto shown = GrabWindow(window);
+    RepaintAll(window);
+    auto fresh = GrabWindow(window);
+    EXPECT_EQ(DifferingPixels(*shown, *fresh), 0);
+  };
+  for (TViewStyle other : {vsList, vsSmallIcon, vsIcon}) {
+    SCOPED_TRACE(other);
+    list->SetViewStyle(other);
+    Pump(10);
+    EXPECT_EQ(list->Handle(), window);
+    EXPECT_EQ(list->ScrollWnd(), wrapper) << "the same window keeps its wrapper";
+    EXPECT_FALSE(IsWindowVisible(list->HeaderHandle()));
+    expectWhole();
+    list->SetViewStyle(vsReport);
+    Pump(10);
+    EXPECT_FALSE(list->StyleChanging());
+    expectWhole();
+    auto back = GrabWindow(window);
+    EXPECT_EQ(DifferingPixels(*report, *back), 0) << "header, rows and bars as before";
+  }
+  delete list;
+  // A list made in another view gets its skinned header when it turns to report view.
+  TsListView* late = NewList(200, true, vsIcon);
+  TakeFocusAway(*form, 500, 400);
+  late->SetViewStyle(vsReport);
+  late->SelectItem(3);
+  Pump(10);
+  ASSERT_NE(late->HeaderHandle(), nullptr);
+  RepaintAll(late->Handle());
+  auto made = GrabWindow(late->Handle());
+  EXPECT_EQ(DifferingPixels(*report, *made), 0);
+  delete late;
+}
+
+TEST_F(ListViewTest, APrintedListIsTheListAsShown) {
+  // Fades and snapshots print windows: the printed list, header and selection
+  // included, must be what the screen shows, whichever way it is printed.
+  UseAir();
+  TsListView* list = NewList(200);
+  HWND window = list->Handle();
+  ::SetFocus(window);
+  list->SelectItem(2);
+  Pump(10);
+  RepaintAll(window);
+  auto shown = GrabWindow(window);
+  TBitmap printed(shown->Width(), shown->Height(), pf32bit);
+  SendMessageW(window, WM_PRINT, reinterpret_cast<WPARAM>(printed.Canvas().Handle()),
+               PRF_NONCLIENT | PRF_CLIENT | PRF_CHILDREN | PRF_ERASEBKGND);
+  GdiFlush();
+  EXPECT_EQ(DifferingPixels(*shown, printed), 0) << "printed whole";
+  auto snapshot = SnapshotWindow(window);
+  ASSERT_NE(snapshot, nullptr);
+  EXPECT_EQ(DifferingPixels(*shown, *snapshot), 0) << "frame, client and children printed apart";
   delete list;
 }
 

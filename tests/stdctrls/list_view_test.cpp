@@ -239,4 +239,31 @@ TEST(ListView, UpdatesHoldPaintingBack) {
   EXPECT_TRUE(GetUpdateRect(f.View->Handle(), &update, FALSE));  // painted anew afterwards
 }
 
+TEST(ListView, AViewChangeKeepsTheWindowItsRowsAndTheSelection) {
+  TListFixture f;
+  const TRows rows{{L"1", L"a.txt", L"新1.txt", L"√"}, {L"2", L"b.txt", L"", L""}};
+  f.Fill(rows);
+  f.View->Items()[1].SetSelected(true);
+  HWND window = f.View->Handle();
+  HWND header = reinterpret_cast<HWND>(SendMessageW(window, LVM_GETHEADER, 0, 0));
+  const struct {
+    TViewStyle Style;
+    DWORD Bits;
+  } views[] = {{vsIcon, LVS_ICON}, {vsSmallIcon, LVS_SMALLICON}, {vsList, LVS_LIST}, {vsReport, LVS_REPORT}};
+  for (const auto& view : views) {
+    f.View->SetViewStyle(view.Style);
+    SCOPED_TRACE(view.Bits);
+    EXPECT_EQ(f.View->Handle(), window);
+    EXPECT_EQ(static_cast<DWORD>(GetWindowLongPtrW(window, GWL_STYLE) & LVS_TYPEMASK), view.Bits);
+    EXPECT_EQ(WindowRows(*f.View), rows);
+    EXPECT_EQ(f.View->Selected(), &f.View->Items()[1]);
+    // The header shows in report view only.
+    HWND now = reinterpret_cast<HWND>(SendMessageW(window, LVM_GETHEADER, 0, 0));
+    EXPECT_EQ(now != nullptr && IsWindowVisible(now) != FALSE, view.Style == vsReport);
+    if (view.Style == vsReport) {
+      EXPECT_EQ(now, header) << "the same header comes back";
+    }
+  }
+}
+
 }  // namespace
