@@ -267,28 +267,8 @@ bool TsEditSkin::Dispatch(TMessage& message) {
   }
 }
 
-void TsEditSkin::FollowLabel(UINT msg) {
-  if (!FBoundLabel || !FBoundLabel->TheLabel()) return;
-  TsEditLabel& label = *FBoundLabel->TheLabel();
-  switch (msg) {
-    case WM_SIZE:
-    case WM_WINDOWPOSCHANGED:
-      FBoundLabel->AlignLabel();
-      break;
-    case CM_VISIBLECHANGED:
-      label.SetVisible(FEdit.Visible());
-      FBoundLabel->AlignLabel();
-      break;
-    case CM_ENABLEDCHANGED:
-      label.SetEnabled(FEdit.Enabled() || DisabledKind != zelvan::paint::dkBlended);
-      break;
-    default:
-      break;
-  }
-}
-
 void TsEditSkin::AfterFramework(TMessage& message) {
-  FollowLabel(message.Msg);
+  if (FBoundLabel) FBoundLabel->Follow(message.Msg, FEdit.Enabled() || DisabledKind != zelvan::paint::dkBlended);
   FData.CommonMessage(message);
   if (!FData.Skinned() || Destroying(FEdit)) return;
   switch (message.Msg) {

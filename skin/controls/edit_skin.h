@@ -85,7 +85,6 @@ class TsEditSkin {
   bool PaintsHeldBack() const;
   void PaintText(TBitmap& cache, int state);
   bool CacheStale() const;
-  void FollowLabel(UINT msg);
 
   TCustomEdit& FEdit;
   TsCommonData& FData;

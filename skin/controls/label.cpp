@@ -165,7 +165,9 @@ void TsBoundLabel::ApplyAlignment() {
   }
 }
 
-void TsBoundLabel::Follow(UINT msg) {
+void TsBoundLabel::Follow(UINT msg) { Follow(msg, FControl->Enabled()); }
+
+void TsBoundLabel::Follow(UINT msg, bool labelEnabled) {
   if (!FTheLabel) return;
   switch (msg) {
     case WM_SIZE:
@@ -175,6 +177,9 @@ void TsBoundLabel::Follow(UINT msg) {
     case CM_VISIBLECHANGED:
       FTheLabel->SetVisible(FControl->Visible());
       AlignLabel();
+      break;
+    case CM_ENABLEDCHANGED:
+      FTheLabel->SetEnabled(labelEnabled);
       break;
     default:
       break;

@@ -88,9 +88,11 @@ class TsBoundLabel : public TObject {
   TsEditLabel* TheLabel() const { return FTheLabel; }
   // Places the label beside the control by the layout.
   void AlignLabel();
-  // After the control handled msg: the label keeps its place and visibility
-  // (controls without a disabled look of their own; edits follow their own).
+  // After the control handled msg: the label keeps its place, visibility and
+  // enabled state. A control whose disabled look is its own (an edit not
+  // blended) keeps its label enabled: pass labelEnabled.
   void Follow(UINT msg);
+  void Follow(UINT msg, bool labelEnabled);
 
  private:
   void ApplyAlignment();

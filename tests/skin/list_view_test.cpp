@@ -497,7 +497,7 @@ TEST_F(ListViewTest, MadePaintedHoveredAndFreedListsKeepHandlesSteady) {
       5);
 }
 
-TEST_F(ListViewTest, TheBoundLabelsOfListAndTreeFollowTheirPlaceAndVisibility) {
+TEST_F(ListViewTest, TheBoundLabelsOfListAndTreeFollowTheirPlaceVisibilityAndEnabledState) {
   UseAir();
   auto* list = NewList(5);
   auto* tree = Make<TsTreeView>(form, L"Tree");
@@ -526,6 +526,10 @@ TEST_F(ListViewTest, TheBoundLabelsOfListAndTreeFollowTheirPlaceAndVisibility) {
     c.control->SetVisible(true);
     EXPECT_TRUE(label->Visible());
     EXPECT_TRUE(beside()) << "moved while hidden, beside it again when shown";
+    c.control->SetEnabled(false);
+    EXPECT_FALSE(label->Enabled());
+    c.control->SetEnabled(true);
+    EXPECT_TRUE(label->Enabled());
   }
   delete tree;
   delete list;
