@@ -50,6 +50,18 @@ void TListItem::SetChecked(bool checked) {
   SetState(LVIS_STATEIMAGEMASK, INDEXTOSTATEIMAGEMASK(checked ? 2 : 1));
 }
 
+void TListItem::SetGroupID(int groupId) {
+  if (groupId < 0) groupId = -1;
+  if (groupId == FGroupID) return;
+  FGroupID = groupId;
+  if (!FOwner.HandleAllocated() || FOwner.OwnerData()) return;
+  LVITEMW item{};
+  item.mask = LVIF_GROUPID;
+  item.iItem = Index();
+  item.iGroupId = FGroupID < 0 ? I_GROUPIDNONE : FGroupID;
+  SendMessageW(FOwner.Handle(), LVM_SETITEMW, 0, reinterpret_cast<LPARAM>(&item));
+}
+
 UINT TListItem::State(UINT mask) const {
   if (!FOwner.HandleAllocated()) return FStoredState & mask;
   return static_cast<UINT>(
@@ -72,6 +84,10 @@ void TListItem::Insert(HWND window, int index) const {
   item.iItem = index;
   item.pszText = LPSTR_TEXTCALLBACKW;
   item.lParam = reinterpret_cast<LPARAM>(this);
+  if (FGroupID >= 0) {
+    item.mask |= LVIF_GROUPID;
+    item.iGroupId = FGroupID;
+  }
   SendMessageW(window, LVM_INSERTITEMW, 0, reinterpret_cast<LPARAM>(&item));
   LVITEMW cell{};
   cell.pszText = LPSTR_TEXTCALLBACKW;

@@ -33,6 +33,9 @@ class TListItem {
   bool Checked() const;
   void SetChecked(bool checked);
   TListView& Owner() const { return FOwner; }
+  // The group the row shows in while the list's GroupView is on; -1 none.
+  int GroupID() const { return FGroupID; }
+  void SetGroupID(int groupId);
 
  private:
   friend class TListItems;
@@ -47,6 +50,7 @@ class TListItem {
   std::wstring FCaption;
   std::vector<std::wstring> FSubItems;
   void* FData = nullptr;
+  int FGroupID = -1;
   // Selection and check marks while the window does not exist.
   UINT FStoredState = 0;
 };

@@ -10,7 +10,8 @@ constexpr DWORD kViewStyles[] = {LVS_ICON, LVS_SMALLICON, LVS_LIST, LVS_REPORT};
 
 }  // namespace
 
-TListView::TListView(TComponent* owner) : TWinControl(owner), FColumns(*this), FItems(*this) {
+TListView::TListView(TComponent* owner)
+    : TWinControl(owner), FColumns(*this), FItems(*this), FGroups(*this) {
   ControlStyle() = TControlStyle{csCaptureMouse, csClickEvents, csDoubleClicks};
   SetTabStop(true);
   SetBounds(0, 0, 250, 150);
@@ -42,6 +43,10 @@ void TListView::CreateWnd() {
   SendMessageW(window, LVM_SETTEXTBKCOLOR, 0, static_cast<LPARAM>(ColorToRGB(Color())));
   SendMessageW(window, LVM_SETTEXTCOLOR, 0, static_cast<LPARAM>(ColorToRGB(Font().Color())));
   FColumns.InsertAll(window);
+  // Groups before rows: a row names its group as it goes in.
+  if (FGroupHeaderImages) SendMessageW(window, LVM_SETIMAGELIST, LVSIL_GROUPHEADER, reinterpret_cast<LPARAM>(FGroupHeaderImages));
+  FGroups.InsertAll(window);
+  if (FGroupView) SendMessageW(window, LVM_ENABLEGROUPVIEW, TRUE, 0);
   FItems.InsertAll(window);
   if (FOwnerData && OnData) SendMessageW(window, LVM_SETITEMCOUNT, static_cast<WPARAM>(FDataCount), 0);
 }
@@ -89,6 +94,20 @@ void TListView::SetViewStyle(TViewStyle style) {
   // would cost every row a new insert and lose what hooks it.
   const LONG_PTR current = GetWindowLongPtrW(Handle(), GWL_STYLE);
   SetWindowLongPtrW(Handle(), GWL_STYLE, (current & ~static_cast<LONG_PTR>(LVS_TYPEMASK)) | kViewStyles[style]);
+}
+
+void TListView::SetGroupView(bool value) {
+  if (value == FGroupView) return;
+  FGroupView = value;
+  if (HandleAllocated()) SendMessageW(Handle(), LVM_ENABLEGROUPVIEW, value ? TRUE : FALSE, 0);
+}
+
+void TListView::SetGroupHeaderImages(HIMAGELIST images) {
+  if (images == FGroupHeaderImages) return;
+  FGroupHeaderImages = images;
+  if (HandleAllocated()) {
+    SendMessageW(Handle(), LVM_SETIMAGELIST, LVSIL_GROUPHEADER, reinterpret_cast<LPARAM>(images));
+  }
 }
 
 void TListView::SetMultiSelect(bool value) {

@@ -9,6 +9,7 @@
 
 #include "framework/controls/win_control.h"
 #include "framework/stdctrls/list_columns.h"
+#include "framework/stdctrls/list_groups.h"
 #include "framework/stdctrls/list_items.h"
 
 enum TViewStyle { vsIcon, vsSmallIcon, vsList, vsReport };
@@ -39,6 +40,13 @@ class TListView : public TWinControl {
 
   TListColumns& Columns() { return FColumns; }
   TListItems& Items() { return FItems; }
+  TListGroups& Groups() { return FGroups; }
+  // Rows shown under their groups' headers (where the platform has groups).
+  bool GroupView() const { return FGroupView; }
+  void SetGroupView(bool value);
+  // The images group headers show (TListGroup::TitleImage); the list does not own them.
+  HIMAGELIST GroupHeaderImages() const { return FGroupHeaderImages; }
+  void SetGroupHeaderImages(HIMAGELIST images);
   TViewStyle ViewStyle() const { return FViewStyle; }
   // Switches the window's view in place: rows, selection and scroll state stay.
   virtual void SetViewStyle(TViewStyle style);
@@ -95,6 +103,9 @@ class TListView : public TWinControl {
 
   TListColumns FColumns;
   TListItems FItems;
+  TListGroups FGroups;
+  bool FGroupView = false;
+  HIMAGELIST FGroupHeaderImages = nullptr;
   TViewStyle FViewStyle = vsIcon;
   DWORD FExStyle = 0;
   bool FMultiSelect = false;

@@ -222,10 +222,13 @@ void TsListView::Scroll(TMessage& message) {
   SCROLLINFO info{sizeof(info), SIF_TRACKPOS | SIF_POS, 0, 0, 0, 0, 0};
   GetScrollInfo(window, vertical ? SB_VERT : SB_HORZ, &info);
   const int position = message.LParam ? static_cast<int>(message.LParam) : info.nTrackPos;
-  const int last = vertical ? static_cast<int>(SendMessageW(window, LVM_GETTOPINDEX, 0, 0)) : info.nPos;
+  // A report list with groups scrolls by pixels, as its bar counts; without
+  // them the bar counts rows.
+  const bool byRows = vertical && ViewStyle() == vsReport && !GroupView();
+  const int last = byRows ? static_cast<int>(SendMessageW(window, LVM_GETTOPINDEX, 0, 0)) : info.nPos;
   int d = position - last;
   if (d == 0) return;
-  if (vertical && ViewStyle() == vsReport) {
+  if (byRows) {
     RECT r{LVIR_BOUNDS, 0, 0, 0};
     SendMessageW(window, LVM_GETITEMRECT, 0, reinterpret_cast<LPARAM>(&r));
     d *= std::max<int>(1, r.bottom - r.top);

@@ -266,4 +266,76 @@ TEST(ListView, AViewChangeKeepsTheWindowItsRowsAndTheSelection) {
   }
 }
 
+// What a list window is told about groups, in order, as the thread's
+// messages show it (the window may be made anew while it is watched).
+struct TGroupMessages {
+  std::vector<std::wstring> Seen;
+  static TGroupMessages* Current;
+  HHOOK Hook = SetWindowsHookExW(WH_CALLWNDPROC, &TGroupMessages::Record, nullptr, GetCurrentThreadId());
+  TGroupMessages() { Current = this; }
+  ~TGroupMessages() {
+    UnhookWindowsHookEx(Hook);
+    Current = nullptr;
+  }
+  static LRESULT CALLBACK Record(int code, WPARAM wParam, LPARAM lParam) {
+    const auto* sent = reinterpret_cast<const CWPSTRUCT*>(lParam);
+    if (code == HC_ACTION && Current) Current->Note(*sent);
+    return CallNextHookEx(nullptr, code, wParam, lParam);
+  }
+  void Note(const CWPSTRUCT& m) {
+    switch (m.message) {
+      case LVM_ENABLEGROUPVIEW:
+        Seen.push_back(L"group view " + std::to_wstring(m.wParam));
+        break;
+      case LVM_SETIMAGELIST:
+        if (m.wParam == LVSIL_GROUPHEADER) Seen.push_back(m.lParam ? L"header images" : L"no header images");
+        break;
+      case LVM_INSERTGROUP: {
+        const auto* group = reinterpret_cast<const LVGROUP*>(m.lParam);
+        Seen.push_back(L"group " + std::to_wstring(group->iGroupId) + L" " + group->pszHeader);
+        break;
+      }
+      case LVM_INSERTITEMW: {
+        const auto* item = reinterpret_cast<const LVITEMW*>(m.lParam);
+        Seen.push_back(L"row " + std::to_wstring(item->iItem) + L" in " +
+                       ((item->mask & LVIF_GROUPID) ? std::to_wstring(item->iGroupId) : L"none"));
+        break;
+      }
+      default:
+        break;
+    }
+  }
+};
+TGroupMessages* TGroupMessages::Current = nullptr;
+
+TEST(ListView, GroupsAndTheRowsGroupsReachEveryWindowTheListMakes) {
+  TListFixture f;
+  f.Fill({{L"1"}, {L"2"}, {L"3"}});
+  HIMAGELIST images = ImageList_Create(16, 16, ILC_COLOR32, 1, 1);
+  TListGroup& pictures = f.View->Groups().Add();
+  pictures.SetHeader(L"图片");
+  TListGroup& documents = f.View->Groups().Add();
+  documents.SetHeader(L"文档");
+  ASSERT_NE(pictures.GroupID(), documents.GroupID());
+  EXPECT_EQ(f.View->Groups().FindByID(documents.GroupID()), &documents);
+  f.View->Items()[0].SetGroupID(documents.GroupID());
+  f.View->Items()[2].SetGroupID(pictures.GroupID());
+  f.View->SetGroupView(true);
+  f.View->SetGroupHeaderImages(images);
+  const std::wstring p = std::to_wstring(pictures.GroupID()), d = std::to_wstring(documents.GroupID());
+  TGroupMessages messages;
+  f.View->RecreateWnd();
+  // Groups go in before the rows that name them.
+  const std::vector<std::wstring> expected{L"header images", L"group " + p + L" 图片", L"group " + d + L" 文档",
+                                           L"group view 1", L"row 0 in " + d, L"row 1 in none",
+                                           L"row 2 in " + p};
+  EXPECT_EQ(messages.Seen, expected);
+  EXPECT_TRUE(f.View->GroupView());
+  EXPECT_EQ(f.View->GroupHeaderImages(), images);
+  f.View->Groups().Clear();
+  EXPECT_EQ(f.View->Groups().Count(), 0);
+  f.Form.reset();  // the window goes before the images it shows
+  ImageList_Destroy(images);
+}
+
 }  // namespace
