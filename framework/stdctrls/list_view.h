@@ -59,6 +59,9 @@ class TListView : public TWinControl {
   // Asks the platform for flat scroll bars (LVS_EX_FLATSB).
   bool FlatScrollBars() const { return ExStyle(LVS_EX_FLATSB); }
   void SetFlatScrollBars(bool value) { SetExStyle(LVS_EX_FLATSB, value); }
+  // The platform paints the list off screen first (no flicker on focus and scroll).
+  bool DoubleBuffered() const { return ExStyle(LVS_EX_DOUBLEBUFFER); }
+  void SetDoubleBuffered(bool value) { SetExStyle(LVS_EX_DOUBLEBUFFER, value); }
   bool MultiSelect() const { return FMultiSelect; }
   void SetMultiSelect(bool value);
   bool ReadOnly() const { return FReadOnly; }

@@ -215,7 +215,8 @@ TEST(ListView, ExtendedStylesIncludingFlatScrollBarsReachTheWindow) {
   } cases[] = {{&TListView::SetFlatScrollBars, LVS_EX_FLATSB},
                {&TListView::SetRowSelect, LVS_EX_FULLROWSELECT},
                {&TListView::SetGridLines, LVS_EX_GRIDLINES},
-               {&TListView::SetCheckboxes, LVS_EX_CHECKBOXES}};
+               {&TListView::SetCheckboxes, LVS_EX_CHECKBOXES},
+               {&TListView::SetDoubleBuffered, LVS_EX_DOUBLEBUFFER}};
   for (const TCase& c : cases) {
     (f.View->*c.Set)(true);
     EXPECT_TRUE(SendMessageW(f.View->Handle(), LVM_GETEXTENDEDLISTVIEWSTYLE, 0, 0) & c.Flag) << c.Flag;
