@@ -37,6 +37,12 @@ enum TControlStateItem {
 };
 using TControlState = TSet<TControlStateItem>;
 
+// A windowed control's bevel: drawn between its border and its client area.
+enum TBevelKind { bkNone, bkTile, bkSoft, bkFlat };
+enum TBevelCut { bvNone, bvLowered, bvRaised, bvSpace };
+enum TBevelEdge { beLeft, beTop, beRight, beBottom };
+using TBevelEdges = TSet<TBevelEdge>;
+
 enum TMouseButton { mbLeft, mbRight, mbMiddle };
 enum TShiftStateItem { ssShift, ssAlt, ssCtrl, ssLeft, ssRight, ssMiddle, ssDouble };
 using TShiftState = TSet<TShiftStateItem>;

@@ -40,6 +40,20 @@ class TWinControl : public TControl {
   static TWinControl* CreatingControl();
   WNDPROC DefWndProc() const { return FDefWndProc; }
 
+  // --- bevel, between the window's border and its client area (none by default)
+  TBevelKind BevelKind() const { return FBevelKind; }
+  void SetBevelKind(TBevelKind kind);
+  TBevelCut BevelInner() const { return FBevelInner; }
+  void SetBevelInner(TBevelCut cut);
+  TBevelCut BevelOuter() const { return FBevelOuter; }
+  void SetBevelOuter(TBevelCut cut);
+  TBevelEdges BevelEdges() const { return FBevelEdges; }
+  void SetBevelEdges(TBevelEdges edges);
+  int BevelWidth() const { return FBevelWidth; }
+  void SetBevelWidth(int width);
+  // Pixels the bevel takes on each edge it is drawn on (0 without a kind).
+  int BevelSize() const;
+
   // --- children, in insertion (and painting) order
   int ControlCount() const { return static_cast<int>(FControls.size()); }
   TControl* Controls(int index) const { return FControls.at(static_cast<size_t>(index)); }
@@ -116,6 +130,10 @@ class TWinControl : public TControl {
   void HandleFocusMessage(TMessage& message);
   void HandleStateNotification(TMessage& message);
   void SortTabList();
+  // The bevel's share of the frame (win_control_bevel.cpp).
+  void BevelChanged();
+  void BevelCalcSize(TMessage& message);
+  void PaintBevel();
 
   HWND FHandle = nullptr;
   WNDPROC FDefWndProc = DefWindowProcW;
@@ -126,4 +144,9 @@ class TWinControl : public TControl {
   bool FTrackingMouseLeave = false;
   SIZE FClientSize{0, 0};
   TBrush FBrush;
+  TBevelKind FBevelKind = bkNone;
+  TBevelCut FBevelInner = bvRaised;
+  TBevelCut FBevelOuter = bvLowered;
+  TBevelEdges FBevelEdges{beLeft, beTop, beRight, beBottom};
+  int FBevelWidth = 1;
 };

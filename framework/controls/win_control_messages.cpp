@@ -72,6 +72,16 @@ void TWinControl::WndProc(TMessage& message) {
       DefaultHandler(message);
       UpdateBounds();
       return;
+    case WM_NCCALCSIZE:
+      if (FBevelKind != bkNone) return BevelCalcSize(message);
+      break;
+    case WM_NCPAINT:
+      if (FBevelKind != bkNone) {
+        DefaultHandler(message);
+        PaintBevel();
+        return;
+      }
+      break;
     case WM_DESTROY:
       // The text lives in the window; keep it for a window made again later.
       if (FHandle) {

@@ -5,7 +5,7 @@
 namespace {
 
 void DrawBevel(HDC dc, RECT& rect, TBevelCut cut) {
-  if (cut == bvNone) return;
+  if (cut == bvNone || cut == bvSpace) return;
   DrawEdge(dc, &rect, cut == bvRaised ? BDR_RAISEDINNER : BDR_SUNKENOUTER, BF_RECT | BF_ADJUST);
 }
 

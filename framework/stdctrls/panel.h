@@ -4,8 +4,6 @@
 
 #include "framework/controls/win_control.h"
 
-enum TBevelCut { bvNone, bvLowered, bvRaised };
-
 class TPanel : public TWinControl {
  public:
   explicit TPanel(TComponent* owner);

@@ -43,7 +43,8 @@ std::wstring PasswordText(const std::wstring& text, wchar_t passwordChar) {
 TsEditSkin::TsEditSkin(TCustomEdit& edit, TsCommonData& data, TsEditOwner& owner, TsBoundLabel* boundLabel)
     : FEdit(edit), FData(data), FOwner(owner), FBoundLabel(boundLabel) {}
 
-int TsEditSkin::BorderWidth() const { return FEdit.BorderStyle() == bsSingleBorder ? 2 : 0; }
+// The frame the skin paints: the platform's border and, inside it, a bevel.
+int TsEditSkin::BorderWidth() const { return FEdit.BorderStyle() == bsSingleBorder ? 2 + FEdit.BevelSize() : 0; }
 
 // ---------------------------------------------------------------- painting
 

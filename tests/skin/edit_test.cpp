@@ -97,6 +97,18 @@ TEST_F(EditTest, UnfocusedPictureIsTheSectionsFrameAndTheSkinnedText) {
     EXPECT_EQ(DifferingPixels(*shown, *expected), 0) << (skin == airSkin ? "Air" : "Kit");
     delete edit;
   }
+  // A bevel widens the frame the skin paints and moves the text in.
+  {
+    TsEdit* beveled = Edit<TsEdit>(airSkin, L"Zelvan 12", 120);
+    beveled->SetBevelKind(bkTile);
+    RedrawWindow(beveled->Handle(), nullptr, nullptr, RDW_INVALIDATE | RDW_FRAME | RDW_UPDATENOW);
+    Pump(20);
+    const int a = 2 + 2;
+    std::unique_ptr<TBitmap> expected =
+        Expected(*beveled, 0, L"Zelvan 12", RECT{a + 1, a + 1, beveled->Width() - a - 1, beveled->Height() - a});
+    EXPECT_EQ(DifferingPixels(*WindowPicture(*beveled), *expected), 0) << "beveled";
+    delete beveled;
+  }
   // Air's frame is not the plain background: the comparison saw a frame.
   TsEdit* edit = Edit<TsEdit>(airSkin, L"");
   auto plain = std::make_unique<TBitmap>(edit->Width(), edit->Height(), pf32bit);
