@@ -26,13 +26,20 @@ COLORREF WindowPixel(HWND window, int x, int y) {
   return c;
 }
 
-TEST(Bevel, TakesRoomOnTheChosenEdgesOnly) {
-  std::unique_ptr<TForm> form{NewForm(500, 400)};
-  auto* list = new TListView(form.get());
-  list->SetParent(form.get());
+// A report list of `rows` rows on the form.
+TListView* NewList(TForm& form, int rows) {
+  auto* list = new TListView(&form);
+  list->SetParent(&form);
   list->SetViewStyle(vsReport);
   list->SetBounds(10, 10, 300, 200);
   list->Columns().Add().SetWidth(100);
+  for (int i = 0; i < rows; ++i) list->Items().Add().SetCaption(std::to_wstring(i));
+  return list;
+}
+
+TEST(Bevel, TakesRoomOnTheChosenEdgesOnly) {
+  std::unique_ptr<TForm> form{NewForm(500, 400)};
+  TListView* list = NewList(*form, 0);
   HWND window = list->Handle();
   const RECT plain = ClientInset(window);
   const TBevelEdges all{beLeft, beTop, beRight, beBottom};
@@ -70,12 +77,7 @@ TEST(Bevel, TakesRoomOnTheChosenEdgesOnly) {
 
 TEST(Bevel, ALoweredOuterCutLiesOutsideTheScrollBars) {
   std::unique_ptr<TForm> form{NewForm(500, 400)};
-  auto* list = new TListView(form.get());
-  list->SetParent(form.get());
-  list->SetViewStyle(vsReport);
-  list->SetBounds(10, 10, 300, 200);
-  list->Columns().Add().SetWidth(100);
-  for (int i = 0; i < 50; ++i) list->Items().Add().SetCaption(std::to_wstring(i));
+  TListView* list = NewList(*form, 50);
   HWND window = list->Handle();
   ASSERT_TRUE(GetWindowLongPtrW(window, GWL_STYLE) & WS_VSCROLL);
   const RECT plain = ClientInset(window);
