@@ -197,6 +197,22 @@ void TsListView::TrackHotItem() {
   }
 }
 
+void TsListView::InvalidateSelectedRows() {
+  HWND window = Handle();
+  // Only the rows on screen: a long list may hold many selected rows.
+  const int top = ViewStyle() == vsReport ? static_cast<int>(SendMessageW(window, LVM_GETTOPINDEX, 0, 0)) : 0;
+  const int last = ViewStyle() == vsReport ? top + static_cast<int>(SendMessageW(window, LVM_GETCOUNTPERPAGE, 0, 0))
+                                           : ListCount() - 1;
+  int index = static_cast<int>(SendMessageW(window, LVM_GETNEXTITEM, static_cast<WPARAM>(top - 1), LVNI_SELECTED));
+  while (index >= 0 && index <= last) {
+    RECT r{LVIR_BOUNDS, 0, 0, 0};
+    if (SendMessageW(window, LVM_GETITEMRECT, static_cast<WPARAM>(index), reinterpret_cast<LPARAM>(&r))) {
+      InvalidateRect(window, &r, FALSE);
+    }
+    index = static_cast<int>(SendMessageW(window, LVM_GETNEXTITEM, static_cast<WPARAM>(index), LVNI_SELECTED));
+  }
+}
+
 void TsListView::ForgetHotItem() {
   if (HotItem < 0) return;
   RECT r{LVIR_BOUNDS, 0, 0, 0};
@@ -405,8 +421,7 @@ void TsListView::WndProc(TMessage& message) {
     case WM_KILLFOCUS:
       TListView::WndProc(message);
       SkinData.CommonMessage(message);
-      // Every selected row's mark follows the focus.
-      InvalidateRect(Handle(), nullptr, FALSE);
+      InvalidateSelectedRows();  // their mark follows the focus
       return;
     case WM_PARENTNOTIFY:
       if (LOWORD(message.WParam) == WM_CREATE) {

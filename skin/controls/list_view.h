@@ -94,6 +94,7 @@ class TsListView : public TListView {
   HIMAGELIST DragImage(int index, POINT* at);
   void TrackHotItem();
   void ForgetHotItem();
+  void InvalidateSelectedRows();
   int ListCount();
   void ResizeNotify(const NMHEADERW& header);
 
