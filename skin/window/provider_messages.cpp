@@ -462,7 +462,7 @@ void TsSkinProvider::MinMaxInfo(TMessage& m, const TWndMethod& next) {
     GetMonitorInfoW(monitor, &mi);
     const RECT work = WorkArea(window, nullptr);
     const auto bounds = zelvan::paint::MaximizedBounds({mi.rcMonitor.left, mi.rcMonitor.top, mi.rcMonitor.right, mi.rcMonitor.bottom},
-                                                       {work.left, work.top, work.right, work.bottom}, FrameWidth());
+                                                       {work.left, work.top, work.right, work.bottom}, PlatformFrameWidth());
     info->ptMaxPosition = POINT{bounds.Position.X, bounds.Position.Y};
     info->ptMaxSize = POINT{bounds.Size.X, bounds.Size.Y};
   }

@@ -299,6 +299,10 @@ bool TsSkinProvider::IsSizeable() const {
 // platform adds to the metric; the metric serves while minimised.
 int TsSkinProvider::FrameWidth() const {
   if (ExBorders()) return SkinData.SkinManager()->SkinData->ExBorderWidth;
+  return PlatformFrameWidth();
+}
+
+int TsSkinProvider::PlatformFrameWidth() const {
   const TWindowFacts& f = Facts();
   const bool thick = f.Style & WS_THICKFRAME;
   const bool thin = (f.Style & (WS_BORDER | WS_DLGFRAME)) != 0;

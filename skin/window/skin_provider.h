@@ -124,6 +124,8 @@ class TsSkinProvider : public TComponent, public TacProviderLink {
   // extended frame's top-left, which CacheOrigin gives in window coordinates.
   int FrameWidth() const;
   int FrameHeight() const;
+  // The platform's sizing frame, whatever frame is drawn.
+  int PlatformFrameWidth() const;
   int BorderWidth() const { return FrameWidth(); }
   int CaptionHeight() const;
   int CaptionMetric() const;
