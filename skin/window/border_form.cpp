@@ -191,19 +191,34 @@ void TacBorderForm::Paint(int width, int height, const TRect& hole) {
   ++FPaints;
 }
 
-void TacBorderForm::UpdateRgn() {
-  if (!sp || !FPicture) return;
-  const zelvan::paint::TBorderRegion made = zelvan::paint::MakeBorderRegion(
-      FPicture->Width(), FPicture->Height(), ShadowSize(), sp->FrameWidth(), FMaximized, FPicture->Image());
+std::vector<TRect> TacBorderForm::RegionSource(int width, int height) const {
+  if (!sp || !FPicture) return {};
+  const zelvan::paint::TBorderRegion made = zelvan::paint::MakeBorderRegion(width, height, ShadowSize(), sp->FrameWidth(),
+                                                                            FMaximized, FPicture->Image());
   std::vector<TRect> source{made.Whole};
   source.insert(source.end(), made.Cut.begin(), made.Cut.end());
-  if (FRegionSet && source == FRegion) return;
-  HRGN region = CreateRectRgn(made.Whole.Left, made.Whole.Top, made.Whole.Right, made.Whole.Bottom);
-  if (!region) return;
-  if (HRGN cut = frame_paint::RectsRegion(made.Cut)) {
+  return source;
+}
+
+// The first rectangle of a source is the whole, the others are cut out of it.
+HRGN TacBorderForm::MakeRgn(int width, int height) const {
+  const std::vector<TRect> source = RegionSource(width, height);
+  if (source.empty()) return nullptr;
+  HRGN region = CreateRectRgn(source[0].Left, source[0].Top, source[0].Right, source[0].Bottom);
+  if (!region || source.size() == 1) return region;
+  if (HRGN cut = frame_paint::RectsRegion(std::vector<TRect>(source.begin() + 1, source.end()))) {
     CombineRgn(region, region, cut, RGN_DIFF);
     DeleteObject(cut);
   }
+  return region;
+}
+
+void TacBorderForm::UpdateRgn() {
+  if (!sp || !FPicture) return;
+  std::vector<TRect> source = RegionSource(FPicture->Width(), FPicture->Height());
+  if (FRegionSet && source == FRegion) return;
+  HRGN region = MakeRgn(FPicture->Width(), FPicture->Height());
+  if (!region) return;
   if (!SetWindowRgn(FWindow, region, FALSE)) {
     DeleteObject(region);  // the system owns it only after success
     return;

@@ -66,6 +66,11 @@ class TacBorderForm {
   bool Ex_WMSetCursor(int hitCode);
   // The point (window coordinates) lies on the shadow, not on the frame.
   bool MouseAboveTheShadow(POINT point) const;
+  // The window's region for a size of the picture last painted (the caller
+  // owns it; null without a frame or picture).
+  HRGN MakeRgn(int width, int height) const;
+  // Sets the region anew when what it is made from changed.
+  void UpdateRgn();
 
  private:
   static LRESULT CALLBACK WindowProc(HWND window, UINT msg, WPARAM wParam, LPARAM lParam);
@@ -75,8 +80,8 @@ class TacBorderForm {
   // Where the window goes (screen coordinates).
   zelvan::paint::TRect Bounds() const;
   void Paint(int width, int height, const zelvan::paint::TRect& hole);
-  // MakeRgn and its application: set only when it changed.
-  void UpdateRgn();
+  // What MakeRgn builds: the whole window less its see-through parts.
+  std::vector<zelvan::paint::TRect> RegionSource(int width, int height) const;
 
   HWND FForm;
   TsSkinManager* FManager;
