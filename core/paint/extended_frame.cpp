@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cstring>
+#include <utility>
 
 #include "core/paint/frame_layout.h"
 
@@ -78,9 +79,42 @@ bool MouseAboveTheShadow(TPoint point, const TMargins& shadow, int frameWidth, i
   return std::any_of(cuts.begin(), cuts.end(), [&](const TRect& cut) { return Inside(cut, inFrame); });
 }
 
+void CopyFrameOpaque(image::TWorkingBitmap& target, TPoint frameAt, const image::TWorkingBitmap& frame,
+                     const std::vector<TRect>& cuts, const TRect& client) {
+  if (target.PixelFormat() != image::TPixelFormat::pf32bit || frame.PixelFormat() != image::TPixelFormat::pf32bit) return;
+  const TRect shown =
+      ClipToSize({frameAt.X, frameAt.Y, frameAt.X + frame.Width(), frameAt.Y + frame.Height()}, target.Width(),
+                 target.Height());
+  if (shown.IsEmpty()) return;
+  // Per row, the spans left alone (frame columns), in order; copied between them.
+  std::vector<std::pair<int, int>> skipped;
+  for (int y = shown.Top; y < shown.Bottom; ++y) {
+    const int fy = y - frameAt.Y;
+    skipped.clear();
+    for (const TRect& r : cuts) {
+      if (fy >= r.Top && fy < r.Bottom && r.Right > r.Left) skipped.emplace_back(r.Left, r.Right);
+    }
+    if (fy >= client.Top && fy < client.Bottom && client.Right > client.Left) skipped.emplace_back(client.Left, client.Right);
+    std::sort(skipped.begin(), skipped.end());
+    const uint32_t* source = frame.Row32(fy);
+    uint32_t* row = target.Row32(y);
+    int x = shown.Left - frameAt.X;
+    const int end = shown.Right - frameAt.X;
+    const auto copy = [&](int from, int to) {
+      // The frame is opaque: painted with GDI, its alpha says nothing.
+      for (int fx = std::max(from, x); fx < std::min(to, end); ++fx) row[fx + frameAt.X] = source[fx] | 0xFF000000u;
+    };
+    for (const auto& [left, right] : skipped) {
+      copy(x, left);
+      x = std::max(x, right);
+    }
+    copy(x, end);
+  }
+}
+
 void ComposeExtendedBorder(image::TWorkingBitmap& target, const image::TWorkingBitmap* shadowTemplate,
                            const TMargins& slices, TPoint frameAt, const image::TWorkingBitmap& frame,
-                           const std::vector<TRect>& cuts) {
+                           const std::vector<TRect>& cuts, const TRect& client) {
   if (target.PixelFormat() != image::TPixelFormat::pf32bit) return;
   const TRect frameRect{frameAt.X, frameAt.Y, frameAt.X + frame.Width(), frameAt.Y + frame.Height()};
   if (shadowTemplate) {
@@ -88,26 +122,7 @@ void ComposeExtendedBorder(image::TWorkingBitmap& target, const image::TWorkingB
   } else {
     for (int y = 0; y < target.Height(); ++y) std::memset(target.Row32(y), 0, 4 * static_cast<size_t>(target.Width()));
   }
-  if (frame.PixelFormat() != image::TPixelFormat::pf32bit) return;
-  const TRect shown = ClipToSize(frameRect, target.Width(), target.Height());
-  if (shown.IsEmpty()) return;
-  std::vector<TRect> rowCuts;
-  for (int y = shown.Top; y < shown.Bottom; ++y) {
-    const int fy = y - frameAt.Y;
-    rowCuts.clear();
-    for (const TRect& cut : cuts) {
-      if (fy >= cut.Top && fy < cut.Bottom) rowCuts.push_back(cut);
-    }
-    const uint32_t* source = frame.Row32(fy);
-    uint32_t* row = target.Row32(y);
-    for (int x = shown.Left; x < shown.Right; ++x) {
-      const int fx = x - frameAt.X;
-      const bool cut = std::any_of(rowCuts.begin(), rowCuts.end(),
-                                   [fx](const TRect& r) { return fx >= r.Left && fx < r.Right; });
-      // The frame is opaque: painted with GDI, its alpha says nothing.
-      if (!cut) row[x] = source[fx] | 0xFF000000u;
-    }
-  }
+  CopyFrameOpaque(target, frameAt, frame, cuts, client);
 }
 
 TFrameCursor CursorForHitCode(int hitCode) {

@@ -50,13 +50,19 @@ std::vector<TRect> SeeThroughRects(const image::TWorkingBitmap& picture);
 bool MouseAboveTheShadow(TPoint point, const TMargins& shadow, int frameWidth, int frameHeight,
                          const std::vector<TRect>& cuts);
 
+// The frame picture copied opaque at frameAt (border coordinates), except
+// its cut corners and the client area (frame coordinates both), which keep
+// what target has there. frame may be of any size; it is clipped.
+void CopyFrameOpaque(image::TWorkingBitmap& target, TPoint frameAt, const image::TWorkingBitmap& frame,
+                     const std::vector<TRect>& cuts, const TRect& client);
+
 // The border window's picture: the shadow template laid around (see
-// PaintShadowFrame; null leaves it clear), the frame picture copied opaque at
-// frameAt (border coordinates), except its cut corners, which stay clear so
-// the window behind shows there. frame may be of any size; it is clipped.
+// PaintShadowFrame; null leaves it clear) and the frame over it
+// (CopyFrameOpaque). The frame's cut corners and the client area (empty for
+// none) stay clear: the window behind shows through the corners.
 void ComposeExtendedBorder(image::TWorkingBitmap& target, const image::TWorkingBitmap* shadowTemplate,
                            const TMargins& slices, TPoint frameAt, const image::TWorkingBitmap& frame,
-                           const std::vector<TRect>& cuts);
+                           const std::vector<TRect>& cuts, const TRect& client);
 
 // The cursor a hit code shows on the border window.
 enum class TFrameCursor { Arrow, SizeWE, SizeNS, SizeNWSE, SizeNESW };

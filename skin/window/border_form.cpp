@@ -184,7 +184,7 @@ void TacBorderForm::Paint(int width, int height, const TRect& hole) {
   TBitmap* cache = sp ? sp->SkinData.CacheBmp() : nullptr;
   if (cache && !cache->Empty()) {
     zelvan::paint::ComposeExtendedBorder(FPicture->Image(), shadow, slices, {hole.Left, hole.Top}, cache->Image(),
-                                         sp->RegionRects());
+                                         sp->RegionRects(), TRect{});  // the client area too: under the form, opaque
   } else if (shadow) {
     zelvan::paint::PaintShadowFrame(FPicture->Image(), *shadow, slices, hole);
   }
@@ -227,6 +227,23 @@ void TacBorderForm::UpdateRgn() {
   FRegionSet = true;
 }
 
+zelvan::paint::TRect TacBorderForm::ClientInFrame() const {
+  const RECT client = sp->ClientInCache();
+  return {client.left, client.top, client.right, client.bottom};
+}
+
+// Only the frame changed (a caption, a button): the shadow, the clear parts
+// and so the region stay as they are, and the client area under the form too.
+void TacBorderForm::PaintFrame() {
+  TBitmap* cache = sp->SkinData.CacheBmp();
+  if (!cache || cache->Empty()) return;
+  GdiFlush();
+  const TRect shadow = ShadowSize();
+  zelvan::paint::CopyFrameOpaque(FPicture->Image(), {shadow.Left, shadow.Top}, cache->Image(), sp->RegionRects(),
+                                 ClientInFrame());
+  ++FPaints;
+}
+
 void TacBorderForm::PaintAll() { UpdateExBordersPos(true, FBlend); }
 
 void TacBorderForm::UpdateExBordersPos(bool redraw, BYTE blend) {
@@ -242,7 +259,7 @@ void TacBorderForm::UpdateExBordersPos(bool redraw, BYTE blend) {
   const bool maximized = IsZoomed(FForm) != FALSE;
   const bool resized = !FPicture || FPicture->Width() != bounds.Width() || FPicture->Height() != bounds.Height();
   const bool frameChanged = sp && sp->FrameStamp() != FFrameStamp;
-  if (redraw || resized || !FPictureValid || FActive != FPaintedActive || blend != FBlend || frameChanged ||
+  if (redraw || resized || !FPictureValid || FActive != FPaintedActive || blend != FBlend ||
       maximized != FMaximized) {
     Paint(bounds.Width(), bounds.Height(),
           {shadow.Left, shadow.Top, bounds.Width() - shadow.Right, bounds.Height() - shadow.Bottom});
@@ -253,6 +270,10 @@ void TacBorderForm::UpdateExBordersPos(bool redraw, BYTE blend) {
     FMaximized = maximized;
     PushLayeredPicture(FWindow, *FPicture, POINT{bounds.Left, bounds.Top}, blend);
     UpdateRgn();
+  } else if (frameChanged) {
+    PaintFrame();
+    FFrameStamp = sp->FrameStamp();
+    PushLayeredPicture(FWindow, *FPicture, POINT{bounds.Left, bounds.Top}, blend);
   }
   if (Topmost(FForm) != Topmost(FWindow)) {
     SetWindowPos(FWindow, Topmost(FForm) ? HWND_TOPMOST : HWND_NOTOPMOST, 0, 0, 0, 0,

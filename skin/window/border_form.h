@@ -16,8 +16,11 @@
 // own frame and lets the mouse through everywhere.
 //
 // One picture of the window's size is kept and painted again only when the
-// size, the form's activity, the skin or the provider's frame changed: a move
-// only moves it.
+// size, the form's activity or the skin changed, and only its frame part when
+// the provider's frame changed: a move only moves it. The part under the
+// form's client area is painted opaque with the rest (a window with a hole
+// there lost its place under the form in Wine's z-order), but left alone
+// when only the frame changed.
 
 #include <windows.h>
 
@@ -80,6 +83,9 @@ class TacBorderForm {
   // Where the window goes (screen coordinates).
   zelvan::paint::TRect Bounds() const;
   void Paint(int width, int height, const zelvan::paint::TRect& hole);
+  void PaintFrame();
+  // The provider's client area in its frame picture.
+  zelvan::paint::TRect ClientInFrame() const;
   // What MakeRgn builds: the whole window less its see-through parts.
   std::vector<zelvan::paint::TRect> RegionSource(int width, int height) const;
 

@@ -92,19 +92,37 @@ TEST(ExtendedFrame, TheFrameLiesOpaqueOverTheShadowExceptItsCutCorners) {
   auto frame = Filled32(4, 3, MakePixel(200, 100, 50, 0));
   image::SetPixel32(*frame, 3, 2, MakePixel(7, 8, 9, 0));
   auto target = Filled32(8, 7, 0xFFFFFFFF);
-  ComposeExtendedBorder(*target, shadowTemplate.get(), {1, 1, 1, 1}, {2, 2}, *frame, {{0, 0, 1, 1}});
+  ComposeExtendedBorder(*target, shadowTemplate.get(), {1, 1, 1, 1}, {2, 2}, *frame, {{0, 0, 1, 1}}, {2, 1, 3, 2});
   EXPECT_EQ(image::GetPixel32(*target, 0, 0), Grey(60));
   EXPECT_EQ(image::GetPixel32(*target, 1, 3), Grey(200));
   EXPECT_EQ(image::GetPixel32(*target, 2, 2), 0u) << "a cut corner shows what lies behind";
   EXPECT_EQ(image::GetPixel32(*target, 3, 2), MakePixel(200, 100, 50, 255));
+  EXPECT_EQ(image::GetPixel32(*target, 4, 3), 0u) << "the form shows its client area itself";
+  EXPECT_EQ(image::GetPixel32(*target, 3, 3), MakePixel(200, 100, 50, 255));
+  EXPECT_EQ(image::GetPixel32(*target, 5, 3), MakePixel(200, 100, 50, 255));
   EXPECT_EQ(image::GetPixel32(*target, 5, 4), MakePixel(7, 8, 9, 255));
   EXPECT_EQ(image::GetPixel32(*target, 6, 4), Grey(200));
   EXPECT_EQ(image::GetPixel32(*target, 7, 6), Grey(60));
 
   // Without a template only the frame shows; a frame beyond the target is clipped.
-  ComposeExtendedBorder(*target, nullptr, {}, {6, 5}, *frame, {});
+  ComposeExtendedBorder(*target, nullptr, {}, {6, 5}, *frame, {}, {});
   EXPECT_EQ(image::GetPixel32(*target, 0, 0), 0u);
   EXPECT_EQ(image::GetPixel32(*target, 7, 6), MakePixel(200, 100, 50, 255));
+
+  // The frame again over what is there: the shadow and the clear parts stay.
+  auto changed = Filled32(4, 3, MakePixel(1, 2, 3, 0));
+  target = Filled32(8, 7, MakePixel(9, 9, 9, 9));
+  CopyFrameOpaque(*target, {2, 2}, *changed, {{0, 0, 1, 1}}, {1, 1, 3, 2});
+  const std::vector<uint32_t> rows = testing::Pixels(*target);
+  for (int y = 0; y < 7; ++y) {
+    for (int x = 0; x < 8; ++x) {
+      const int fx = x - 2, fy = y - 2;
+      const bool onFrame = fx >= 0 && fx < 4 && fy >= 0 && fy < 3 && !(fx == 0 && fy == 0) &&
+                         !(fy == 1 && fx >= 1 && fx < 3);
+      EXPECT_EQ(rows[static_cast<size_t>(y * 8 + x)], onFrame ? MakePixel(1, 2, 3, 255) : MakePixel(9, 9, 9, 9))
+          << x << "," << y;
+    }
+  }
 }
 
 TEST(ExtendedFrame, EdgesAndCornersShowTheirSizingCursors) {
