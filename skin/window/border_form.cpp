@@ -244,6 +244,32 @@ void TacBorderForm::PaintFrame() {
   ++FPaints;
 }
 
+// Pushes only the changed part (window coordinates): the platform copies no
+// more of the picture than that.
+void TacBorderForm::PushDirty(const TRect& bounds, const RECT& dirty, BYTE blend) {
+  HDC screen = GetDC(nullptr);
+  HDC memory = CreateCompatibleDC(screen);
+  HGDIOBJ old = SelectObject(memory, FPicture->Handle());
+  POINT position{bounds.Left, bounds.Top};
+  SIZE size{FPicture->Width(), FPicture->Height()};
+  POINT origin{0, 0};
+  BLENDFUNCTION function{AC_SRC_OVER, 0, blend, AC_SRC_ALPHA};
+  UPDATELAYEREDWINDOWINFO info{};
+  info.cbSize = sizeof(info);
+  info.hdcDst = screen;
+  info.pptDst = &position;
+  info.psize = &size;
+  info.hdcSrc = memory;
+  info.pptSrc = &origin;
+  info.pblend = &function;
+  info.dwFlags = ULW_ALPHA;
+  info.prcDirty = &dirty;
+  UpdateLayeredWindowIndirect(FWindow, &info);
+  SelectObject(memory, old);
+  DeleteDC(memory);
+  ReleaseDC(nullptr, screen);
+}
+
 void TacBorderForm::PaintAll() { UpdateExBordersPos(true, FBlend); }
 
 void TacBorderForm::UpdateExBordersPos(bool redraw, BYTE blend) {
@@ -268,12 +294,16 @@ void TacBorderForm::UpdateExBordersPos(bool redraw, BYTE blend) {
     FBlend = blend;
     FFrameStamp = sp ? sp->FrameStamp() : 0;
     FMaximized = maximized;
+    if (sp) sp->TakeFrameDirty();
     PushLayeredPicture(FWindow, *FPicture, POINT{bounds.Left, bounds.Top}, blend);
     UpdateRgn();
   } else if (frameChanged) {
     PaintFrame();
     FFrameStamp = sp->FrameStamp();
-    PushLayeredPicture(FWindow, *FPicture, POINT{bounds.Left, bounds.Top}, blend);
+    RECT dirty = sp->TakeFrameDirty();
+    OffsetRect(&dirty, shadow.Left, shadow.Top);
+    const RECT whole{0, 0, FPicture->Width(), FPicture->Height()};
+    if (IntersectRect(&dirty, &dirty, &whole)) PushDirty(bounds, dirty, blend);
   }
   if (Topmost(FForm) != Topmost(FWindow)) {
     SetWindowPos(FWindow, Topmost(FForm) ? HWND_TOPMOST : HWND_NOTOPMOST, 0, 0, 0, 0,

@@ -158,6 +158,7 @@ void TsSkinProvider::RepaintButton(TsCaptionButton& button) {
   DrawElement(*cache, button);
   GdiFlush();
   ++FFrameStamp;
+  UnionRect(&FFrameDirty, &FFrameDirty, &button.Rect);
   if (ExBorders()) return UpdateExBorders();
   HWND window = FForm->Handle();
   if (HDC dc = GetWindowDC(window)) {

@@ -209,6 +209,7 @@ bool TsSkinProvider::RenderCache() {
   }
   GdiFlush();
   ++FFrameStamp;
+  FFrameDirty = RECT{0, 0, width, height};
   SkinData.BGChanged = false;
   SkinData.SetUpdating(false);
   return true;
@@ -370,6 +371,12 @@ void TsSkinProvider::PaintAddedTitle(TBitmap& cache, int state, const std::wstri
 }
 
 // ---------------------------------------------------------------- non-client painting
+
+RECT TsSkinProvider::TakeFrameDirty() {
+  const RECT dirty = FFrameDirty;
+  FFrameDirty = RECT{};
+  return dirty;
+}
 
 void TsSkinProvider::PaintNC(HDC given) {
   if (!SkinsFrame() || FormsLocked || RgnChanging) return;

@@ -154,6 +154,9 @@ class TsSkinProvider : public TComponent, public TacProviderLink {
   POINT CacheToScreen(POINT frame) const;
   // Counts the changes of the frame picture (renders and repainted elements).
   unsigned FrameStamp() const { return FFrameStamp; }
+  // The part of the frame picture changed since the last call (frame
+  // coordinates; empty when nothing changed), and forgets it.
+  RECT TakeFrameDirty();
 
   // --- frame
   // Builds the cache picture when it is stale; false when nothing could be painted.
@@ -330,6 +333,7 @@ class TsSkinProvider : public TComponent, public TacProviderLink {
   void BorderAfter(const TMessage& message);
   TTextGlowCache FGlow1, FGlow2;
   unsigned FFrameStamp = 0;
+  RECT FFrameDirty{};
   mutable TWindowFacts FFacts;
   mutable int FFactsDepth = 0;
   mutable std::vector<std::pair<int, int>> FMetrics;  // system metrics read so far
