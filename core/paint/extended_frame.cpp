@@ -12,6 +12,21 @@ namespace {
 
 bool Inside(const TRect& r, TPoint p) { return p.X >= r.Left && p.X < r.Right && p.Y >= r.Top && p.Y < r.Bottom; }
 
+// A cut corner takes the shadow of its row just beside the frame, so the
+// shadow runs on round the corner instead of leaving a notch.
+void ShadeCutCorners(image::TWorkingBitmap& target, const TRect& frameRect, const std::vector<TRect>& cuts) {
+  for (const TRect& cut : cuts) {
+    const bool left = cut.Left < frameRect.Width() / 2;
+    const int beside = left ? frameRect.Left - 1 : frameRect.Right;
+    if (beside < 0 || beside >= target.Width()) continue;
+    const TRect r = ClipToSize(OffsetRect(cut, frameRect.Left, frameRect.Top), target.Width(), target.Height());
+    for (int y = r.Top; y < r.Bottom; ++y) {
+      uint32_t* row = target.Row32(y);
+      std::fill(row + r.Left, row + r.Right, row[beside]);
+    }
+  }
+}
+
 }  // namespace
 
 int ExtendedTitleHeight(int titleHeight, int maxHeight, bool maximized) {
@@ -119,6 +134,7 @@ void ComposeExtendedBorder(image::TWorkingBitmap& target, const image::TWorkingB
   const TRect frameRect{frameAt.X, frameAt.Y, frameAt.X + frame.Width(), frameAt.Y + frame.Height()};
   if (shadowTemplate) {
     PaintShadowFrame(target, *shadowTemplate, slices, frameRect);
+    ShadeCutCorners(target, frameRect, cuts);
   } else {
     for (int y = 0; y < target.Height(); ++y) std::memset(target.Row32(y), 0, 4 * static_cast<size_t>(target.Width()));
   }

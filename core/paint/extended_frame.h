@@ -58,8 +58,8 @@ void CopyFrameOpaque(image::TWorkingBitmap& target, TPoint frameAt, const image:
 
 // The border window's picture: the shadow template laid around (see
 // PaintShadowFrame; null leaves it clear) and the frame over it
-// (CopyFrameOpaque). The frame's cut corners and the client area (empty for
-// none) stay clear: the window behind shows through the corners.
+// (CopyFrameOpaque). The client area (empty for none) stays clear; the
+// frame's cut corners show the shadow of their row just beside the frame.
 void ComposeExtendedBorder(image::TWorkingBitmap& target, const image::TWorkingBitmap* shadowTemplate,
                            const TMargins& slices, TPoint frameAt, const image::TWorkingBitmap& frame,
                            const std::vector<TRect>& cuts, const TRect& client);

@@ -267,6 +267,15 @@ TEST_F(BorderFormTest, MouseOnTheBorderWindowWorksTheFormsFrame) {
     EXPECT_EQ(reached.back(), std::make_pair(UINT{WM_NCLBUTTONDOWN}, code));
   }
 
+  // A double click on the caption maximises the form, another restores it.
+  for (const bool zoomed : {true, false}) {
+    const POINT caption = OnScreen(provider->CaptionWidth() / 3, provider->CaptionHeight() / 2);
+    SendMessageW(Border(), WM_NCLBUTTONDBLCLK, static_cast<WPARAM>(HitAt(caption)), At(caption));
+    Pump(20);
+    EXPECT_EQ(IsZoomed(form->Handle()) != FALSE, zoomed);
+    ASSERT_NE(Border(), nullptr);
+  }
+
   // Close: hot, pressed (the form takes the capture), released on it: the form closes.
   const POINT close = provider->CacheToScreen(Centre(provider->ButtonClose.Rect));
   SendMessageW(Border(), WM_NCMOUSEMOVE, static_cast<WPARAM>(HitAt(close)), At(close));

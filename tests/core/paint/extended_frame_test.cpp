@@ -92,10 +92,13 @@ TEST(ExtendedFrame, TheFrameLiesOpaqueOverTheShadowExceptItsCutCorners) {
   auto frame = Filled32(4, 3, MakePixel(200, 100, 50, 0));
   image::SetPixel32(*frame, 3, 2, MakePixel(7, 8, 9, 0));
   auto target = Filled32(8, 7, 0xFFFFFFFF);
-  ComposeExtendedBorder(*target, shadowTemplate.get(), {1, 1, 1, 1}, {2, 2}, *frame, {{0, 0, 1, 1}}, {2, 1, 3, 2});
+  ComposeExtendedBorder(*target, shadowTemplate.get(), {1, 1, 1, 1}, {2, 2}, *frame, {{0, 0, 1, 1}, {3, 0, 4, 1}}, {2, 1, 3, 2});
   EXPECT_EQ(image::GetPixel32(*target, 0, 0), Grey(60));
   EXPECT_EQ(image::GetPixel32(*target, 1, 3), Grey(200));
-  EXPECT_EQ(image::GetPixel32(*target, 2, 2), 0u) << "a cut corner shows what lies behind";
+  EXPECT_EQ(image::GetPixel32(*target, 2, 2), image::GetPixel32(*target, 1, 2))
+      << "a cut corner shows the shadow beside it";
+  EXPECT_EQ(image::GetPixel32(*target, 5, 2), image::GetPixel32(*target, 6, 2));
+  EXPECT_NE(image::GetPixel32(*target, 5, 2), 0u);
   EXPECT_EQ(image::GetPixel32(*target, 3, 2), MakePixel(200, 100, 50, 255));
   EXPECT_EQ(image::GetPixel32(*target, 4, 3), 0u) << "the form shows its client area itself";
   EXPECT_EQ(image::GetPixel32(*target, 3, 3), MakePixel(200, 100, 50, 255));
