@@ -19,6 +19,7 @@
 #include "framework/graphics/bitmap.h"
 #include "kit_skin_fixture.h"
 #include "skin/store/skin_manager.h"
+#include "skin/window/caption_animation.h"
 #include "skin/window/skin_provider.h"
 #include "skin_test_kit.h"
 
@@ -282,6 +283,19 @@ TEST_F(BorderFormTest, MouseOnTheBorderWindowWorksTheFormsFrame) {
   EXPECT_EQ(provider->CurrentHT, HTCLOSE);
   EXPECT_EQ(provider->ButtonClose.State, 1);
   EXPECT_EQ(reached.back(), std::make_pair(UINT{WM_NCMOUSEMOVE}, WPARAM{HTCLOSE}));
+  // The hot look fades in over the button where the border window shows it.
+  ASSERT_NE(provider->ButtonClose.Timer, nullptr);
+  ASSERT_NE(provider->ButtonClose.Timer->Window(), nullptr);
+  const RECT hotAt = WindowRect(provider->ButtonClose.Timer->Window());
+  const RECT& b = provider->ButtonClose.Rect;
+  const POINT buttonAt = provider->CacheToScreen(POINT{b.left, b.top});
+  const RECT button{buttonAt.x, buttonAt.y, buttonAt.x + b.right - b.left, buttonAt.y + b.bottom - b.top};
+  RECT covered{};
+  UnionRect(&covered, &hotAt, &button);
+  EXPECT_TRUE(EqualRect(&covered, &hotAt)) << "over the button (a glow around it)";
+  if (!provider->ButtonClose.Timer->Glowing()) {
+    EXPECT_TRUE(EqualRect(&hotAt, &button));
+  }
   SendMessageW(Border(), WM_NCLBUTTONDOWN, HTCLOSE, At(close));
   EXPECT_EQ(provider->ButtonClose.State, 2);
   ASSERT_EQ(GetCapture(), form->Handle());
