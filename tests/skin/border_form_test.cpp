@@ -333,6 +333,13 @@ TEST_F(BorderFormTest, MovesMoveTheSamePictureAndTheFramesChangesPaintItAnew) {
   EXPECT_GT(border->Paints(), paints);
   EXPECT_NE(band(), before);
   EXPECT_EQ(border->Picture(), picture) << "the same picture, painted again";
+  int differing = 0;
+  GdiFlush();
+  for (int y = text.top; y < text.bottom; ++y)
+    for (int x = text.left; x < text.right; ++x)
+      differing += PictureAt(x + 9, y + 9) !=
+                   (zelvan::image::GetPixel32(provider->SkinData.CacheBmp()->Image(), x, y) | 0xFF000000u);
+  EXPECT_EQ(differing, 0) << "as the provider painted it";
 
   paints = border->Paints();
   SetWindowPos(form->Handle(), nullptr, 0, 0, 360, 240, SWP_NOMOVE | SWP_NOZORDER);
