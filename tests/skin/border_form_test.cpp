@@ -298,6 +298,7 @@ TEST_F(BorderFormTest, MouseOnTheBorderWindowWorksTheFormsFrame) {
   }
   SendMessageW(Border(), WM_NCLBUTTONDOWN, HTCLOSE, At(close));
   EXPECT_EQ(provider->ButtonClose.State, 2);
+  EXPECT_EQ(GetActiveWindow(), form->Handle()) << "the border window never takes the activation";
   ASSERT_EQ(GetCapture(), form->Handle());
   POINT inClient = close;
   ScreenToClient(form->Handle(), &inClient);
