@@ -84,10 +84,9 @@ void TacSBAnimation::ShowGlow(int part) {
   const int margin = FButton.HitCode == HTCLOSE       ? info.BICloseGlowMargin
                      : FButton.HitCode == HTMAXBUTTON ? info.BIMaxGlowMargin
                                                       : info.BIMinGlowMargin;
-  RECT bounds{};
-  GetWindowRect(FProvider.ProviderForm()->Handle(), &bounds);
   const RECT& r = FButton.Rect;
-  const zelvan::paint::TRect control{bounds.left + r.left, bounds.top + r.top, bounds.left + r.right, bounds.top + r.bottom};
+  const POINT at = FProvider.CacheToScreen(POINT{r.left, r.top});
+  const zelvan::paint::TRect control{at.x, at.y, at.x + r.right - r.left, at.y + r.bottom - r.top};
   const zelvan::paint::TGlowPlacement place =
       zelvan::paint::PlaceGlow(control, control, {mask.WL, mask.WT, mask.WR, mask.WB}, margin);
   if (place.Empty()) return;
@@ -133,9 +132,10 @@ void TacSBAnimation::BuildImage() {
 
 void TacSBAnimation::Show() {
   HWND form = FProvider.ProviderForm()->Handle();
-  RECT bounds{};
-  GetWindowRect(form, &bounds);
   const RECT& r = FButton.Rect;
+  // Where the element shows: on the form, or on its border window.
+  const POINT at = FProvider.CacheToScreen(POINT{r.left, r.top});
+  const RECT bounds{at.x - r.left, at.y - r.top, 0, 0};
   if (FGlowWindow) {
     DestroyWindow(FGlowWindow);
     FGlowWindow = nullptr;

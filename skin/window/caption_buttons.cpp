@@ -40,13 +40,12 @@ bool IsSystemButton(int code) {
 }
 
 // A user button's event with the cursor in the button's own coordinates.
-void UserMouse(HWND form, TObject* sender, const RECT& place, const TMouseEvent& event) {
+void UserMouse(const TsSkinProvider& provider, TObject* sender, const RECT& place, const TMouseEvent& event) {
   if (!event) return;
   POINT cursor{};
   GetCursorPos(&cursor);
-  RECT bounds{};
-  GetWindowRect(form, &bounds);
-  event(sender, mbLeft, KeyboardShiftState(), cursor.x - bounds.left - place.left, cursor.y - bounds.top - place.top);
+  const POINT at = provider.ScreenToCache(cursor);
+  event(sender, mbLeft, KeyboardShiftState(), at.x - place.left, at.y - place.top);
 }
 
 bool IsUserElement(int code) { return IsTitleButtonCode(code) || IsTitleItemCode(code); }
@@ -158,6 +157,9 @@ void TsSkinProvider::RepaintButton(TsCaptionButton& button) {
   zelvan::paint::CopyBlock(cache->Image(), {band.Left, band.Top}, FTempBmp->Image(), band);
   DrawElement(*cache, button);
   GdiFlush();
+  ++FFrameStamp;
+  UnionRect(&FFrameDirty, &FFrameDirty, &button.Rect);
+  if (ExBorders()) return UpdateExBorders();
   HWND window = FForm->Handle();
   if (HDC dc = GetWindowDC(window)) {
     CopyBitmapToDC(*cache, dc, button.Rect, POINT{button.Rect.left, button.Rect.top});
@@ -232,9 +234,7 @@ void TsSkinProvider::ShowTitleHint(int code) {
     place = &item->Data.Rect;
   }
   if (!hint || text->empty()) return;
-  RECT bounds{};
-  GetWindowRect(FForm->Handle(), &bounds);
-  hint->Show(*text, POINT{bounds.left + place->left, bounds.top + place->bottom + 2}, FForm->Handle());
+  hint->Show(*text, CacheToScreen(POINT{place->left, place->bottom + 2}), FForm->Handle());
 }
 
 // A press on an item of the title bar: tabs are chosen at once and drop-down
@@ -245,7 +245,7 @@ void TsSkinProvider::PressTitleItem(int code) {
   item->HintWnd.Hide();
   HWND window = FForm->Handle();
   item->FPressed = true;
-  UserMouse(window, item, item->Data.Rect, item->OnMouseDown);
+  UserMouse(*this, item, item->Data.Rect, item->OnMouseDown);
   if (item->Style == bsTab) {
     item->FPressed = false;
     CurrentHT = -1;
@@ -266,9 +266,8 @@ void TsSkinProvider::PressTitleItem(int code) {
   if (TPopupMenu* menu = item->DropdownMenu(); menu && (item->Style == bsButton || item->Style == bsMenu)) {
     item->Data.State = 2;
     ShowButtonState(item->Data);
-    RECT bounds{};
-    GetWindowRect(window, &bounds);
-    menu->Popup(bounds.left + item->Data.Rect.left, bounds.top + item->Data.Rect.bottom);
+    const POINT at = CacheToScreen(POINT{item->Data.Rect.left, item->Data.Rect.bottom});
+    menu->Popup(at.x, at.y);
     // The item may have gone with the menu's command.
     if (TacTitleBarItem* still = TitleItemByCode(code); still == item) {
       item->FPressed = false;
@@ -341,9 +340,9 @@ void TsSkinProvider::ButtonReleased(int code) {
         PostMessageW(window, WM_SYSCOMMAND, SC_CONTEXTHELP, 0);
         break;
       default:
-        if (TsTitleButton* user = TitleButtonByCode(code)) UserMouse(window, user, user->Data.Rect, user->OnMouseUp);
+        if (TsTitleButton* user = TitleButtonByCode(code)) UserMouse(*this, user, user->Data.Rect, user->OnMouseUp);
         if (TacTitleBarItem* item = TitleItemByCode(code)) {
-          UserMouse(window, item, item->Data.Rect, item->OnMouseUp);
+          UserMouse(*this, item, item->Data.Rect, item->OnMouseUp);
           const bool click = item->FPressed && item->Style != bsTab;
           item->FPressed = false;
           if (click && item->OnClick) item->OnClick(item);
@@ -367,11 +366,13 @@ bool TsSkinProvider::CaptionMouse(TMessage& m, const TWndMethod& next) {
   switch (m.Msg) {
     case WM_NCMOUSEMOVE: {
       if (!FForm->Enabled()) return false;
-      TRACKMOUSEEVENT track{sizeof(track), TME_LEAVE | TME_NONCLIENT, window, 0};
-      TrackMouseEvent(&track);
+      // Over the border window the mouse is not over the form: that window tracks it.
+      if (!FromBorderForm()) {
+        TRACKMOUSEEVENT track{sizeof(track), TME_LEAVE | TME_NONCLIENT, window, 0};
+        TrackMouseEvent(&track);
+      }
       const TFactsScope facts(*this);
-      const RECT& bounds = Facts().Bounds;
-      const int code = FrameHitTest(POINT{GET_X_LPARAM(m.LParam) - bounds.left, GET_Y_LPARAM(m.LParam) - bounds.top});
+      const int code = FrameHitTest(ScreenToCache(POINT{GET_X_LPARAM(m.LParam), GET_Y_LPARAM(m.LParam)}));
       m.WParam = static_cast<WPARAM>(code);
       if (IsSystemButton(code) || IsUserElement(code)) {
         SetHotElement(code, true);
@@ -406,9 +407,8 @@ bool TsSkinProvider::CaptionMouse(TMessage& m, const TWndMethod& next) {
         SetHotElement(0, true);
         ButtonPressed = false;
         const RECT icon = IconRect();
-        RECT bounds{};
-        GetWindowRect(window, &bounds);
-        DropSysMenu(bounds.left + icon.left, bounds.top + icon.bottom);
+        const POINT at = CacheToScreen(POINT{icon.left, icon.bottom});
+        DropSysMenu(at.x, at.y);
         m.Result = 0;
         return true;
       }
@@ -423,7 +423,7 @@ bool TsSkinProvider::CaptionMouse(TMessage& m, const TWndMethod& next) {
       }
       PressElement(code);
       if (ButtonPressed) SetCapture(window);
-      if (TsTitleButton* user = TitleButtonByCode(code); user && ButtonPressed) UserMouse(window, user, user->Data.Rect, user->OnMouseDown);
+      if (TsTitleButton* user = TitleButtonByCode(code); user && ButtonPressed) UserMouse(*this, user, user->Data.Rect, user->OnMouseDown);
       m.Result = 0;
       return true;
     }
@@ -433,9 +433,7 @@ bool TsSkinProvider::CaptionMouse(TMessage& m, const TWndMethod& next) {
       // Where the release happened, in window coordinates (client ones for the captured client message).
       POINT at{GET_X_LPARAM(m.LParam), GET_Y_LPARAM(m.LParam)};
       if (m.Msg == WM_LBUTTONUP) ClientToScreen(window, &at);
-      RECT bounds{};
-      GetWindowRect(window, &bounds);
-      const int code = FrameHitTest(POINT{at.x - bounds.left, at.y - bounds.top});
+      const int code = FrameHitTest(ScreenToCache(at));
       ButtonReleased(code);
       if (GetCapture() == window) ReleaseCapture();
       m.Result = 0;
@@ -480,9 +478,8 @@ bool TsSkinProvider::CaptionMouse(TMessage& m, const TWndMethod& next) {
       // Alt+Space: the form has no system-menu style while skinned.
       if ((m.WParam & 0xFFF0) == SC_KEYMENU && m.LParam == L' ' && FormHasSysMenu()) {
         const RECT icon = IconRect();
-        RECT bounds{};
-        GetWindowRect(window, &bounds);
-        DropSysMenu(bounds.left + icon.left, bounds.top + std::max<int>(icon.bottom, FrameHeight() + CaptionHeight()));
+        const POINT at = CacheToScreen(POINT{icon.left, std::max<int>(icon.bottom, FrameHeight() + CaptionHeight())});
+        DropSysMenu(at.x, at.y);
         m.Result = 0;
         return true;
       }

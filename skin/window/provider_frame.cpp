@@ -52,7 +52,11 @@ void TsSkinProvider::CalcItems() {
   const bool maximized = Facts().Zoomed();
   const int frame = FrameWidth();
   const int caption = CaptionHeight();
-  FVCenter = caption / 2 + frame / 2 + (maximized ? 2 : 0);
+  // The extended title band is the skin's own: its centre moved by the skin's
+  // offset; a maximised one loses its top 4 rows to the border window's region.
+  const bool extended = ExBorders();
+  FVCenter = extended ? caption / 2 + info.ExCenterOffs + (maximized ? 2 : 0)
+                      : caption / 2 + frame / 2 + (maximized ? 2 : 0);
 
   const int iconLeft = frame + info.BILeftMargin;
   const int iconSize = zelvan::paint::TitleIconSize(caption);
@@ -80,7 +84,7 @@ void TsSkinProvider::CalcItems() {
   row.Spacing = big ? info.BISpacing : 0;
   row.Height = PartHeight(manager, closePart);
   row.VCenter = FVCenter;
-  row.AlignedTop = maximized ? 7 : 0;
+  row.AlignedTop = maximized ? (extended ? 4 : 7) : 0;
   row.TopAligned = info.BIVAlign == 1;
   const std::vector<zelvan::paint::TCaptionButtonSpec> specs = {
       {zelvan::paint::htClose, PartWidth(manager, closePart), sysMenu, big, 0},
@@ -158,7 +162,11 @@ void TsSkinProvider::CalcItems() {
 bool TsSkinProvider::UpdateCache() {
   // A frozen frame keeps the picture it has (moving translucent, fading out).
   if (FrameFrozen()) return HasCache();
-  if (!SkinData.BGChanged && HasCache()) return true;
+  // A picture of another size was made for the other kind of frame (extended or not).
+  if (!SkinData.BGChanged && HasCache() && SkinData.CacheBmp()->Width() == CaptionWidth() &&
+      SkinData.CacheBmp()->Height() == CacheHeight()) {
+    return true;
+  }
   return RenderCache();
 }
 
@@ -169,7 +177,7 @@ void TsSkinProvider::RenderFrame() {
 bool TsSkinProvider::RenderCache() {
   if (!Skinned()) return false;
   const TFactsScope facts(*this);
-  const int width = Facts().Width(), height = Facts().Height();
+  const int width = CaptionWidth(), height = CacheHeight();
   if (width <= 0 || height <= 0) return false;
   TBitmap* cache = SkinData.CacheBmp();
   if (!cache) return false;
@@ -200,6 +208,8 @@ bool TsSkinProvider::RenderCache() {
     RestoreDC(dc, saved);
   }
   GdiFlush();
+  ++FFrameStamp;
+  FFrameDirty = RECT{0, 0, width, height};
   SkinData.BGChanged = false;
   SkinData.SetUpdating(false);
   return true;
@@ -225,7 +235,7 @@ void TsSkinProvider::PaintGrip(TBitmap& cache) {
   const TsSkinManager* manager = SkinData.SkinManager();
   const auto* grip = Part(manager, manager->ConstData.GripRightBottom);
   if (!grip) return;
-  const RECT client = ClientInWindow();
+  const RECT client = ClientInCache();
   const zelvan::paint::TPoint at{client.right - zelvan::paint::StateWidth(*grip),
                                  client.bottom - zelvan::paint::StateHeight(*grip)};
   zelvan::paint::DrawMaskGlyph(cache.Image(), at, 0, TCacheInfo{}, *grip, 1);
@@ -362,6 +372,12 @@ void TsSkinProvider::PaintAddedTitle(TBitmap& cache, int state, const std::wstri
 
 // ---------------------------------------------------------------- non-client painting
 
+RECT TsSkinProvider::TakeFrameDirty() {
+  const RECT dirty = FFrameDirty;
+  FFrameDirty = RECT{};
+  return dirty;
+}
+
 void TsSkinProvider::PaintNC(HDC given) {
   if (!SkinsFrame() || FormsLocked || RgnChanging) return;
   const TFactsScope facts(*this);
@@ -378,9 +394,13 @@ void TsSkinProvider::PaintNC(HDC given) {
   const RECT client = ClientInWindow();
   ExcludeClipRect(dc, client.left, client.top, client.right, client.bottom);
   TBitmap& cache = *SkinData.CacheBmp();
-  CopyBitmapToDC(cache, dc, RECT{0, 0, cache.Width(), cache.Height()}, POINT{0, 0});
+  const POINT origin = CacheOrigin();
+  CopyBitmapToDC(cache, dc, RECT{origin.x, origin.y, origin.x + cache.Width(), origin.y + cache.Height()},
+                 POINT{0, 0});
   RestoreDC(dc, saved);
   if (!given) ReleaseDC(window, dc);
+  // The frame the user sees is the border window's: it follows the cache.
+  if (ExBorders()) UpdateExBorders();
 }
 
 // ---------------------------------------------------------------- region
@@ -390,7 +410,7 @@ void TsSkinProvider::BuildRegionRects() {
   const TsSkinManager* manager = SkinData.SkinManager();
   if (!manager || !FForm->HandleAllocated()) return;
   const TFactsScope facts(*this);
-  const int width = Facts().Width(), height = Facts().Height();
+  const int width = CaptionWidth(), height = CacheHeight();
   if (const auto* border = Part(manager, SkinData.BorderIndex)) {
     zelvan::paint::AppendCornerKeyRuns(*border, width, height, zelvan::paint::crBoth, FArOR);
   }
@@ -414,9 +434,15 @@ void TsSkinProvider::ApplyRegion() {
   // A procedure in front of this one may forbid the region until the first render.
   if (!HasCache() && SendMessageW(window, 0xBC4D, 16802, 0) == 16802) return;
   const SIZE size{f.Width(), f.Height()};
-  const bool maximized = f.Zoomed();
+  // With extended borders the form shows its client area and menu band
+  // only: the border window under it shows the frame.
+  const bool extended = ExBorders();
+  const bool maximized = f.Zoomed() || extended;
   std::vector<TRect> source = FArOR;
-  if (maximized) {
+  if (extended) {
+    const RECT& client = f.Client;
+    source = {TRect{client.left, client.top - MenuHeight(), client.right, client.bottom}};
+  } else if (maximized) {
     // The frame lies beyond the screen's edges: only the rest is shown.
     const int frame = FrameWidth();
     source = {TRect{frame, frame, static_cast<int>(size.cx) - frame, static_cast<int>(size.cy) - frame}};
@@ -455,12 +481,13 @@ zelvan::paint::TFrameGeometry TsSkinProvider::FrameGeometry() {
   if (!FForm->HandleAllocated()) return f;
   const TFactsScope facts(*this);
   CalcItems();
-  f.Width = Facts().Width();
-  f.Height = Facts().Height();
-  f.Client = FromRect(ClientInWindow());
+  f.Width = CaptionWidth();
+  f.Height = CacheHeight();
+  f.Client = FromRect(ClientInCache());
   f.FrameWidth = FrameWidth();
-  f.FrameHeight = FrameHeight();
-  f.CaptionBottom = f.FrameHeight + CaptionHeight();
+  // The extended title band's top edge sizes the form too.
+  f.FrameHeight = ExBorders() ? FrameWidth() : FrameHeight();
+  f.CaptionBottom = FrameHeight() + CaptionHeight();
   f.Sizeable = IsSizeable();
   f.HasCaption = HasCaption();
   f.Minimized = Facts().Iconic();

@@ -109,9 +109,11 @@ void TsSkinProvider::BorderAfter(const TMessage& m) {
 
 void TsSkinProvider::UpdateExBorders() {
   if (Gone() || !FForm->HandleAllocated()) return RemoveExBorders();
-  FollowExtendedBorder(FBorderForm, FForm->Handle(), SkinData.SkinManager(), AllowExtBorders && SkinsFrame(),
-                       FormActive);
+  FollowExtendedBorder(FBorderForm, FForm->Handle(), SkinData.SkinManager(), ExBorders() && SkinsFrame(),
+                       FormActive, this);
 }
+
+bool TsSkinProvider::FromBorderForm() const { return FBorderForm && FBorderForm->InMouseMsg(); }
 
 void TsSkinProvider::RemoveExBorders() { FBorderForm.reset(); }
 
@@ -142,8 +144,7 @@ bool TsSkinProvider::SkinnedMessage(TMessage& m, const TWndMethod& next) {
     case WM_NCHITTEST: {
       if (!caption) return false;
       const TFactsScope facts(*this);
-      const RECT& bounds = Facts().Bounds;
-      m.Result = FrameHitTest(POINT{GET_X_LPARAM(m.LParam) - bounds.left, GET_Y_LPARAM(m.LParam) - bounds.top});
+      m.Result = FrameHitTest(ScreenToCache(POINT{GET_X_LPARAM(m.LParam), GET_Y_LPARAM(m.LParam)}));
       return true;
     }
     case WM_NCLBUTTONDOWN:
@@ -384,7 +385,8 @@ void TsSkinProvider::Print(TMessage& m) {
   if (flags & PRF_NONCLIENT) {
     const int saved = SaveDC(dc);
     ExcludeClipRect(dc, client.left, client.top, client.right, client.bottom);
-    CopyBitmapToDC(cache, dc, RECT{0, 0, cache.Width(), cache.Height()}, POINT{0, 0});
+    const POINT at = CacheOrigin();
+    CopyBitmapToDC(cache, dc, RECT{at.x, at.y, at.x + cache.Width(), at.y + cache.Height()}, POINT{0, 0});
     RestoreDC(dc, saved);
     dx = client.left;
     dy = client.top;
@@ -460,7 +462,7 @@ void TsSkinProvider::MinMaxInfo(TMessage& m, const TWndMethod& next) {
     GetMonitorInfoW(monitor, &mi);
     const RECT work = WorkArea(window, nullptr);
     const auto bounds = zelvan::paint::MaximizedBounds({mi.rcMonitor.left, mi.rcMonitor.top, mi.rcMonitor.right, mi.rcMonitor.bottom},
-                                                       {work.left, work.top, work.right, work.bottom}, FrameWidth());
+                                                       {work.left, work.top, work.right, work.bottom}, PlatformFrameWidth());
     info->ptMaxPosition = POINT{bounds.Position.X, bounds.Position.Y};
     info->ptMaxSize = POINT{bounds.Size.X, bounds.Size.Y};
   }

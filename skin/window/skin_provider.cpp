@@ -6,6 +6,7 @@
 
 #include <algorithm>
 
+#include "core/paint/extended_frame.h"
 #include "core/paint/system_colors.h"
 #include "framework/forms/custom_form.h"
 #include "framework/system/exception.h"
@@ -237,7 +238,53 @@ int TsSkinProvider::SystemMetric(int index) const {
 
 RECT TsSkinProvider::ClientInWindow() const { return Facts().Client; }
 
-int TsSkinProvider::CaptionWidth() const { return Facts().Width(); }
+bool TsSkinProvider::ExBorders() const {
+  if (!AllowExtBorders || !FDrawNonClientArea || RTEmpty || Gone() || !FForm->HandleAllocated()) return false;
+  const TsSkinManager* manager = SkinData.SkinManager();
+  if (!manager || !manager->Active() || !manager->SkinData || !manager->ExtendedBordersInEffect()) return false;
+  const TWindowFacts& f = Facts();
+  // A minimised form keeps the ordinary frame; a child form has no window of its own to grow.
+  if (f.Iconic() || (f.Style & WS_CHILD) || FForm->Parent() || FForm->BorderStyle() == bsNone) return false;
+  return (f.Style & WS_CAPTION) == WS_CAPTION && SkinData.Skinned(true);
+}
+
+POINT TsSkinProvider::CacheOrigin() const {
+  if (!ExBorders()) return POINT{0, 0};
+  const RECT& client = Facts().Client;
+  const zelvan::store::TsSkinData& info = *SkinData.SkinManager()->SkinData;
+  const int title = zelvan::paint::ExtendedTitleHeight(info.ExTitleHeight, info.ExMaxHeight, Facts().Zoomed());
+  return POINT{client.left - info.ExBorderWidth, client.top - MenuHeight() - title};
+}
+
+RECT TsSkinProvider::ClientInCache() const {
+  RECT client = Facts().Client;
+  const POINT origin = CacheOrigin();
+  OffsetRect(&client, -origin.x, -origin.y);
+  return client;
+}
+
+POINT TsSkinProvider::ScreenToCache(POINT screen) const {
+  const POINT origin = CacheOrigin();
+  const RECT& bounds = Facts().Bounds;
+  return POINT{screen.x - bounds.left - origin.x, screen.y - bounds.top - origin.y};
+}
+
+POINT TsSkinProvider::CacheToScreen(POINT frame) const {
+  const POINT origin = CacheOrigin();
+  const RECT& bounds = Facts().Bounds;
+  return POINT{frame.x + bounds.left + origin.x, frame.y + bounds.top + origin.y};
+}
+
+int TsSkinProvider::CaptionWidth() const {
+  if (!ExBorders()) return Facts().Width();
+  const RECT& client = Facts().Client;
+  return client.right - client.left + 2 * FrameWidth();
+}
+
+int TsSkinProvider::CacheHeight() const {
+  if (!ExBorders()) return Facts().Height();
+  return ClientInCache().bottom + FrameWidth();
+}
 
 bool TsSkinProvider::HasSkinnedFrame() const { return FForm->BorderStyle() != bsNone || (Facts().Style & WS_CHILD); }
 
@@ -251,6 +298,11 @@ bool TsSkinProvider::IsSizeable() const {
 // Measured from the window's rectangles, which include any padding the
 // platform adds to the metric; the metric serves while minimised.
 int TsSkinProvider::FrameWidth() const {
+  if (ExBorders()) return SkinData.SkinManager()->SkinData->ExBorderWidth;
+  return PlatformFrameWidth();
+}
+
+int TsSkinProvider::PlatformFrameWidth() const {
   const TWindowFacts& f = Facts();
   const bool thick = f.Style & WS_THICKFRAME;
   const bool thin = (f.Style & (WS_BORDER | WS_DLGFRAME)) != 0;
@@ -258,6 +310,9 @@ int TsSkinProvider::FrameWidth() const {
   if (!f.Iconic()) return std::max(0, static_cast<int>(f.Client.left));
   return SystemMetric(thick ? SM_CXFRAME : SM_CXDLGFRAME);
 }
+
+// With extended borders the title band takes the top edge in.
+int TsSkinProvider::FrameHeight() const { return ExBorders() ? 0 : FrameWidth(); }
 
 int TsSkinProvider::CaptionMetric() const {
   const TWindowFacts& f = Facts();
@@ -267,16 +322,20 @@ int TsSkinProvider::CaptionMetric() const {
 
 int TsSkinProvider::CaptionHeight() const {
   if (!HasCaption() && !Facts().Iconic()) return 0;
+  if (ExBorders()) {
+    const zelvan::store::TsSkinData& info = *SkinData.SkinManager()->SkinData;
+    return zelvan::paint::ExtendedTitleHeight(info.ExTitleHeight, info.ExMaxHeight, Facts().Zoomed());
+  }
   return CaptionMetric();
 }
 
 int TsSkinProvider::HeaderHeight() const {
   if (Facts().Iconic()) return CaptionHeight() + FrameHeight();
-  return std::max(0, static_cast<int>(Facts().Client.top));
+  return std::max(0, static_cast<int>(ClientInCache().top));
 }
 
-int TsSkinProvider::OffsetX() const { return std::max(0, static_cast<int>(Facts().Client.left)); }
-int TsSkinProvider::OffsetY() const { return std::max(0, static_cast<int>(Facts().Client.top)); }
+int TsSkinProvider::OffsetX() const { return std::max(0, static_cast<int>(ClientInCache().left)); }
+int TsSkinProvider::OffsetY() const { return std::max(0, static_cast<int>(ClientInCache().top)); }
 
 zelvan::paint::TColor TsSkinProvider::FormColor() const { return zelvan::paint::ColorToRGB(FForm->Color()); }
 

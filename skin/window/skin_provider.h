@@ -119,9 +119,13 @@ class TsSkinProvider : public TComponent, public TacProviderLink {
   // The frame is painted by the provider.
   bool SkinsFrame() const { return FDrawNonClientArea && Skinned() && HasSkinnedFrame(); }
 
-  // --- metrics (pixels; window coordinates have 0, 0 at the window's top-left)
+  // --- metrics (pixels). Frame coordinates are those of the cache picture:
+  // the window's own without extended borders; with them 0, 0 lies at the
+  // extended frame's top-left, which CacheOrigin gives in window coordinates.
   int FrameWidth() const;
-  int FrameHeight() const { return FrameWidth(); }
+  int FrameHeight() const;
+  // The platform's sizing frame, whatever frame is drawn.
+  int PlatformFrameWidth() const;
   int BorderWidth() const { return FrameWidth(); }
   int CaptionHeight() const;
   int CaptionMetric() const;
@@ -137,13 +141,29 @@ class TsSkinProvider : public TComponent, public TacProviderLink {
   zelvan::paint::TColor FormColor() const;
   // The client area in window coordinates.
   RECT ClientInWindow() const;
+  // The client area in frame coordinates.
+  RECT ClientInCache() const;
+  // The cache picture's height (its width is CaptionWidth).
+  int CacheHeight() const;
+  // Extended borders are in use: the skin's frame is drawn around the client
+  // area by the border window, and the form shows only its client area.
+  bool ExBorders() const;
+  // Where the frame's 0, 0 lies in window coordinates.
+  POINT CacheOrigin() const;
+  POINT ScreenToCache(POINT screen) const;
+  POINT CacheToScreen(POINT frame) const;
+  // Counts the changes of the frame picture (renders and repainted elements).
+  unsigned FrameStamp() const { return FFrameStamp; }
+  // The part of the frame picture changed since the last call (frame
+  // coordinates; empty when nothing changed), and forgets it.
+  RECT TakeFrameDirty();
 
   // --- frame
   // Builds the cache picture when it is stale; false when nothing could be painted.
   bool UpdateCache();
   // Copies the frame from the cache into the window (dc: the window DC, or null).
   void PaintNC(HDC dc = nullptr);
-  // The hit code of a point in window coordinates.
+  // The hit code of a point in frame coordinates.
   int FrameHitTest(POINT point);
   zelvan::paint::TFrameGeometry FrameGeometry();
   // The rectangles cut out of the window region (window coordinates).
@@ -188,6 +208,8 @@ class TsSkinProvider : public TComponent, public TacProviderLink {
 
   // --- extended border (its shadow window; null without one)
   TacBorderForm* BorderForm() const { return FBorderForm.get(); }
+  // The mouse message being handled was passed on from the border window.
+  bool FromBorderForm() const;
   // The border window made, placed, repainted or freed as the form now is.
   void UpdateExBorders();
   void RemoveExBorders();
@@ -310,6 +332,8 @@ class TsSkinProvider : public TComponent, public TacProviderLink {
   // showed, activated or reskinned it.
   void BorderAfter(const TMessage& message);
   TTextGlowCache FGlow1, FGlow2;
+  unsigned FFrameStamp = 0;
+  RECT FFrameDirty{};
   mutable TWindowFacts FFacts;
   mutable int FFactsDepth = 0;
   mutable std::vector<std::pair<int, int>> FMetrics;  // system metrics read so far

@@ -28,13 +28,22 @@ void BlendOnto(TBitmap& page, TBitmap& picture, int x, int y) {
   GdiFlush();
 }
 
-// The form with its shadow at (x, y) of the page.
+// The form with its extended frame and shadow at (x, y) of the page: the
+// border window's picture, and over it the form's client area, which is all
+// the form itself shows.
 void ShotWithShadow(TBitmap& page, TForm& form, TsSkinProvider& provider, int x, int y) {
   TacBorderForm* border = provider.BorderForm();
   if (!border || !border->Picture()) return;
   BlendOnto(page, *border->Picture(), x, y);
   const auto shadow = border->ShadowSize();
-  CopyWindowFromScreen(form.Handle(), page, x + shadow.Left, y + shadow.Top);
+  RECT client{};
+  GetClientRect(form.Handle(), &client);
+  MapWindowPoints(form.Handle(), nullptr, reinterpret_cast<POINT*>(&client), 2);
+  HDC screen = GetDC(nullptr);
+  BitBlt(page.Canvas().Handle(), x + shadow.Left + provider.OffsetX(), y + shadow.Top + provider.OffsetY(),
+         client.right - client.left, client.bottom - client.top, screen, client.left, client.top, SRCCOPY);
+  ReleaseDC(nullptr, screen);
+  GdiFlush();
 }
 
 }  // namespace
@@ -49,7 +58,7 @@ bool WriteBorderPage(TsSkinManager& manager, const std::wstring& path, bool (*wr
     auto* form = new TForm(Application);
     form->SetBorderStyle(bsSizeable);
     form->SetBounds(300, 200, 340, 150);
-    form->SetCaption(active ? L"阴影 Shadow (active)" : L"阴影 Shadow (inactive)");
+    form->SetCaption(active ? L"扩展边框 Extended frame (active)" : L"扩展边框 Extended frame (inactive)");
     auto* provider = new TsSkinProvider(form);
     form->Show();
     Application->ProcessMessages();
