@@ -228,6 +228,9 @@ TEST_F(CaptionButtonsTest, AHotCloseButtonShowsTheSkinsGlowAroundIt) {
   const auto hoverAndLeave = [&] {
     const POINT at = Middle(provider->ButtonClose);
     SetCursorPos(at.x, at.y);
+    // The platform's own move there comes now (late on a loaded machine),
+    // not after the leave below, where it would make the button hot again.
+    PumpUntil([&] { return provider->ButtonClose.Timer != nullptr; }, 1000);
     SendMessageW(window, WM_NCMOUSEMOVE, HTCLOSE, MAKELPARAM(at.x, at.y));
     ASSERT_NE(provider->ButtonClose.Timer, nullptr);
     HWND layer = provider->ButtonClose.Timer->Window();
@@ -252,6 +255,7 @@ TEST_F(CaptionButtonsTest, AHotCloseButtonShowsTheSkinsGlowAroundIt) {
     GetWindowRect(pressed, &shown);
     EXPECT_EQ(shown.right - shown.left, button.right - button.left);
     SetCursorPos(5, 5);  // the mouse goes, so nothing turns it hot again
+    Pump(30);
     ReleaseCapture();
     SendMessageW(window, WM_NCMOUSELEAVE, 0, 0);
     EXPECT_TRUE(PumpUntil([&] { return provider->ButtonClose.Timer == nullptr; }, 2000));
