@@ -89,7 +89,7 @@ ENTRY void MixBytes(uint8_t* out, const uint8_t* a, const uint8_t* b, const uint
       const __m256i mixed = MixBytes32(Load(a + i), Load(b + i), weights != nullptr ? Load(weights + i) : uniform);
       _mm256_stream_si256(reinterpret_cast<__m256i*>(out + i), mixed);
     }
-    _mm_sfence();
+    _mm_sfence();  // they are weakly ordered: done before the frame is handed on
   } else {
     for (; i + 32 <= count; i += 32)
       Store(out + i, MixBytes32(Load(a + i), Load(b + i), weights != nullptr ? Load(weights + i) : uniform));

@@ -93,7 +93,7 @@ ENTRY void MixBytes(uint8_t* out, const uint8_t* a, const uint8_t* b, const uint
       const __m128i mixed = MixBytes16(Load(a + i), Load(b + i), weights != nullptr ? Load(weights + i) : uniform);
       _mm_stream_si128(reinterpret_cast<__m128i*>(out + i), mixed);
     }
-    _mm_sfence();
+    _mm_sfence();  // they are weakly ordered: done before the frame is handed on
   } else {
     for (; i + 16 <= count; i += 16)
       Store(out + i, MixBytes16(Load(a + i), Load(b + i), weights != nullptr ? Load(weights + i) : uniform));
