@@ -44,7 +44,12 @@ void AlphaOverRow(uint32_t* d, const uint32_t* s, int width, TAlphaRule rule, in
 
 namespace {
 
-constexpr TRowKernels kPlainRows = {reference::MaskBlendRow, reference::WeightBlendRow, reference::MixBytes,
+void PlainMixBytes(uint8_t* out, const uint8_t* a, const uint8_t* b, const uint8_t* weights, int w, size_t count,
+                   TStores) {
+  reference::MixBytes(out, a, b, weights, w, count);
+}
+
+constexpr TRowKernels kPlainRows = {reference::MaskBlendRow, reference::WeightBlendRow, PlainMixBytes,
                                     reference::AlphaOverRow};
 
 const TRowKernels& Rows() {
@@ -70,8 +75,9 @@ void MaskBlendRow(uint8_t* d, const uint8_t* s, const uint8_t* m, int width, boo
 
 void WeightBlendRow(uint8_t* d, const uint8_t* s, int width, int w) { Rows().WeightBlendRow(d, s, width, w); }
 
-void MixBytes(uint8_t* out, const uint8_t* a, const uint8_t* b, const uint8_t* weights, int w, size_t count) {
-  Rows().MixBytes(out, a, b, weights, w, count);
+void MixBytes(uint8_t* out, const uint8_t* a, const uint8_t* b, const uint8_t* weights, int w, size_t count,
+              TStores stores) {
+  Rows().MixBytes(out, a, b, weights, w, count, stores);
 }
 
 void AlphaOverRow(uint32_t* d, const uint32_t* s, int width, TAlphaRule rule, int fade) {

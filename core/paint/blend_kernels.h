@@ -15,9 +15,15 @@ void MaskBlendRow(uint8_t* d, const uint8_t* s, const uint8_t* m, int width, boo
 // B, G, R of d := ((d - s) * w + s * 256) shr 8; alpha kept.
 void WeightBlendRow(uint8_t* d, const uint8_t* s, int width, int w);
 
+// How a kernel writes its output. Streaming stores send it to memory past
+// the caches: no read of the old output line first, and the inputs stay
+// cached; worth it only when the output is larger than the caches anyway.
+enum class TStores { kCached, kStreaming };
+
 // All bytes: out := ((a - b) * k + b * 256) shr 8, k = weights[i] or, without
 // a weight row, w.
-void MixBytes(uint8_t* out, const uint8_t* a, const uint8_t* b, const uint8_t* weights, int w, size_t count);
+void MixBytes(uint8_t* out, const uint8_t* a, const uint8_t* b, const uint8_t* weights, int w, size_t count,
+              TStores stores = TStores::kCached);
 
 // What happens to the destination alpha DA under a source alpha A.
 enum class TAlphaRule {

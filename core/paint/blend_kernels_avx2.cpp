@@ -3,6 +3,8 @@
 // pairs unpacklo/unpackhi and packus keep every byte in its place.
 #include "core/paint/blend_kernels_vector.h"
 
+#include <algorithm>
+
 #if ZELVAN_X86
 
 namespace zelvan::paint::kernels {
@@ -76,12 +78,24 @@ ENTRY void WeightBlendRow(uint8_t* d, const uint8_t* s, int width, int w) {
   kSse2Rows.WeightBlendRow(d + 4 * static_cast<size_t>(x), s + 4 * static_cast<size_t>(x), width - x, w);
 }
 
-ENTRY void MixBytes(uint8_t* out, const uint8_t* a, const uint8_t* b, const uint8_t* weights, int w, size_t count) {
+ENTRY void MixBytes(uint8_t* out, const uint8_t* a, const uint8_t* b, const uint8_t* weights, int w, size_t count,
+                    TStores stores) {
   const __m256i uniform = _mm256_set1_epi8(static_cast<char>(w));
   size_t i = 0;
-  for (; i + 32 <= count; i += 32)
-    Store(out + i, MixBytes32(Load(a + i), Load(b + i), weights != nullptr ? Load(weights + i) : uniform));
-  kSse2Rows.MixBytes(out + i, a + i, b + i, weights != nullptr ? weights + i : nullptr, w, count - i);
+  if (stores == TStores::kStreaming) {
+    i = std::min(count, BytesToBoundary(out, 32));
+    kSse2Rows.MixBytes(out, a, b, weights, w, i, TStores::kCached);
+    for (; i + 32 <= count; i += 32) {
+      const __m256i mixed = MixBytes32(Load(a + i), Load(b + i), weights != nullptr ? Load(weights + i) : uniform);
+      _mm256_stream_si256(reinterpret_cast<__m256i*>(out + i), mixed);
+    }
+    _mm_sfence();  // they are weakly ordered: done before the frame is handed on
+  } else {
+    for (; i + 32 <= count; i += 32)
+      Store(out + i, MixBytes32(Load(a + i), Load(b + i), weights != nullptr ? Load(weights + i) : uniform));
+  }
+  kSse2Rows.MixBytes(out + i, a + i, b + i, weights != nullptr ? weights + i : nullptr, w, count - i,
+                     TStores::kCached);
 }
 
 ENTRY void AlphaOverRow(uint32_t* d, const uint32_t* s, int width, TAlphaRule rule, int fade) {

@@ -3,6 +3,8 @@
 // whose terms never exceed 255 * 256 and so fit 16-bit lanes.
 #include "core/paint/blend_kernels_vector.h"
 
+#include <algorithm>
+
 #if ZELVAN_X86
 
 namespace zelvan::paint::kernels {
@@ -80,11 +82,22 @@ ENTRY void WeightBlendRow(uint8_t* d, const uint8_t* s, int width, int w) {
   reference::WeightBlendRow(d + at, s + at, width - x, w);
 }
 
-ENTRY void MixBytes(uint8_t* out, const uint8_t* a, const uint8_t* b, const uint8_t* weights, int w, size_t count) {
+ENTRY void MixBytes(uint8_t* out, const uint8_t* a, const uint8_t* b, const uint8_t* weights, int w, size_t count,
+                    TStores stores) {
   const __m128i uniform = _mm_set1_epi8(static_cast<char>(w));
   size_t i = 0;
-  for (; i + 16 <= count; i += 16)
-    Store(out + i, MixBytes16(Load(a + i), Load(b + i), weights != nullptr ? Load(weights + i) : uniform));
+  if (stores == TStores::kStreaming) {
+    i = std::min(count, BytesToBoundary(out, 16));
+    reference::MixBytes(out, a, b, weights, w, i);
+    for (; i + 16 <= count; i += 16) {
+      const __m128i mixed = MixBytes16(Load(a + i), Load(b + i), weights != nullptr ? Load(weights + i) : uniform);
+      _mm_stream_si128(reinterpret_cast<__m128i*>(out + i), mixed);
+    }
+    _mm_sfence();  // they are weakly ordered: done before the frame is handed on
+  } else {
+    for (; i + 16 <= count; i += 16)
+      Store(out + i, MixBytes16(Load(a + i), Load(b + i), weights != nullptr ? Load(weights + i) : uniform));
+  }
   reference::MixBytes(out + i, a + i, b + i, weights != nullptr ? weights + i : nullptr, w, count - i);
 }
 

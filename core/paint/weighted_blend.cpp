@@ -13,6 +13,12 @@ namespace {
 
 using image::TWorkingBitmap;
 
+// A result frame this large (a 3840 x 2160 one has 33 MB) is out of the
+// last-level cache before anyone reads it again, while the cross-fade reads
+// two or three frames as large: it is written with streaming stores. Smaller
+// frames stay cached for the blit that follows.
+constexpr size_t kStreamingFrameBytes = size_t{16} << 20;
+
 using image::Is32;
 bool SameSize(const TWorkingBitmap& a, const TWorkingBitmap& b) {
   return a.Width() == b.Width() && a.Height() == b.Height();
@@ -72,9 +78,11 @@ void CrossFade(TWorkingBitmap& result, const TWorkingBitmap& first, const TWorki
   const int width = std::min(result.Width(), first.Width());
   const int height = std::min(result.Height(), first.Height());
   const size_t bytes = 4 * static_cast<size_t>(width);
+  const auto stores = bytes * static_cast<size_t>(height) >= kStreamingFrameBytes ? kernels::TStores::kStreaming
+                                                                                  : kernels::TStores::kCached;
   for (int y = 0; y < height; ++y)
     kernels::MixBytes(result.ScanLine(y), first.ScanLine(y), second.ScanLine(y),
-                      weightBitmap != nullptr ? weightBitmap->ScanLine(y) : nullptr, weight, bytes);
+                      weightBitmap != nullptr ? weightBitmap->ScanLine(y) : nullptr, weight, bytes, stores);
 }
 
 }  // namespace zelvan::paint

@@ -2,7 +2,10 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <cstdint>
 #include <cstring>
+#include <new>
 #include <random>
 #include <vector>
 
@@ -27,17 +30,32 @@ std::vector<uint32_t> RandomRow(std::mt19937& random, int width) {
   return row;
 }
 
+// Buffers start on a 32-byte boundary, so every copy of a case meets the same
+// alignments.
+template <class T>
+struct TAligned32 {
+  using value_type = T;
+  TAligned32() = default;
+  template <class U>
+  explicit TAligned32(const TAligned32<U>&) {}
+  T* allocate(size_t n) { return static_cast<T*>(::operator new(n * sizeof(T), std::align_val_t{32})); }
+  void deallocate(T* p, size_t) { ::operator delete(p, std::align_val_t{32}); }
+  bool operator==(const TAligned32&) const { return true; }
+  bool operator!=(const TAligned32&) const { return false; }
+};
+using TBuffer = std::vector<uint32_t, TAligned32<uint32_t>>;
+
 // A row placed at a byte offset 0..3 pixels into its buffer, so the vector
-// loads and stores meet every alignment.
+// loads and stores meet every alignment; 12 spare pixels after it.
 struct TPlaced {
-  std::vector<uint32_t> buffer;
+  TBuffer buffer;
   size_t offset;
   uint32_t* Pixels() { return buffer.data() + offset; }
   uint8_t* Bytes() { return reinterpret_cast<uint8_t*>(Pixels()); }
 };
 
 TPlaced Place(const std::vector<uint32_t>& row, size_t offset) {
-  TPlaced placed{std::vector<uint32_t>(row.size() + 4, 0xDEADBEEF), offset};
+  TPlaced placed{TBuffer(row.size() + 12, 0xDEADBEEF), offset};
   std::copy(row.begin(), row.end(), placed.buffer.begin() + static_cast<ptrdiff_t>(offset));
   return placed;
 }
@@ -74,12 +92,20 @@ TEST(BlendKernels, EveryVectorPathMatchesThePlainLoop) {
       ExpectSameBytes(
           d, offset, [&](TPlaced& t) { WeightBlendRow(t.Bytes(), s.Bytes(), width, w); },
           [&](TPlaced& t) { reference::WeightBlendRow(t.Bytes(), s.Bytes(), width, w); }, "weight");
+      // Byte counts need not be whole pixels, and the output starts 0..31
+      // bytes into its row, so over the widths it begins at every byte of a
+      // 32-byte block (streaming stores write up to the first boundary the
+      // ordinary way).
+      const size_t count = bytes - std::min(bytes, static_cast<size_t>(round));
+      const size_t shift = static_cast<size_t>(width + 9 * round) % 32;
+      const auto at = [&](TPlaced& t) { return t.Bytes() + shift; };
       for (const uint8_t* weights : {static_cast<const uint8_t*>(nullptr), static_cast<const uint8_t*>(m.Bytes())}) {
-        // The output starts one byte further than the inputs: byte counts need not be whole pixels.
-        ExpectSameBytes(
-            d, offset, [&](TPlaced& t) { MixBytes(t.Bytes() + 1, s.Bytes(), m.Bytes(), weights, w, bytes - (bytes > 0)); },
-            [&](TPlaced& t) { reference::MixBytes(t.Bytes() + 1, s.Bytes(), m.Bytes(), weights, w, bytes - (bytes > 0)); },
-            "mix bytes");
+        for (TStores stores : {TStores::kCached, TStores::kStreaming}) {
+          ExpectSameBytes(
+              d, offset, [&](TPlaced& t) { MixBytes(at(t), s.Bytes(), m.Bytes(), weights, w, count, stores); },
+              [&](TPlaced& t) { reference::MixBytes(at(t), s.Bytes(), m.Bytes(), weights, w, count); },
+              stores == TStores::kCached ? "mix bytes" : "mix bytes, streaming");
+        }
       }
       for (TAlphaRule rule : {TAlphaRule::kUnion, TAlphaRule::kMax, TAlphaRule::kKeep}) {
         for (int fade : {0, 1, 37, 99, 100}) {
