@@ -11,6 +11,7 @@
 #include "skin/core/skinned_windows.h"
 #include "skin/store/skin_manager.h"
 #include "skin/window/frame_paint_helpers.h"
+#include "skin/window/private_window_class.h"
 #include "skin/window/skin_provider.h"
 
 using zelvan::paint::TRect;
@@ -18,17 +19,6 @@ using zelvan::paint::TRect;
 namespace {
 
 constexpr wchar_t kClassName[] = L"TacBorderForm";
-
-bool RegisterBorderClass(WNDPROC proc) {
-  static const ATOM atom = [proc] {
-    WNDCLASSW wc{};
-    wc.lpfnWndProc = proc;
-    wc.hInstance = GetModuleHandleW(nullptr);
-    wc.lpszClassName = kClassName;
-    return RegisterClassW(&wc);
-  }();
-  return atom != 0;
-}
 
 // Both pictures and some width to show them in.
 bool HasShadow(const TsSkinManager& manager) {
@@ -58,7 +48,8 @@ LPCWSTR CursorName(zelvan::paint::TFrameCursor cursor) {
 
 TacBorderForm::TacBorderForm(HWND form, TsSkinManager* manager, TsSkinProvider* provider)
     : FForm(form), FManager(manager), sp(provider) {
-  if (!RegisterBorderClass(WindowProc)) return;
+  static const bool registered = RegisterPrivateWindowClass(kClassName, WindowProc);
+  if (!registered) return;
   // Only the shadow lets the mouse through everywhere; a frame takes it.
   DWORD exStyle = WS_EX_LAYERED | WS_EX_TOOLWINDOW | WS_EX_NOACTIVATE;
   if (!sp) exStyle |= WS_EX_TRANSPARENT;

@@ -12,6 +12,7 @@
 #include "skin/core/animation_window.h"
 #include "skin/paint/control_paint.h"
 #include "skin/store/skin_manager.h"
+#include "skin/window/private_window_class.h"
 #include "skin/window/skin_provider.h"
 
 namespace {
@@ -39,14 +40,8 @@ LRESULT CALLBACK AnimationWindowProc(HWND window, UINT msg, WPARAM wParam, LPARA
 }
 
 bool RegisterAnimationClass() {
-  static const ATOM atom = [] {
-    WNDCLASSW wc{};
-    wc.lpfnWndProc = AnimationWindowProc;
-    wc.hInstance = GetModuleHandleW(nullptr);
-    wc.lpszClassName = kClassName;
-    return RegisterClassW(&wc);
-  }();
-  return atom != 0;
+  static const bool registered = RegisterPrivateWindowClass(kClassName, AnimationWindowProc);
+  return registered;
 }
 
 }  // namespace

@@ -2,6 +2,8 @@
 
 #include <algorithm>
 
+#include "skin/window/private_window_class.h"
+
 namespace {
 
 constexpr wchar_t kClassName[] = L"TacTitleHint";
@@ -67,15 +69,8 @@ TacTitleHint::~TacTitleHint() {
 
 void TacTitleHint::Show(const std::wstring& text, POINT at, HWND owner) {
   if (text.empty()) return Hide();
-  static const ATOM atom = [] {
-    WNDCLASSW wc{};
-    wc.lpfnWndProc = HintProc;
-    wc.hInstance = GetModuleHandleW(nullptr);
-    wc.hCursor = LoadCursorW(nullptr, IDC_ARROW);
-    wc.lpszClassName = kClassName;
-    return RegisterClassW(&wc);
-  }();
-  if (!atom) return;
+  static const bool registered = RegisterPrivateWindowClass(kClassName, HintProc, LoadCursorW(nullptr, IDC_ARROW));
+  if (!registered) return;
   FText = text;
   const SIZE size = TextSize(text);
   const int width = size.cx + 2 * kPadX, height = size.cy + 2 * kPadY;
