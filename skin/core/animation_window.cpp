@@ -31,7 +31,7 @@ void TacAnimationWindow::Push(TBitmap& picture, const RECT& bounds, const zelvan
   PushLayeredFrame(Handle(), picture, bounds, frame, FFrame);
 }
 
-void PushLayeredPicture(HWND window, TBitmap& picture, POINT position, BYTE alpha) {
+void PushLayeredPicture(HWND window, TBitmap& picture, POINT position, BYTE alpha, const RECT* dirty) {
   if (picture.Empty()) return;
   HDC screen = GetDC(nullptr);
   HDC memory = CreateCompatibleDC(screen);
@@ -39,7 +39,17 @@ void PushLayeredPicture(HWND window, TBitmap& picture, POINT position, BYTE alph
   SIZE size{picture.Width(), picture.Height()};
   POINT origin{0, 0};
   BLENDFUNCTION blend{AC_SRC_OVER, 0, alpha, AC_SRC_ALPHA};
-  UpdateLayeredWindow(window, screen, &position, &size, memory, &origin, 0x1FFFFFFF, &blend, ULW_ALPHA);
+  UPDATELAYEREDWINDOWINFO info{};
+  info.cbSize = sizeof(info);
+  info.hdcDst = screen;
+  info.pptDst = &position;
+  info.psize = &size;
+  info.hdcSrc = memory;
+  info.pptSrc = &origin;
+  info.pblend = &blend;
+  info.dwFlags = ULW_ALPHA;
+  info.prcDirty = dirty;
+  UpdateLayeredWindowIndirect(window, &info);
   SelectObject(memory, old);
   DeleteDC(memory);
   ReleaseDC(nullptr, screen);

@@ -31,8 +31,9 @@ class TacAnimationWindow : public TCustomForm {
 };
 
 // A picture with per-pixel alpha (premultiplied) into a layered window, its
-// top-left at position on the screen, at constant opacity alpha.
-void PushLayeredPicture(HWND window, TBitmap& picture, POINT position, BYTE alpha);
+// top-left at position on the screen, at constant opacity alpha. With dirty
+// (picture coordinates) the platform copies no more of it than that part.
+void PushLayeredPicture(HWND window, TBitmap& picture, POINT position, BYTE alpha, const RECT* dirty = nullptr);
 
 // The same into any layered window (an extended border's, say); scratch
 // keeps the working frame between calls.

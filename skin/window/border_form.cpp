@@ -235,32 +235,6 @@ void TacBorderForm::PaintFrame() {
   ++FPaints;
 }
 
-// Pushes only the changed part (window coordinates): the platform copies no
-// more of the picture than that.
-void TacBorderForm::PushDirty(const TRect& bounds, const RECT& dirty, BYTE blend) {
-  HDC screen = GetDC(nullptr);
-  HDC memory = CreateCompatibleDC(screen);
-  HGDIOBJ old = SelectObject(memory, FPicture->Handle());
-  POINT position{bounds.Left, bounds.Top};
-  SIZE size{FPicture->Width(), FPicture->Height()};
-  POINT origin{0, 0};
-  BLENDFUNCTION function{AC_SRC_OVER, 0, blend, AC_SRC_ALPHA};
-  UPDATELAYEREDWINDOWINFO info{};
-  info.cbSize = sizeof(info);
-  info.hdcDst = screen;
-  info.pptDst = &position;
-  info.psize = &size;
-  info.hdcSrc = memory;
-  info.pptSrc = &origin;
-  info.pblend = &function;
-  info.dwFlags = ULW_ALPHA;
-  info.prcDirty = &dirty;
-  UpdateLayeredWindowIndirect(FWindow, &info);
-  SelectObject(memory, old);
-  DeleteDC(memory);
-  ReleaseDC(nullptr, screen);
-}
-
 void TacBorderForm::PaintAll() { UpdateExBordersPos(true, FBlend); }
 
 void TacBorderForm::UpdateExBordersPos(bool redraw, BYTE blend) {
@@ -294,7 +268,9 @@ void TacBorderForm::UpdateExBordersPos(bool redraw, BYTE blend) {
     RECT dirty = sp->TakeFrameDirty();
     OffsetRect(&dirty, shadow.Left, shadow.Top);
     const RECT whole{0, 0, FPicture->Width(), FPicture->Height()};
-    if (IntersectRect(&dirty, &dirty, &whole)) PushDirty(bounds, dirty, blend);
+    if (IntersectRect(&dirty, &dirty, &whole)) {
+      PushLayeredPicture(FWindow, *FPicture, POINT{bounds.Left, bounds.Top}, blend, &dirty);
+    }
   }
   if (Topmost(FForm) != Topmost(FWindow)) {
     SetWindowPos(FWindow, Topmost(FForm) ? HWND_TOPMOST : HWND_NOTOPMOST, 0, 0, 0, 0,

@@ -84,7 +84,6 @@ class TacBorderForm {
   zelvan::paint::TRect Bounds() const;
   void Paint(int width, int height, const zelvan::paint::TRect& hole);
   void PaintFrame();
-  void PushDirty(const zelvan::paint::TRect& bounds, const RECT& dirty, BYTE blend);
   // The provider's client area in its frame picture.
   zelvan::paint::TRect ClientInFrame() const;
   // What MakeRgn builds: the whole window less its see-through parts.
